@@ -1,0 +1,2 @@
+# Empty dependencies file for quillomat_checker.
+# This may be replaced when dependencies are built.

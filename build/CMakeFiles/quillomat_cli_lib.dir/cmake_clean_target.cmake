@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libquillomat_cli_lib.a"
+)

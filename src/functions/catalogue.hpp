@@ -1,0 +1,55 @@
+// The two ordered catalogues of known script functions (values and
+// statements) and the value recogniser. A row ties one name to the checker of
+// its signature and to the fixed kinds and flags that checker needs; the
+// first row whose checker recognises a text ends the search.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "functions/context.hpp"
+#include "functions/text.hpp"
+
+namespace quillomat {
+
+struct Row;
+// 0: the text is not this function (nothing written); 1: recognised, any fault already reported.
+using Checker = int (*)(Context&, const Text&, const Row&);
+
+enum class Group : uint8_t {
+  Plain,
+  Vlse,     // exists only with the script extender
+  VlseRef,  // script extender, returns a reference
+  Ref,      // returns a reference
+};
+
+struct Row {
+  Checker check = nullptr;
+  std::string_view name;  // as the catalogue spells it; matched without regard to case
+  int callerKind = 0;     // kind recorded for the caller
+  int idKind = 0;         // kind recorded for the (first) ID parameter, or the place kind
+  int idKind2 = 0;        // kind recorded for the second ID parameter
+  int callerAllowed = 1;  // 1: object.Name is accepted
+  int negativeAllowed = 0;
+  Group group = Group::Plain;
+};
+
+// Value catalogue, in order of trial: the plain group, then the two script
+// extender groups, then the reference group.
+std::span<const Row> catalogueValeurs();
+// Statement catalogue, in order of trial, header and declaration rows first.
+std::span<const Row> catalogueInstructions();
+
+// 0 not a value, 1 a value, 10 a reference returned by a function; the
+// product of the operands' results for an arithmetic expression.
+int reconnaitreValeur(Context& ctx, std::string_view text);
+int reconnaitreValeur(WorkFiles& wf, std::string_view text, int lineIndex, int vlseFlag);
+
+// Line scanner's use of the statement catalogue; each returns 1 when a row recognised the line.
+int verifierEnTete(Context& ctx, const Text& line);      // ScriptName, Scn
+int verifierDeclaration(Context& ctx, const Text& line); // Short, Float, Long, Ref
+// Every later row, with the script-extender finding and the magic-effect mark.
+int verifierInstruction(Context& ctx, const Text& line);
+
+}  // namespace quillomat

@@ -1,0 +1,60 @@
+#include "pipeline/enchaine_tests.hpp"
+
+#include <algorithm>
+
+#include "pipeline/fatal_stop.hpp"
+#include "pipeline/report_writer.hpp"
+#include "pipeline/text_mode.hpp"
+#include "pipeline/work_files.hpp"
+#include "syntax/block_structure.hpp"
+#include "syntax/line_scanner.hpp"
+#include "syntax/script_type.hpp"
+#include "syntax/variables.hpp"
+
+namespace quillomat {
+
+std::string_view messageResultat(int code) {
+  switch (code) {
+    case kRapportIllisible: return "Impossible d'écrire le fichier \"Correction de ScriptVaelmoor.txt\" !";
+    case kScriptIllisible: return "Impossible d'ouvrir le fichier \"ScriptVaelmoor.txt\" !";
+    case kBlocsImpossible: return "Impossible d'ouvrir le fichier DbTempKVR4 depuis EnchaineTests";
+    case kVariablesImpossible:
+      return "Impossible d'ouvrir le fichier \"ScriptVaelmoor.txt\" depuis le fichier source \"strDetectVar\" !";
+    case kScriptTropLong:
+      return "Ce script compte plus de 4998 lignes : le quillomat ne vérifie que les scripts de 4998 lignes au plus.";
+    default: return {};
+  }
+}
+
+int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
+                  const std::function<void()>& progression, BilanRun* bilan) {
+  const std::filesystem::path rapport = dir / std::string(kFichierRapport);
+  WorkFiles wf(dir);
+  wf.supprimerTous();
+
+  const auto script = lireTexte(dir / std::string(kFichierScript));
+  if (!script) return kScriptIllisible;
+  const int lines = 1 + static_cast<int>(std::count(script->begin(), script->end(), '\n'));
+  if (bilan) bilan->lines = lines;
+  if (lines > kLignesMax) return kScriptTropLong;
+
+  wf.creerTous();
+  try {
+    for (std::string_view type : {"short", "float", "long", "ref"}) strDetectVar(wf, *script, lines, type);
+    if (verifierBlocs(wf, *script, lines + 1) != 0) {
+      wf.ecrireSurDisque();
+      return kBlocsImpossible;
+    }
+    MainSyntaxe(wf, *script, lines, scriptKind, vlseDependent, progression);
+    verifierTypeScript(wf, scriptKind);
+    verifierUnderscore(wf);
+    if (bilan) bilan->findings = wf.findings.size();
+    ecrireRapport(wf, rapport, lines, showInfo, hideAlerts);
+  } catch (const ArretFatal&) {
+    wf.ecrireSurDisque();
+    throw;
+  }
+  return lireBinaire(rapport) ? kSucces : kRapportIllisible;
+}
+
+}  // namespace quillomat

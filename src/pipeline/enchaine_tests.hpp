@@ -1,0 +1,34 @@
+// One check run over "ScriptVaelmoor.txt" in a directory, from the work files
+// to the report "Correction de ScriptVaelmoor.txt".
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace quillomat {
+
+// Result codes of a run.
+inline constexpr int kRapportIllisible = 0;      // the report could not be opened after the run
+inline constexpr int kSucces = 1;                // the report exists
+inline constexpr int kScriptIllisible = 2;       // ScriptVaelmoor.txt could not be opened
+inline constexpr int kBlocsImpossible = 10;      // the nesting check could not open DbTempKVR4
+inline constexpr int kVariablesImpossible = 20;  // the variable collection could not open the script
+inline constexpr int kScriptTropLong = 30;       // more lines than the checker's arrays hold
+
+inline constexpr int kLignesMax = 4998;
+
+// The French message that tells a result code to the user (empty for success).
+std::string_view messageResultat(int code);
+
+struct BilanRun {
+  int lines = 0;
+  size_t findings = 0;  // findings written, hidden alerts included
+};
+
+// Runs every check. Throws ArretFatal when a work file cannot be opened
+// (the work files then hold what the run had written).
+int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
+                  const std::function<void()>& progression = {}, BilanRun* bilan = nullptr);
+
+}  // namespace quillomat

@@ -1,0 +1,213 @@
+#include "pipeline/report_writer.hpp"
+
+#include <array>
+
+#include "pipeline/ascii.hpp"
+#include "pipeline/fatal_stop.hpp"
+#include "pipeline/findings.hpp"
+#include "pipeline/text_mode.hpp"
+#include "pipeline/tri_info.hpp"
+
+namespace quillomat {
+namespace {
+
+constexpr std::string_view kVersion = "3.02";
+
+struct Section {
+  int de1, a1, de2, a2;  // one or two kind ranges
+  std::string_view entete;
+};
+
+// Inventory sections, in report order. The second range is empty where -1.
+constexpr std::array<Section, 7> kSections{{
+    {0, 4, -1, -1,
+     "\n\n\n Liste des variables locales utilisées :\n-----------------------------------------\n"},
+    {25, 29, -1, -1,
+     "\n\n\n Liste des variables locales externes utilisées :\n"
+     "--------------------------------------------------\n"},
+    {5, 9, -1, -1,
+     "\n\n\n Liste des variables globales utilisées :\n------------------------------------------\n"},
+    {10, 19, 30, 49,
+     "\n\n\n Liste des objets physiques utilisés :\n---------------------------------------\n"},
+    {20, 24, -1, -1,
+     "\n\n\n Liste des objets non physiques utilisés :\n-------------------------------------------\n"},
+    {50, 59, -1, -1, "\n\n\n Liste des dialogues utilisés :\n--------------------------------\n"},
+    {60, 98, -1, -1, "\n\n\n Liste des autres objets utilisés :\n------------------------------------\n"},
+}};
+
+bool dansSection(const Section& s, int k) { return (k >= s.de1 && k <= s.a1) || (k >= s.de2 && k <= s.a2); }
+
+std::string_view typeVariable(int k) {
+  switch (k % 5) {
+    case 0: return "SHORT";
+    case 1: return "FLOAT";
+    case 2: return "LONG";
+    case 3: return "REFERENCE";
+    default: return "indéterminé";
+  }
+}
+
+// Suffix of the entry line of a kind, or nothing for a kind without one.
+std::string_view suffixe(int k) {
+  switch (k) {
+    case 0: case 5: case 25: return " (type SHORT)";
+    case 1: case 6: case 26: return " (type FLOAT)";
+    case 2: case 7: case 27: return " (type LONG)";
+    case 3: case 8: case 28: return " (type REFERENCE)";
+    case 4: case 9: case 29: return " (type indéterminé)";
+    case 30: return " (type JOUEUR)";
+    case 10: return " (type CONTENANT)";
+    case 11: return " (type CONTENU)";
+    case 12: return " (type OBJET ACTIVABLE)";
+    case 15: return " (type PERSONNE)";
+    case 16: return " (type OBJET EQUIPABLE)";
+    case 19: return " (type OBJET)";
+    case 31: return " (type PNJ)";
+    case 32: return " (type ARME)";
+    case 35: return " (type INSTRUMENT DE REPARATION)";
+    case 38: return " (type MISC)";
+    case 41: return " (type PORTE)";
+    case 46: return " (type CREATURE)";
+    case 48: return " (type LEVELED CREATURE)";
+    case 49: return " (type LEVELED ITEM)";
+    case 20: return " (type SORT)";
+    case 21: return " (type EFFET)";
+    case 50: return " (type TOPIC)";
+    case 51: return " (type QUETE)";
+    case 60: return " (type TYPE D'OBJET)";
+    case 61: return " (type CLASSE)";
+    case 62: return " (type PACKAGE)";
+    case 63: return " (type TEMPS)";
+    case 64: return " (type SIGNE DE NAISSANCE)";
+    case 65: return " (type STYLE DE COMBAT)";
+    case 66: return " (type FACTION ou PNJ)";
+    case 67: case 80: return " (type GAMESETTING)";
+    case 68: return " (type MONDE)";
+    case 81: return " (type INISETTING)";
+    case 90: return " (type REGION)";
+    case 91: return " (type FACTION)";
+    case 92: return " (type FICHIER)";
+    case 93: return " (type SON)";
+    case 94: return " (type ANIMATION)";
+    case 95: return " (type CELLULE)";
+    case 96: return " (type SCRIPT)";
+    case 97: return " (type RACE)";
+    default: return {};
+  }
+}
+
+void ecrireEntree(std::string& out, std::string_view name, std::string_view suffix) {
+  out += composer("    - ", guillemets(name), suffix, "\n");
+}
+
+void ecrireEntreesExternes(std::string& out, const WorkFiles& wf, const IdentifierRecord& r) {
+  wf.exiger(WorkFile::Attachments, "Erreur : impossible d'ouvrir le fichier temporaire \"InfTempKVR4.3\" !\n\n");
+  const std::string nom = enMinuscules(r.name);
+  bool trouve = false;
+  for (const auto& a : wf.attachments) {
+    if (enMinuscules(a.variable) != nom) continue;
+    trouve = true;
+    out += composer("    - ", guillemets(r.name), " (variable de type ", typeVariable(r.kind),
+                    " attachée à l'objet ", guillemets(a.object), ")\n");
+  }
+  if (!trouve) ecrireEntree(out, r.name, suffixe(r.kind));
+}
+
+void ecrireErreurs(std::string& out, const WorkFiles& wf, int lines, int hideAlerts) {
+  if (wf.findings.empty()) {
+    out += "\n\n\n\n   Aucun bug n'a été trouvé sur ce script.\n\n";
+    return;
+  }
+  out += "\n\n\n Liste des erreurs :\n---------------------\n";
+  // Findings by line, in the order they were appended; whole-script ones last.
+  std::vector<std::vector<const FindingRecord*>> parLigne(static_cast<size_t>(lines > 0 ? lines : 0) + 1);
+  for (const auto& f : wf.findings) {
+    if (f.kind == hideAlerts) continue;
+    if (f.line == -1)
+      parLigne.back().push_back(&f);
+    else if (f.line >= 0 && f.line < lines)
+      parLigne[static_cast<size_t>(f.line)].push_back(&f);
+  }
+  bool listee = false;
+  for (const auto& ligne : parLigne)
+    for (const FindingRecord* f : ligne) {
+      out += f->text;
+      out += '\n';
+      listee = true;
+    }
+  if (!listee)
+    out +=
+        "\tAucune erreur détectée, mais le quillomat a trouvé des failles au script.\n"
+        "\tDécochez l'option \"Ne pas afficher les alertes\" dans le menu \"Préférences\" pour les voir.\n";
+}
+
+}  // namespace
+
+void verifierUnderscore(WorkFiles& wf) {
+  wf.exiger(WorkFile::Identifiers, messageFichierImpossible("InfTempKVR4", "MainTriInfo"));
+  for (const auto& r : wf.identifiers.records())
+    if (!r.name.empty() && r.name[0] == '_')
+      ajouterErreur(wf, -1,
+                    composer("    - Le premier caractère de ", guillemets(r.name),
+                             " est un underscore, risques de bugs in-game."),
+                    kAlerte);
+}
+
+std::string composerRapport(const WorkFiles& wf, int lines, int showInfo, int hideAlerts) {
+  const auto& ids = wf.identifiers.records();
+  const IdentifierRecord* script = nullptr;
+  for (const auto& r : ids)
+    if (r.kind == 99) script = &r;
+
+  std::string out = composer("                     DebugKVR4 version ", kVersion);
+  if (script) out += composer(" : script ", guillemets(script->name));
+  out += "\n                    --------------------";
+  out.append(kVersion.size(), '-');
+  if (script) {
+    out += "------------";
+    out.append(script->name.size(), '-');
+  }
+
+  ecrireErreurs(out, wf, lines, hideAlerts);
+
+  if (showInfo == 1)
+    for (const Section& s : kSections) {
+      bool ouverte = false;
+      for (const auto& r : ids) {
+        if (!dansSection(s, r.kind)) continue;
+        if (!ouverte) out += s.entete;
+        ouverte = true;
+        if (r.kind >= 25 && r.kind <= 29)
+          ecrireEntreesExternes(out, wf, r);
+        else if (!suffixe(r.kind).empty())
+          ecrireEntree(out, r.name, suffixe(r.kind));
+      }
+    }
+
+  bool erronees = false;
+  for (const auto& r : ids) {
+    if (r.kind != kKindErrone) continue;
+    if (!erronees)
+      out +=
+          "\n\n\n Liste des variables utilisées de manière erronnée (utilisées comme deux types différents) :\n"
+          "---------------------------------------------------\n";
+    erronees = true;
+    ecrireEntree(out, r.name, " (type ERREUR)");
+  }
+  return out;
+}
+
+void ecrireRapport(WorkFiles& wf, const std::filesystem::path& fichierRapport, int lines, int showInfo,
+                   int hideAlerts) {
+  for (WorkFile f : {WorkFile::Identifiers, WorkFile::Findings}) {
+    if (!wf.disponible(f))
+      throw ArretFatal(composer("Erreur : impossible d'ouvrir le fichier temporaire \"", nomFichier(f), "\" !\n\n"));
+  }
+  const std::string rapport = composerRapport(wf, lines, showInfo, hideAlerts);
+  if (!ecrireTexte(fichierRapport, rapport))
+    throw ArretFatal(composer("Erreur : impossible d'ouvrir le fichier \"", fichierRapport.filename().string(),
+                              "\" !\n\n"));
+  wf.supprimerTous();
+}
+
+}  // namespace quillomat

@@ -1,0 +1,27 @@
+// Reading a text-mode script one character at a time, as the passes over the
+// script do: the end of the text reads as kFin from then on.
+#pragma once
+
+#include <string_view>
+
+namespace quillomat {
+
+inline constexpr int kFin = -1;
+
+class CharStream {
+ public:
+  explicit CharStream(std::string_view text) : text_(text) {}
+  int lire() { return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_++]) : kFin; }
+  // Reads on from c to the end of the line (a line feed, a carriage return or
+  // the end); returns the character that ended it.
+  int finDeLigne(int c) {
+    while (c != '\n' && c != '\r' && c != kFin) c = lire();
+    return c;
+  }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+}  // namespace quillomat
