@@ -73,3 +73,21 @@ if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
   file(TOUCH_NOCREATE "/work/main/build/CMakeFiles/cmake.verify_globs")
 endif()
+
+# TEST_SOURCES at CMakeLists.txt:41 (file)
+file(GLOB_RECURSE NEW_GLOB LIST_DIRECTORIES false "/work/main/tests/*.cpp")
+set(OLD_GLOB
+  "/work/main/tests/cli/check_command_test.cpp"
+  "/work/main/tests/pipeline/enchaine_tests_test.cpp"
+  "/work/main/tests/pipeline/records_test.cpp"
+  "/work/main/tests/pipeline/report_writer_test.cpp"
+  "/work/main/tests/pipeline/tri_info_test.cpp"
+  "/work/main/tests/syntax/block_structure_test.cpp"
+  "/work/main/tests/syntax/line_scanner_test.cpp"
+  "/work/main/tests/syntax/script_type_test.cpp"
+  "/work/main/tests/syntax/variables_test.cpp"
+  )
+if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
+  message("-- GLOB mismatch!")
+  file(TOUCH_NOCREATE "/work/main/build/CMakeFiles/cmake.verify_globs")
+endif()

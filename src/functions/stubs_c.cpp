@@ -15,6 +15,5 @@ int strFoncDeuxVal(Context&, const Text&, const Row&) { return 0; }
 int strFoncOptIDOptShort(Context&, const Text&, const Row&) { return 0; }
 int strFoncIDIDShort(Context&, const Text&, const Row&) { return 0; }
 int strFoncOptCelluleOptRef(Context&, const Text&, const Row&) { return 0; }
-int strFoncTexteVariables(Context&, const Text&, const Row&) { return 0; }
 
 }  // namespace quillomat

@@ -26,6 +26,20 @@ std::string_view messageResultat(int code) {
   }
 }
 
+int compterLignes(std::string_view script) {
+  return 1 + static_cast<int>(std::count(script.begin(), script.end(), '\n'));
+}
+
+int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
+                          const std::function<void()>& progression) {
+  for (std::string_view type : {"short", "float", "long", "ref"}) strDetectVar(wf, script, lines, type);
+  if (verifierBlocs(wf, script, lines + 1) != 0) return kBlocsImpossible;
+  MainSyntaxe(wf, script, lines, scriptKind, vlseDependent, progression);
+  verifierTypeScript(wf, scriptKind);
+  verifierUnderscore(wf);
+  return kSucces;
+}
+
 int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
                   const std::function<void()>& progression, BilanRun* bilan) {
   const std::filesystem::path rapport = dir / std::string(kFichierRapport);
@@ -34,20 +48,16 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
 
   const auto script = lireTexte(dir / std::string(kFichierScript));
   if (!script) return kScriptIllisible;
-  const int lines = 1 + static_cast<int>(std::count(script->begin(), script->end(), '\n'));
+  const int lines = compterLignes(*script);
   if (bilan) bilan->lines = lines;
   if (lines > kLignesMax) return kScriptTropLong;
 
   wf.creerTous();
   try {
-    for (std::string_view type : {"short", "float", "long", "ref"}) strDetectVar(wf, *script, lines, type);
-    if (verifierBlocs(wf, *script, lines + 1) != 0) {
+    if (executerVerifications(wf, *script, lines, scriptKind, vlseDependent, progression) != kSucces) {
       wf.ecrireSurDisque();
       return kBlocsImpossible;
     }
-    MainSyntaxe(wf, *script, lines, scriptKind, vlseDependent, progression);
-    verifierTypeScript(wf, scriptKind);
-    verifierUnderscore(wf);
     if (bilan) bilan->findings = wf.findings.size();
     ecrireRapport(wf, rapport, lines, showInfo, hideAlerts);
   } catch (const ArretFatal&) {

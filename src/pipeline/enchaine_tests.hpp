@@ -6,6 +6,8 @@
 #include <functional>
 #include <string_view>
 
+#include "pipeline/work_files.hpp"
+
 namespace quillomat {
 
 // Result codes of a run.
@@ -25,6 +27,17 @@ struct BilanRun {
   int lines = 0;
   size_t findings = 0;  // findings written, hidden alerts included
 };
+
+// The checks of a run on a script already read in text mode, with the work
+// files `wf` (in memory or in a directory): the variables, the block
+// structure, the line scan, the script-type verdict and the underscore
+// alerts. Returns kSucces, or kBlocsImpossible when the findings file cannot
+// be written. Throws ArretFatal as EnchaineTests does.
+int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
+                          const std::function<void()>& progression = {});
+
+// The number of lines of a script as the checks count them: line feeds + 1.
+int compterLignes(std::string_view script);
 
 // Runs every check. Throws ArretFatal when a work file cannot be opened
 // (the work files then hold what the run had written).

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, when any is missing.
+set -euo pipefail
+
+paquets=(cmake make g++ libgtest-dev libcli11-dev)
+if [[ "${QUILLOMAT_BENCH:-0}" == 1 ]]; then paquets+=(libbenchmark-dev); fi
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+[[ ${#manquants[@]} -eq 0 ]] && exit 0
+
+echo "Installation des paquets manquants : ${manquants[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "Erreur : il faut être root (ou avoir sudo) pour installer ${manquants[*]}." >&2; exit 1; }
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq || true
+"${sudo_cmd[@]}" apt-get install -y -qq "${manquants[@]}"
