@@ -1,2 +1,0 @@
-# Empty dependencies file for quillomat_checker.
-# This may be replaced when dependencies are built.

@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libquillomat_cli_lib.a"
-)
