@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "functions/context.hpp"
 #include "functions/text.hpp"
@@ -40,6 +41,10 @@ struct Row {
 std::span<const Row> catalogueValeurs();
 // Statement catalogue, in order of trial, header and declaration rows first.
 std::span<const Row> catalogueInstructions();
+
+// Every distinct function name of both catalogues, as spelled, in catalogue
+// order (the value catalogue first): the word list of the known functions.
+std::vector<std::string_view> nomsDesFonctions();
 
 // 0 not a value, 1 a value, 10 a reference returned by a function; the
 // product of the operands' results for an arithmetic expression.

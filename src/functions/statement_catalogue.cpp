@@ -1,5 +1,6 @@
 // The statement catalogue: every line of a block that is not a plain value,
 // in the binding order of trial, and its use by the line scanner.
+#include <algorithm>
 #include <vector>
 
 #include "functions/catalogue.hpp"
@@ -7,7 +8,7 @@
 #include "functions/rows.hpp"
 #include "logic/line_checkers.hpp"
 #include "pipeline/findings.hpp"
-#include "syntax/script_type.hpp"
+#include "pipeline/fatal_stop.hpp"
 
 namespace quillomat {
 namespace {
@@ -229,6 +230,17 @@ std::span<const Row> catalogueInstructions() {
   return rows;
 }
 
+std::vector<std::string_view> nomsDesFonctions() {
+  std::vector<std::string_view> noms;
+  auto ajouter = [&](std::span<const Row> rows) {
+    for (const Row& r : rows)
+      if (std::find(noms.begin(), noms.end(), r.name) == noms.end()) noms.push_back(r.name);
+  };
+  ajouter(catalogueValeurs());
+  ajouter(catalogueInstructions());
+  return noms;
+}
+
 int verifierEnTete(Context& ctx, const Text& line) {
   return premiereReconnue(ctx, line, catalogueInstructions().first(kEnTetes)) ? 1 : 0;
 }
@@ -242,7 +254,11 @@ int verifierInstruction(Context& ctx, const Text& line) {
   if (!r) return 0;
   if (r->group == Group::Vlse && ctx.vlse == 0)
     erreurLigne(ctx.wf, ctx.line, " : le script utilise une fonction dépendant d'Vaelmoor Script Extender !");
-  if (r->name == "ScriptEffectElapsedSeconds") ajouterMarqueType(ctx.wf, 3, ctx.line);
+  if (r->name == "ScriptEffectElapsedSeconds") {
+    // Only a magic-effect script may use it.
+    ctx.wf.exiger(WorkFile::Marks, messageFichierImpossible("InfTempKVR4.2", "MainSyntaxe"));
+    ctx.wf.marks.push_back(ScriptKindMark{ctx.line, 3});
+  }
   return 1;
 }
 

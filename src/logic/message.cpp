@@ -61,8 +61,9 @@ int synDetectEssentialDeathReload(Context& ctx, const Text& t, const Row& row) {
   }
   // The character that follows the text is passed over unexamined.
   if (!call.resteBlanc(texte.fin + 1))
-    call.erreur(" : erreur, la fonction EssentialDeathReload ne doit contenir aucun paramètre après le texte à "
-                "afficher !");
+    call.erreur(
+        " : erreur, la fonction EssentialDeathReload ne doit contenir aucun paramètre après le texte à "
+        "afficher !");
   return 1;
 }
 

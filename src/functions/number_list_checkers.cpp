@@ -1,0 +1,67 @@
+// Functions taking a fixed list of numbers (colours, fog distances, HDR and
+// glow settings, Pow, Rand...). Each number may be decimal; it may begin with
+// '-' only when the row allows negative values or the name begins with "mod".
+// Numbers are separated by one space or by ", ".
+#include <array>
+
+#include "functions/call_reader.hpp"
+#include "functions/checkers.hpp"
+#include "functions/parameter_token.hpp"
+
+namespace quillomat {
+namespace {
+
+constexpr std::array<const char*, 5> kRangs = {"premier", "second", "troisième", "quatrième", "cinquième"};
+
+void lireNombres(Call& c, size_t combien) {
+  const Text& t = c.text();
+  const bool negatif = c.row().negativeAllowed == 1 || c.nomMod();
+  size_t p = c.pos();
+  for (size_t i = 0; i < combien; ++i) {
+    const jetons::Nombre n = jetons::lireNombre(t, p, true, negatif);
+    if (!n.valide) {
+      c.erreur(" : erreur, la valeur du ", kRangs[i], " appelé de ", c.nom(), " est incorrecte !");
+      return;
+    }
+    p = n.fin;
+    if (i + 1 == combien) {
+      if (n.virgule || !c.resteBlanc(p)) c.erreur(" : trop de paramètres dans la fonction ", c.nom());
+    } else if (t.at(p) == ' ') {
+      ++p;  // otherwise the next number is missing and reported as such
+    }
+  }
+}
+
+int lireListe(Context& ctx, const Text& t, const Row& row, bool appelantPermis, size_t combien) {
+  Call c(ctx, t, row);
+  if (!c.detecterAvecSeparateur(appelantPermis)) return 0;
+  if (c.lireAppelant(row.callerKind)) lireNombres(c, combien);
+  return 1;
+}
+
+// The dedicated checkers know their name, whatever the row says.
+Row rowNomme(const Row& row, std::string_view nom) {
+  Row r = row;
+  r.name = nom;
+  return r;
+}
+
+}  // namespace
+
+int strFoncTroisVal(Context& ctx, const Text& t, const Row& row) {
+  return lireListe(ctx, t, row, row.callerAllowed == 1, 3);
+}
+
+int strFoncCinqVal(Context& ctx, const Text& t, const Row& row) {
+  return lireListe(ctx, t, rowNomme(row, "con_SetHDRParam"), false, 5);
+}
+
+int strFoncTroisValGlow(Context& ctx, const Text& t, const Row& row) {
+  return lireListe(ctx, t, rowNomme(row, "con_SetImageSpaceGlow"), false, 3);
+}
+
+int strFoncDeuxVal(Context& ctx, const Text& t, const Row& row) {
+  return lireListe(ctx, t, row, row.callerAllowed == 1, 2);
+}
+
+}  // namespace quillomat
