@@ -219,7 +219,7 @@ std::vector<Row> assembler() {
 // First row of `rows` that recognises the line, or nullptr.
 const Row* premiereReconnue(Context& ctx, const Text& line, std::span<const Row> rows) {
   for (const Row& r : rows)
-    if (r.check(ctx, line, r) != 0) return &r;
+    if (peutReconnaitre(line, r) && r.check(ctx, line, r) != 0) return &r;
   return nullptr;
 }
 

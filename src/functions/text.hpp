@@ -25,12 +25,22 @@ class Text {
   size_t debut() const { return debut_; }
   // Positions of the '.' characters, in increasing order.
   const std::vector<uint16_t>& points() const { return points_; }
+  // One bit per lower-case letter that stands at debut() or right after a '.':
+  // the letters a function name found in this text can begin with.
+  uint32_t initiales() const { return initiales_; }
 
  private:
   std::string_view src_;
   std::string low_;
   size_t debut_ = 0;
   std::vector<uint16_t> points_;
+  uint32_t initiales_ = 0;
 };
+
+// The bit of a letter in Text::initiales(), 0 for any other character.
+constexpr uint32_t bitInitiale(char c) {
+  if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return (c >= 'a' && c <= 'z') ? 1u << (c - 'a') : 0u;
+}
 
 }  // namespace quillomat

@@ -21,6 +21,7 @@ int essayerCatalogue(Context& ctx, std::string_view reste) {
   const Text t(reste);
   bool vlseSeul = false;
   for (const Row& r : catalogueValeurs()) {
+    if (!peutReconnaitre(t, r)) continue;
     const int res = r.check(ctx, t, r);
     if (res == 0) continue;
     vlseSeul = r.group == Group::Vlse || r.group == Group::VlseRef;

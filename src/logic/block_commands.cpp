@@ -65,7 +65,7 @@ void synDetectCommande(Context& ctx, std::string_view piece) {
   const std::string minuscules = enMinuscules(piece.substr(0, kLigneMax));
   const Text t(minuscules);
   for (const Bloc& bloc : kBlocs) {
-    if (bloc.row.check(ctx, t, bloc.row) == 0) continue;
+    if (!peutReconnaitre(t, bloc.row) || bloc.row.check(ctx, t, bloc.row) == 0) continue;
     if (bloc.effetMagique)
       ajouterMarqueType(ctx.wf, kEffetMagique, ctx.line);
     else if (ctx.scriptKind == kEffetMagique)
