@@ -13,6 +13,21 @@ bool nomEn(const Text& t, size_t pos, std::string_view name) {
   return true;
 }
 
+bool estNombre(std::string_view s, bool decimales, bool negatif) {
+  size_t i = 0;
+  if (negatif && i < s.size() && s[i] == '-') ++i;
+  bool chiffre = false, point = false;
+  for (; i < s.size(); ++i) {
+    if (estChiffre(s[i]))
+      chiffre = true;
+    else if (s[i] == '.' && decimales && !point)
+      point = true;
+    else
+      return false;
+  }
+  return chiffre;
+}
+
 Mot lireMot(const Text& t, size_t from) {
   Mot m;
   size_t i = from;
@@ -195,20 +210,8 @@ bool Call::lireDernierNombre(bool decimales, bool negatif) {
     return false;
   }
   const size_t debut = pos_;
-  if (t_.at(pos_) == '-' && (negatif || nomMod())) ++pos_;
-  bool chiffre = false, point = false, bon = true;
-  for (; pos_ < t_.size() && !estBlanc(t_.at(pos_)); ++pos_) {
-    const char c = t_.at(pos_);
-    if (estChiffre(c)) {
-      chiffre = true;
-    } else if (c == '.' && decimales && !point) {
-      point = true;
-    } else {
-      bon = false;
-      break;
-    }
-  }
-  if (!bon || !chiffre) {
+  while (pos_ < t_.size() && !estBlanc(t_.at(pos_))) ++pos_;
+  if (!estNombre(t_.src().substr(debut, pos_ - debut), decimales, negatif || nomMod())) {
     erreur(" : erreur dans le dernier paramètre. Attention, ", nom(), " ne prend pas de variables en entrée !");
     return false;
   }

@@ -23,6 +23,10 @@ struct Mot {
 };
 Mot lireMot(const Text& t, size_t from);
 
+// A number: a leading '-' when `negatif`, digits, at most one '.' when
+// `decimales`, and at least one digit.
+bool estNombre(std::string_view s, bool decimales, bool negatif);
+
 // The caller text before the '.', read by the caller rule.
 struct LectureAppelant {
   std::string texte;

@@ -3,7 +3,7 @@
 // PositionWorld), an optional cell then an optional reference (Flee).
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/parameter_token.hpp"
+#include "functions/call_parameters.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
@@ -35,7 +35,7 @@ int strFoncCelluleOptID(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(false)) return 0;
   if (!c.lireId(kCellule, " : impossible de détecter l'appelé non optionnel !") || c.resteBlanc(c.pos())) return 1;
-  c.setPos(jetons::passerSeparateur(t, c.pos()));
+  c.setPos(passerSeparateur(t, c.pos()));
   if (c.lireId(kProprietaire)) c.rienApresId();
   return 1;
 }
@@ -48,7 +48,7 @@ int strFoncPositionCellule(Context& ctx, const Text& t, const Row& row) {
   size_t p = c.pos();
   for (int i = 0; i < 4; ++i) {
     // Coordinates and the rotation may be negative and decimal.
-    const jetons::Nombre n = jetons::lireNombre(t, p, true, true);
+    const Nombre n = lireNombre(t, p, true, true);
     if (!n.valide) {
       if (i < 3)
         c.erreur(" : erreur, la valeur de ", c.nom(), " sur l'axe ", kAxes[i], " est incorrecte !");

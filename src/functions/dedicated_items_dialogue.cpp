@@ -2,28 +2,15 @@
 // GetCrimeKnown (a crime type, the criminal and the victim).
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/numeric_params.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 namespace {
-using namespace params;
 
 constexpr int kContenant = 10;
 constexpr int kContenu = 11;
 constexpr int kPersonne = 15;
 constexpr int kTopic = 50;
-
-// The second of two IDs: an optional ',' after the first, then exactly one space.
-bool lireSecondId(Call& c, int kind) {
-  size_t p = c.pos();
-  if (c.text().at(p) == ',') ++p;
-  if (c.text().at(p) != ' ') {
-    c.erreur(" : impossible de détecter le second appelé !");
-    return false;
-  }
-  c.setPos(p + 1);
-  return c.lireId(kind, " : impossible de détecter le second appelé !");
-}
 
 }  // namespace
 

@@ -2,11 +2,10 @@
 // level, then up to three optional values).
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/numeric_params.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 namespace {
-using namespace params;
 
 constexpr int kCallerPorte = 41;
 constexpr int kCallerObjet = 19;

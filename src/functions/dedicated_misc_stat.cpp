@@ -2,11 +2,10 @@
 // player, then the amount added to it.
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/numeric_params.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 namespace {
-using namespace params;
 
 int lireModStatDiverse(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);

@@ -2,12 +2,11 @@
 // optional offsets along X, Y and Z.
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/numeric_params.hpp"
+#include "functions/call_parameters.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
 namespace {
-using namespace params;
 
 constexpr int kCallerObjet = 19;
 constexpr int kMarqueur = 95;

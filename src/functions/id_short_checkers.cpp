@@ -3,7 +3,7 @@
 // (ModFactionReaction, SetFactionReaction).
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/parameter_token.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 namespace {
@@ -23,7 +23,7 @@ int strFoncOptIDOptShort(Context& ctx, const Text& t, const Row& row) {
     c.erreur(" : pas d'espace après l'objet ", guillemets(c.id()), " !");
     return 1;
   }
-  const jetons::Nombre n = jetons::lireNombre(t, p + 1, false, c.nomMod());
+  const Nombre n = lireNombre(t, p + 1, false, c.nomMod());
   if (n.vide) {
     c.erreur(" : impossible de détecter le second paramètre optionnel (de type short) !");
     return 1;
@@ -35,7 +35,7 @@ int strFoncOptIDOptShort(Context& ctx, const Text& t, const Row& row) {
   }
   if (!n.virgule && c.resteBlanc(n.fin)) return 1;
   // One word more is a third parameter; beyond that, a list of them.
-  if (jetons::compterMots(t, n.fin) <= 1)
+  if (compterMots(t, n.fin) <= 1)
     c.erreur(" : erreur dans le paramètre optionnel. Attention, ", c.nom(),
              " ne prend que deux paramètres optionnels au maximum !");
   else
@@ -47,7 +47,7 @@ int strFoncIDIDShort(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(false)) return 0;
   if (!c.lireId(kFaction, " : impossible de détecter le premier appelé !")) return 1;
-  c.setPos(jetons::passerSeparateur(t, c.pos()));
+  c.setPos(passerSeparateur(t, c.pos()));
   if (!c.lireId(kFaction, " : impossible de détecter le second appelé !")) return 1;
   if (c.lireShort()) c.rienApresId();
   return 1;

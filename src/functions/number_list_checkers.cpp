@@ -6,7 +6,7 @@
 
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/parameter_token.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 namespace {
@@ -18,7 +18,7 @@ void lireNombres(Call& c, size_t combien) {
   const bool negatif = c.row().negativeAllowed == 1 || c.nomMod();
   size_t p = c.pos();
   for (size_t i = 0; i < combien; ++i) {
-    const jetons::Nombre n = jetons::lireNombre(t, p, true, negatif);
+    const Nombre n = lireNombre(t, p, true, negatif);
     if (!n.valide) {
       c.erreur(" : erreur, la valeur du ", kRangs[i], " appelé de ", c.nom(), " est incorrecte !");
       return;

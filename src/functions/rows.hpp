@@ -2,6 +2,11 @@
 // of names: one helper per signature shape, arguments in the order of the row.
 #pragma once
 
+#include <initializer_list>
+#include <span>
+#include <utility>
+#include <vector>
+
 #include "functions/catalogue.hpp"
 #include "functions/checkers.hpp"
 
@@ -57,6 +62,17 @@ constexpr Row positionCellule(int placeKind, std::string_view n) {
 constexpr Row optIdOptShort(int callerKind, int idKind, std::string_view n) {
   return {strFoncOptIDOptShort, n, callerKind, idKind};
 }
+// The rows of consecutive groups, each row marked with its group, in order.
+inline std::vector<Row> assemblerGroupes(std::initializer_list<std::pair<std::span<const Row>, Group>> groupes) {
+  std::vector<Row> out;
+  for (const auto& [rows, groupe] : groupes)
+    for (Row r : rows) {
+      r.group = groupe;
+      out.push_back(r);
+    }
+  return out;
+}
+
 // A checker without fixed arguments, or a dedicated checker that knows its name.
 constexpr Row avec(Checker c, std::string_view n) { return {c, n}; }
 

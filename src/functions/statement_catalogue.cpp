@@ -202,18 +202,7 @@ const Row kVlse2[] = {
 };
 
 std::vector<Row> assembler() {
-  std::vector<Row> out;
-  auto ajouter = [&](std::span<const Row> rows, Group g) {
-    for (Row r : rows) {
-      r.group = g;
-      out.push_back(r);
-    }
-  };
-  ajouter(kDebut, Group::Plain);
-  ajouter(kVlse1, Group::Vlse);
-  ajouter(kPlain, Group::Plain);
-  ajouter(kVlse2, Group::Vlse);
-  return out;
+  return assemblerGroupes({{kDebut, Group::Plain}, {kVlse1, Group::Vlse}, {kPlain, Group::Plain}, {kVlse2, Group::Vlse}});
 }
 
 // First row of `rows` that recognises the line, or nullptr.

@@ -1,5 +1,5 @@
 // GetPos, GetAngle and the like: one axis, x, y or z.
-#include "functions/axis_param.hpp"
+#include "functions/call_parameters.hpp"
 #include "functions/checkers.hpp"
 
 namespace quillomat {
@@ -9,7 +9,7 @@ int strFoncAxe(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(true)) return 0;
   std::string axe;
-  if (c.lireAppelant(kObjet) && axe::lireAxe(c, axe)) c.rienApres("l'axe ", axe);
+  if (c.lireAppelant(kObjet) && lireAxe(c, axe)) c.rienApres("l'axe ", axe);
   return 1;
 }
 

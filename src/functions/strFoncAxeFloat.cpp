@@ -1,7 +1,6 @@
 // SetPos, SetAngle and Rotate: an axis, then the value on it as an expression.
-#include "functions/axis_param.hpp"
+#include "functions/call_parameters.hpp"
 #include "functions/checkers.hpp"
-#include "functions/expression_param.hpp"
 
 namespace quillomat {
 
@@ -11,7 +10,7 @@ int strFoncAxeFloat(Context& ctx, const Text& t, const Row& row) {
   if (!c.detecterAvecSeparateur(true)) return 0;
   std::string axe;
   // Positions and angles may be negative: no sign rule on the value.
-  if (c.lireAppelant(kObjet) && axe::lireAxe(c, axe) && expression::lireExpressionFinale(c, true))
+  if (c.lireAppelant(kObjet) && lireAxe(c, axe) && lireExpressionFinale(c, true))
     c.rienApres("la valeur sur l'axe ", axe);
   return 1;
 }

@@ -3,12 +3,11 @@
 // optional value).
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/numeric_params.hpp"
+#include "functions/call_parameters.hpp"
 #include "pipeline/ascii.hpp"
 
 namespace quillomat {
 namespace {
-using namespace params;
 
 constexpr int kCallerEffet = 19;  // PlayMagicEffectVisuals and the like: an object...
 constexpr int kIdEffet = 21;      // ...showing a magic effect

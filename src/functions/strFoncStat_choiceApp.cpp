@@ -1,5 +1,6 @@
 // Functions reading an actor statistic (GetAV Strength), and those that also
 // take a Short value after it (ModAV Strength -5).
+#include "functions/call_parameters.hpp"
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
 #include "functions/vocabulary.hpp"
@@ -8,27 +9,6 @@ namespace quillomat {
 namespace {
 
 constexpr int kPersonne = 15;  // only actors have statistics
-
-// The statistic, read like an ID and judged by the vocabulary; on success pos()
-// stands right after it.
-bool lireStatistique(Call& c, std::string& stat) {
-  const Mot m = lireMot(c.text(), c.pos());
-  c.setPos(m.fin);
-  if (m.texte.empty()) {
-    c.erreur(" : impossible de détecter la statistique !");
-    return false;
-  }
-  if (m.guillemets == 3) {
-    c.erreur(" : erreur dans la syntaxe de la statistique de la fonction ", c.nom(), " : trop de guillemets.");
-    return false;
-  }
-  if (!estStatistique(m.texte)) {
-    c.erreur(" : erreur dans la fonction ", c.nom(), " : ", guillemets(m.texte), " n'est pas une statistique valide !");
-    return false;
-  }
-  stat = m.texte;
-  return true;
-}
 
 }  // namespace
 

@@ -5,12 +5,10 @@
 // that follows; a parameter place holding only blanks means "left out".
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/parameter_token.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 
-using jetons::lireNombre;
-using jetons::Nombre;
 
 int strFonc_optShort_choiceApp(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);

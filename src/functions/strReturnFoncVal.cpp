@@ -2,7 +2,7 @@
 // (SetAlert 1), an integer (ModPCFame -5), a number with decimals (Abs -2.5).
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
-#include "functions/numeric_params.hpp"
+#include "functions/call_parameters.hpp"
 
 namespace quillomat {
 namespace {
@@ -12,7 +12,7 @@ int lireValeurSeule(Context& ctx, const Text& t, const Row& row, bool appelantPe
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(appelantPermis)) return 0;
   // Without an ID, the sentence about what follows names the value read.
-  if (c.lireAppelant(row.callerKind) && params::lireNombreRequis(c, decimales, negatif))
+  if (c.lireAppelant(row.callerKind) && lireNombreRequis(c, decimales, negatif))
     c.rienApres("l'ID ", c.valeur());
   return 1;
 }

@@ -168,18 +168,7 @@ const Row kRef[] = {
 };
 
 std::vector<Row> assembler() {
-  std::vector<Row> out;
-  auto ajouter = [&](std::span<const Row> rows, Group g) {
-    for (Row r : rows) {
-      r.group = g;
-      out.push_back(r);
-    }
-  };
-  ajouter(kPlain, Group::Plain);
-  ajouter(kVlse, Group::Vlse);
-  ajouter(kVlseRef, Group::VlseRef);
-  ajouter(kRef, Group::Ref);
-  return out;
+  return assemblerGroupes({{kPlain, Group::Plain}, {kVlse, Group::Vlse}, {kVlseRef, Group::VlseRef}, {kRef, Group::Ref}});
 }
 
 }  // namespace

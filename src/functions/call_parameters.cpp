@@ -1,0 +1,191 @@
+#include "functions/call_parameters.hpp"
+
+#include "functions/vocabulary.hpp"
+#include "pipeline/ascii.hpp"
+
+namespace quillomat {
+
+size_t finChiffres(const Text& t, size_t from) {
+  size_t i = from;
+  while (i < t.size() && estChiffre(t.at(i))) ++i;
+  return i;
+}
+
+bool finDeValeur(const Text& t, size_t p) { return p >= t.size() || estBlanc(t.at(p)); }
+
+bool nombreValide(const Text& t, size_t from, size_t& fin, bool decimales, bool negatif) {
+  size_t i = from;
+  while (!finDeValeur(t, i)) ++i;
+  if (!estNombre(t.src().substr(from, i - from), decimales, negatif)) return false;
+  fin = i;
+  return true;
+}
+
+bool lireShortDirect(Call& c) {
+  const Text& t = c.text();
+  size_t p = c.pos();
+  if (finDeValeur(t, p)) {
+    c.erreur(" : impossible de détecter la valeur de type Short !");
+    return false;
+  }
+  if (t.at(p) == '-' && c.nomMod()) ++p;
+  const size_t fin = finChiffres(t, p);
+  if (fin == p || !finDeValeur(t, fin)) {
+    c.erreur(" : erreur dans la valeur de type Short. Attention, ", c.nom(), " ne prend pas de variables en entrée !");
+    return false;
+  }
+  c.setPos(fin);
+  return true;
+}
+
+Lu lireShortOptionnel(Call& c, bool virgule) {
+  const Text& t = c.text();
+  size_t p = c.pos();
+  const bool virguleVue = virgule && t.at(p) == ',';
+  if (virguleVue) ++p;
+  if (!virguleVue && c.resteBlanc(p)) return Lu::Absent;
+  if (t.at(p) != ' ') {
+    c.erreur(" : impossible de détecter le paramètre optionnel de ", c.nom(), " !");
+    return Lu::Faute;
+  }
+  ++p;
+  c.setPos(p);
+  if (c.resteBlanc(p)) return Lu::Absent;
+  if (estBlanc(t.at(p))) {
+    c.erreur(" : impossible de détecter le paramètre optionnel de ", c.nom(), " !");
+    return Lu::Faute;
+  }
+  const size_t fin = finChiffres(t, p);
+  if (fin == p || !finDeValeur(t, fin)) {
+    c.erreur(" : erreur dans le paramètre optionnel. Attention, ", c.nom(), " ne prend pas de variables en entrée !");
+    return Lu::Faute;
+  }
+  c.setPos(fin);
+  return Lu::Present;
+}
+
+bool lireNombreRequis(Call& c, bool decimales, bool negatif) {
+  if (finDeValeur(c.text(), c.pos())) {
+    c.erreur(" : impossible de détecter le dernier paramètre de la fonction ", c.nom());
+    return false;
+  }
+  return c.lireDernierNombre(decimales, negatif);
+}
+
+bool sansTropDeParametres(Call& c) {
+  if (c.resteBlanc(c.pos())) return true;
+  c.erreur(" : erreur, la fonction ", c.nom(), " contient trop de paramètres !");
+  return false;
+}
+
+Nombre lireNombre(const Text& t, size_t debut, bool decimales, bool negatif) {
+  Nombre n;
+  size_t fin = debut;
+  while (fin < t.size() && !estBlanc(t.at(fin))) ++fin;
+  n.fin = fin;
+  n.vide = fin == debut;
+  n.virgule = !n.vide && t.at(fin - 1) == ',';
+  const size_t finValeur = n.virgule ? fin - 1 : fin;
+  n.valide = estNombre(t.src().substr(debut, finValeur - debut), decimales, negatif);
+  return n;
+}
+
+size_t passerSeparateur(const Text& t, size_t p) {
+  if (t.at(p) == ',') ++p;
+  if (t.at(p) == ' ') ++p;
+  return p;
+}
+
+size_t compterMots(const Text& t, size_t p) {
+  size_t mots = 0;
+  while (p < t.size()) {
+    while (p < t.size() && estBlanc(t.at(p))) ++p;
+    if (p == t.size()) break;
+    ++mots;
+    while (p < t.size() && !estBlanc(t.at(p))) ++p;
+  }
+  return mots;
+}
+
+bool lireAxe(Call& c, std::string& axe) {
+  const Mot m = lireMot(c.text(), c.pos());
+  c.setPos(m.fin);
+  if (m.texte.empty()) {
+    c.erreur(" : impossible de détecter l'axe !");
+    return false;
+  }
+  const char lettre = m.texte.size() == 1 ? enMinuscule(m.texte[0]) : '\0';
+  // Three quotes leave no sound word: no axis either.
+  if (m.guillemets == 3 || (lettre != 'x' && lettre != 'y' && lettre != 'z')) {
+    c.erreur(" : erreur dans la syntaxe de l'axe de la fonction ", c.nom());
+    return false;
+  }
+  axe = m.texte;
+  return true;
+}
+
+size_t finJeton(const Text& t, size_t from) {
+  size_t i = from;
+  int guillemetsVus = 0;
+  for (; i < t.size(); ++i) {
+    const char c = t.at(i);
+    if (c == '"')
+      ++guillemetsVus;
+    else if (estEspaceOuTab(c) && guillemetsVus % 2 == 0)
+      break;
+  }
+  return i;
+}
+
+
+
+bool lireExpressionFinale(Call& c, bool moinsPermis) {
+  const Text& t = c.text();
+  size_t p = c.pos();
+  if (t.at(p) == ',') ++p;
+  const size_t debut = p + 1;
+  const size_t fin = t.at(p) == ' ' ? finJeton(t, debut) : debut;
+  // The value recogniser accepts an empty text, but the value is required here.
+  if (t.at(p) != ' ' || fin == debut) {
+    c.erreur(" : impossible de détecter le dernier paramètre de la fonction ", c.nom());
+    return false;
+  }
+  if ((t.at(debut) == '-' && !moinsPermis) || reconnaitreValeur(c.ctx(), t.src().substr(debut, fin - debut)) <= 0) {
+    c.erreur(" : erreur dans le dernier paramètre de la fonction ", c.nom());
+    return false;
+  }
+  c.setPos(fin);
+  return true;
+}
+
+bool lireSecondId(Call& c, int kind) {
+  size_t p = c.pos();
+  if (c.text().at(p) == ',') ++p;
+  if (c.text().at(p) != ' ') {
+    c.erreur(" : impossible de détecter le second appelé !");
+    return false;
+  }
+  c.setPos(p + 1);
+  return c.lireId(kind, " : impossible de détecter le second appelé !");
+}
+
+bool lireStatistique(Call& c, std::string& stat) {
+  const Mot m = lireMot(c.text(), c.pos());
+  c.setPos(m.fin);
+  if (m.texte.empty()) {
+    c.erreur(" : impossible de détecter la statistique !");
+    return false;
+  }
+  if (m.guillemets == 3) {
+    c.erreur(" : erreur dans la syntaxe de la statistique de la fonction ", c.nom(), " : trop de guillemets.");
+    return false;
+  }
+  if (!estStatistique(m.texte)) {
+    c.erreur(" : erreur dans la fonction ", c.nom(), " : ", guillemets(m.texte), " n'est pas une statistique valide !");
+    return false;
+  }
+  stat = m.texte;
+  return true;
+}
+
+}  // namespace quillomat
