@@ -82,3 +82,20 @@ TEST(QuillomatCheck, Latin1BecomesUtf8ForAUtf8Terminal) {
 
 }  // namespace
 }  // namespace quillomat
+
+namespace quillomat {
+namespace {
+
+// The bundled sample shows every kind of finding and inventory; its report,
+// read and checked line by line once, must not drift.
+TEST(QuillomatCheck, BundledSampleGivesItsKnownReport) {
+  test::DossierTemporaire dir;
+  ecrireBinaire(dir.chemin() / "exemple.txt", lireBinaire(std::string(QUILLOMAT_DATA_DIR) + "/exemple.txt").value());
+  const Resultat r = lancer(dir.chemin(), "exemple.txt");
+  EXPECT_EQ(r.statut, kStatutErreurs);
+  EXPECT_EQ(lireBinaire(dir.chemin() / "Correction de ScriptVaelmoor.txt").value(),
+            lireBinaire(std::string(QUILLOMAT_TESTS_DIR) + "/data/exemple.rapport").value());
+}
+
+}  // namespace
+}  // namespace quillomat
