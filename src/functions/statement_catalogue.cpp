@@ -245,7 +245,7 @@ int verifierInstruction(Context& ctx, const Text& line) {
     erreurLigne(ctx.wf, ctx.line, " : le script utilise une fonction dépendant d'Vaelmoor Script Extender !");
   if (r->name == "ScriptEffectElapsedSeconds") {
     // Only a magic-effect script may use it.
-    ctx.wf.exiger(WorkFile::Marks, messageFichierImpossible("InfTempKVR4.2", "MainSyntaxe"));
+    ctx.wf.exiger(WorkFile::Marks, "MainSyntaxe");
     ctx.wf.marks.push_back(ScriptKindMark{ctx.line, 3});
   }
   return 1;

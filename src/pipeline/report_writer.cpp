@@ -101,7 +101,8 @@ void ecrireEntree(std::string& out, std::string_view name, std::string_view suff
 }
 
 void ecrireEntreesExternes(std::string& out, const WorkFiles& wf, const IdentifierRecord& r) {
-  wf.exiger(WorkFile::Attachments, "Erreur : impossible d'ouvrir le fichier temporaire \"InfTempKVR4.3\" !\n\n");
+  if (!wf.disponible(WorkFile::Attachments))
+    throw ArretFatal("Erreur : impossible d'ouvrir le fichier temporaire \"InfTempKVR4.3\" !\n\n");
   const std::string nom = enMinuscules(r.name);
   bool trouve = false;
   for (const auto& a : wf.attachments) {
@@ -144,7 +145,7 @@ void ecrireErreurs(std::string& out, const WorkFiles& wf, int lines, int hideAle
 }  // namespace
 
 void verifierUnderscore(WorkFiles& wf) {
-  wf.exiger(WorkFile::Identifiers, messageFichierImpossible("InfTempKVR4", "MainTriInfo"));
+  wf.exiger(WorkFile::Identifiers, "MainTriInfo");
   for (const auto& r : wf.identifiers.records())
     if (!r.name.empty() && r.name[0] == '_')
       ajouterErreur(wf, -1,

@@ -83,7 +83,7 @@ int fusionnerKinds(int e, int n) {
 }
 
 void triInfo(WorkFiles& wf, IdentifierRecord record) {
-  wf.exiger(WorkFile::Identifiers, messageFichierImpossible("InfTempKVR4", "MainTriInfo"));
+  wf.exiger(WorkFile::Identifiers, "MainTriInfo");
   record.name = couperNom(record.name);
   const int n = record.kind;
   for (size_t i : wf.identifiers.avecNom(enMinuscules(record.name))) {
@@ -100,7 +100,7 @@ void triInfo(WorkFiles& wf, IdentifierRecord record) {
 }
 
 void triInfoExterne(WorkFiles& wf, AttachmentRecord record) {
-  wf.exiger(WorkFile::Attachments, messageFichierImpossible("InfTempKVR4.3", "MainTriInfo"));
+  wf.exiger(WorkFile::Attachments, "MainTriInfo");
   record.variable = enMinuscules(couperNom(record.variable));
   record.object = enMinuscules(couperNom(record.object));
   for (const auto& a : wf.attachments)

@@ -60,8 +60,8 @@ void WorkFiles::creerTous() {
     disponible_[static_cast<size_t>(f)] = ecrireBinaire(chemin(f), {});
 }
 
-void WorkFiles::exiger(WorkFile f, std::string_view message) const {
-  if (!disponible(f)) throw ArretFatal(std::string(message));
+void WorkFiles::exiger(WorkFile f, std::string_view unite) const {
+  if (!disponible(f)) throw ArretFatal(messageFichierImpossible(nomFichier(f), unite));
 }
 
 void WorkFiles::ecrireSurDisque() const {

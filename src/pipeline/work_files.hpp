@@ -51,8 +51,9 @@ class WorkFiles {
   // cannot be created is unavailable for the rest of the run.
   void creerTous();
   bool disponible(WorkFile f) const { return disponible_[static_cast<size_t>(f)]; }
-  // Throws ArretFatal with `message` when the file is unavailable.
-  void exiger(WorkFile f, std::string_view message) const;
+  // Throws ArretFatal naming the file and the source unit `unite` when the
+  // file is unavailable.
+  void exiger(WorkFile f, std::string_view unite) const;
   // Writes the records to the files that exist, as a run that stops here leaves them.
   void ecrireSurDisque() const;
 

@@ -17,7 +17,7 @@ std::string_view nomTypeScript(int kind) {
 }
 
 void ajouterMarqueType(WorkFiles& wf, int kind, int lineIndex) {
-  wf.exiger(WorkFile::Marks, messageFichierImpossible("InfTempKVR4.2", "typeScript"));
+  wf.exiger(WorkFile::Marks, "typeScript");
   wf.marks.push_back(ScriptKindMark{lineIndex, kind});
 }
 

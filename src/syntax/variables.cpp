@@ -85,7 +85,7 @@ int strDetectVar(WorkFiles& wf, std::string_view script, int lineCount, std::str
 }
 
 int isRef(const WorkFiles& wf, std::string_view name) {
-  wf.exiger(WorkFile::Identifiers, messageFichierImpossible("InfTempKVR4", "isRef"));
+  wf.exiger(WorkFile::Identifiers, "isRef");
   name = jusquAuNul(name);
   const std::string nom = enMinuscules(name.substr(0, std::min(name.size(), kNomMax)));
   for (size_t i : wf.identifiers.avecNom(nom)) {
