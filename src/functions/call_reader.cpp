@@ -124,6 +124,7 @@ bool Call::detecterAvecSeparateur(bool appelantPermis) {
 bool Call::lireAppelant(int kind) {
   if (!avecAppelant()) return true;
   const LectureAppelant l = lireTexteAppelant(t_, t_.debut(), point_);
+  arretAppelant_ = l.arret;
   if (l.blancHorsGuillemets) {
     erreur(" : erreur dans la syntaxe de l'appelant de la fonction ", nom(), ". Rajoutez des guillemets.");
     return false;

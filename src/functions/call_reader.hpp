@@ -52,6 +52,8 @@ class Call {
   // faults and records it with `kind`.
   bool lireAppelant(int kind);
   const std::string& appelant() const { return appelant_; }
+  // Where the caller reading stopped (the '.' for a sound caller).
+  size_t arretAppelant() const { return arretAppelant_; }
 
   // After a function without parameters only blanks may follow.
   bool finSansParametre(bool peutAvoirAppelant);
@@ -110,6 +112,7 @@ class Call {
   size_t pos_ = 0;
   size_t point_ = npos;  // position of the '.' of the form with caller
   std::string appelant_;
+  size_t arretAppelant_ = 0;
   std::string id_;
   std::string valeur_;
 };

@@ -9,7 +9,6 @@
 
 namespace quillomat {
 
-
 int strFonc_optShort_choiceApp(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(true)) return 0;
@@ -49,8 +48,7 @@ int strFoncValOptID(Context& ctx, const Text& t, const Row& row) {
   // Without a comma announcing it, an ID that is not there was left out.
   if (!n.virgule && c.resteBlanc(n.fin)) return 1;
   c.setPos(t.at(n.fin) == ' ' ? n.fin + 1 : n.fin);
-  if (!c.lireId(row.idKind, " : impossible de détecter l'ID optionnelle !")) return 1;
-  if (!c.resteBlanc(c.pos())) c.erreur(" : erreur, la fonction ", c.nom(), " contient trop de paramètres !");
+  if (c.lireId(row.idKind, " : impossible de détecter l'ID optionnelle !")) sansTropDeParametres(c);
   return 1;
 }
 

@@ -31,7 +31,7 @@ int synDetectPlaceAtMe(Context& ctx, const Text& t, const Row& row) {
   if (!call.lireAppelant(kObjet)) {
     // Checking resumes at the very place where the caller reading stopped.
     faute = true;
-    pos = lireTexteAppelant(t, t.debut(), call.point()).arret;
+    pos = call.arretAppelant();
   }
   if (!faute) {
     const Mot objet = lireMot(t, pos);
