@@ -39,13 +39,6 @@ int lireListe(Context& ctx, const Text& t, const Row& row, bool appelantPermis, 
   return 1;
 }
 
-// The dedicated checkers know their name, whatever the row says.
-Row rowNomme(const Row& row, std::string_view nom) {
-  Row r = row;
-  r.name = nom;
-  return r;
-}
-
 }  // namespace
 
 int strFoncTroisVal(Context& ctx, const Text& t, const Row& row) {
@@ -53,11 +46,11 @@ int strFoncTroisVal(Context& ctx, const Text& t, const Row& row) {
 }
 
 int strFoncCinqVal(Context& ctx, const Text& t, const Row& row) {
-  return lireListe(ctx, t, rowNomme(row, "con_SetHDRParam"), false, 5);
+  return lireListe(ctx, t, row, false, 5);
 }
 
 int strFoncTroisValGlow(Context& ctx, const Text& t, const Row& row) {
-  return lireListe(ctx, t, rowNomme(row, "con_SetImageSpaceGlow"), false, 3);
+  return lireListe(ctx, t, row, false, 3);
 }
 
 int strFoncDeuxVal(Context& ctx, const Text& t, const Row& row) {
