@@ -1,0 +1,40 @@
+// The word list of "fonctions.txt": the words to colour and their category.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillomat {
+
+inline constexpr int kMotSysteme = 0;
+inline constexpr int kMotFonction = 1;
+inline constexpr int kMotStatistique = 2;
+
+class ListeMots {
+ public:
+  struct Entree {
+    int genre = kMotFonction;
+    std::string nom;  // lower case
+  };
+
+  // The list read from the content of a "fonctions.txt" file (Latin-1).
+  static ListeMots lire(std::string_view contenu);
+  // The list of a file; empty when it cannot be read.
+  static ListeMots charger(const std::filesystem::path& fichier);
+
+  // The category of the first entry equal to `mot` (ASCII case ignored), -1 if none.
+  int genre(std::string_view mot) const;
+
+  const std::vector<Entree>& entrees() const { return entrees_; }
+
+ private:
+  std::vector<Entree> entrees_;
+};
+
+// The content of the "fonctions.txt" shipped with the program, made from the
+// checker's own catalogue: the keywords, the function names, the statistics.
+std::string texteFichierFonctions();
+
+}  // namespace quillomat
