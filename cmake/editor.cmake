@@ -1,0 +1,42 @@
+# The desktop editor (Qt 6 Widgets). Built when Qt is there, so that the
+# checker alone still builds on a machine without it.
+option(QUILLOMAT_BUILD_EDITOR "Build the Qt editor" ON)
+if(NOT QUILLOMAT_BUILD_EDITOR)
+  return()
+endif()
+find_package(Qt6 COMPONENTS Widgets PrintSupport Test QUIET)
+if(NOT Qt6_FOUND)
+  message(WARNING "Qt 6 introuvable : l'éditeur ne sera pas construit.")
+  return()
+endif()
+
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+file(GLOB APP_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/app/*.cpp ${CMAKE_SOURCE_DIR}/src/app/*.hpp ${CMAKE_SOURCE_DIR}/src/app/*.qrc)
+list(FILTER APP_SOURCES EXCLUDE REGEX ".*/src/app/main\\.cpp$")
+add_library(quillomat_app_lib STATIC ${APP_SOURCES})
+target_link_libraries(quillomat_app_lib PUBLIC quillomat_editing Qt6::Widgets Qt6::PrintSupport)
+target_compile_options(quillomat_app_lib PRIVATE ${QUILLOMAT_WARNINGS})
+target_compile_definitions(quillomat_app_lib PUBLIC QT_NO_KEYWORDS)
+
+add_executable(quillomat ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+target_link_libraries(quillomat PRIVATE quillomat_app_lib)
+target_compile_options(quillomat PRIVATE ${QUILLOMAT_WARNINGS})
+
+if(QUILLOMAT_BUILD_TESTS)
+  file(GLOB APP_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/app/ui/*.cpp)
+  if(APP_TEST_SOURCES)
+    add_executable(quillomat_app_tests ${APP_TEST_SOURCES})
+    target_link_libraries(quillomat_app_tests PRIVATE quillomat_app_lib Qt6::Test GTest::gtest)
+    target_include_directories(quillomat_app_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_options(quillomat_app_tests PRIVATE ${QUILLOMAT_WARNINGS})
+    target_compile_definitions(quillomat_app_tests PRIVATE
+      QUILLOMAT_DATA_DIR="${CMAKE_SOURCE_DIR}/data"
+      QUILLOMAT_TESTS_DIR="${CMAKE_SOURCE_DIR}/tests")
+    # Widget tests need the offscreen platform wherever they run.
+    gtest_discover_tests(quillomat_app_tests DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
+endif()
