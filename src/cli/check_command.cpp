@@ -1,130 +1,181 @@
 #include "cli/check_command.hpp"
 
-#include <langinfo.h>
-
-#include <CLI/CLI.hpp>
-#include <clocale>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
+#include <optional>
+#include <vector>
 
-#include "pipeline/enchaine_tests.hpp"
-#include "pipeline/fatal_stop.hpp"
-#include "pipeline/records.hpp"
+#include "cli/directory_lock.hpp"
+#include "cli/encoding.hpp"
+#include "cli/options.hpp"
+#include "cli/script_search.hpp"
+#include "cli/work_directory.hpp"
 #include "pipeline/text_mode.hpp"
-#include "pipeline/work_files.hpp"
 
 namespace quillomat {
 namespace {
 
-constexpr std::string_view kDescription =
-    "Vérifie un script Vaelmoor sans l'exécuter et écrit le rapport \"Correction de ScriptVaelmoor.txt\" "
-    "dans le dossier courant.\n"
-    "Les préférences sont lues dans le fichier DebugKVR4.dat du dossier courant (valeurs par défaut s'il "
-    "manque).\n\n"
-    "Statut de sortie : 0 aucune erreur trouvée, 2 le rapport liste des erreurs ou des alertes, "
-    "1 échec (script illisible, fichiers de travail impossibles à écrire, vérification interrompue).";
+namespace fs = std::filesystem;
 
-bool terminalUtf8() {
-  std::setlocale(LC_CTYPE, "");
-  std::string codeset = nl_langinfo(CODESET);
-  for (char& c : codeset) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return codeset == "utf-8" || codeset == "utf8";
+// A script is at most 4998 lines; more than this from a pipe is no script.
+constexpr size_t kEntreeMax = size_t{16} << 20;
+
+void ecrire(std::FILE* flux, std::string_view utf8) {
+  std::fwrite(utf8.data(), 1, utf8.size(), flux);
+  std::fflush(flux);
 }
 
-struct Sortie {
-  bool utf8;
-  void out(std::string_view latin1) const {
-    std::cout << versTerminal(latin1, utf8);
-    std::cout.flush();
+std::optional<std::string> lireEntreeStandard() {
+  std::string contenu;
+  char tampon[65536];
+  size_t n;
+  while ((n = std::fread(tampon, 1, sizeof tampon, stdin)) > 0) {
+    contenu.append(tampon, n);
+    if (contenu.size() > kEntreeMax) return std::nullopt;
   }
-  void err(std::string_view latin1) const {
-    std::cerr << versTerminal(latin1, utf8);
-    std::cerr.flush();
-  }
-};
+  if (std::ferror(stdin)) return std::nullopt;
+  return contenu;
+}
 
-int verifier(const std::string& script, const Sortie& sortie) {
-  const std::filesystem::path dir = ".";
+std::string messageIllisible(const std::string& fichier) {
+  if (fichier == "-") return latin1VersUtf8("Erreur : impossible de lire le script sur l'entrée standard.\n");
+  return "Erreur : impossible de lire le script \"" + fichier + "\" (fichier introuvable ou illisible).\n";
+}
+
+Resultat echec(std::string fichier, std::string message) {
+  Resultat r{std::move(fichier), {}, std::move(message)};
+  r.v.issue = Issue::Echec;
+  return r;
+}
+
+Resultat verifie(std::string fichier, Verification v) {
+  std::string message = latin1VersUtf8(v.message);
+  return {std::move(fichier), std::move(v), std::move(message)};
+}
+
+// Report format: the report or the stop on the standard output, a failure on the standard error.
+void afficherRapport(const Resultat& r) {
+  switch (r.v.issue) {
+    case Issue::Verifie: ecrire(stdout, enRapport(r)); break;
+    case Issue::Arret: ecrire(stdout, r.message); break;
+    case Issue::Echec: ecrire(stderr, r.message); break;
+  }
+}
+
+// One file in the current directory, as the editor's run: the work copy and
+// the report stay there. The lock is held from the copy to the end of the output.
+int verifierIci(const std::string& script, const SettingsRecord& reglages) {
+  const std::string fichier = nomAffiche(script);
   const auto contenu = lireBinaire(script);
   if (!contenu) {
-    sortie.err("Erreur : impossible de lire le script \"" + script + "\" (fichier introuvable ou illisible).\n");
+    ecrire(stderr, messageIllisible(fichier));
     return kStatutEchec;
   }
-  if (!ecrireBinaire(dir / std::string(kFichierScript), *contenu)) {
-    sortie.err(
-        "Erreur : impossible d'écrire le fichier \"ScriptVaelmoor.txt\" dans le dossier courant : "
-        "vérifiez que vous avez le droit d'y écrire.\n");
-    return kStatutEchec;
-  }
-  const SettingsRecord reglages = lireReglages(dir);
-  BilanRun bilan;
-  int code;
-  try {
-    code = EnchaineTests(dir, reglages.showInfo, reglages.scriptKind, reglages.vlseDependent, reglages.hideAlerts,
-                         {}, &bilan);
-  } catch (const ArretFatal& arret) {
-    sortie.out(arret.message());
-    return kStatutArretFatal;
-  }
-  if (code != kSucces) {
-    sortie.err(std::string("Erreur : ") + std::string(messageResultat(code)) + "\n");
-    return kStatutEchec;
-  }
-  const auto rapport = lireTexte(dir / std::string(kFichierRapport));
-  if (!rapport) {
-    sortie.err(std::string("Erreur : ") + std::string(messageResultat(kRapportIllisible)) + "\n");
-    return kStatutEchec;
-  }
-  sortie.out(*rapport);
-  if (!rapport->empty() && rapport->back() != '\n') sortie.out("\n");
-  return bilan.findings == 0 ? kStatutAucuneErreur : kStatutErreurs;
+  const VerrouDossier verrou(".");
+  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages, false));
+  afficherRapport(r);
+  return r.statut();
 }
 
-}  // namespace
+struct Cible {
+  std::string argument;     // as typed, or the path found in a folder
+  bool trouveeDansDossier;
+  std::string erreur;       // UTF-8, when the folder could not be searched
+};
 
-std::string versTerminal(std::string_view latin1, bool utf8) {
-  if (!utf8) return std::string(latin1);
-  std::string out;
-  out.reserve(latin1.size() + latin1.size() / 8);
-  for (char ch : latin1) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
+std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
+  std::vector<Cible> out;
+  for (const auto& e : entrees) {
+    std::error_code ec;
+    if (e == "-" || !fs::is_directory(e, ec)) {
+      out.push_back({e, false, {}});
+      continue;
+    }
+    try {
+      const auto trouves = chercherScripts(e);
+      if (trouves.empty())
+        ecrire(stderr, latin1VersUtf8("Attention : aucun script trouvé dans le dossier \"") + nomAffiche(e) + "\".\n");
+      for (const auto& p : trouves) out.push_back({p.native(), true, {}});
+    } catch (const fs::filesystem_error&) {
+      out.push_back({e, false, "Erreur : impossible de parcourir le dossier \"" + nomAffiche(e) + "\".\n"});
     }
   }
   return out;
 }
 
-int lancerCommande(int argc, char** argv) {
-  const Sortie sortie{terminalUtf8()};
-  CLI::App app{std::string(kDescription), "quillomat-check"};
-  app.set_help_flag("-h,--help", "Affiche cette aide et quitte.");
-  auto formatter = app.get_formatter();
-  formatter->label("Usage", "Utilisation");
-  formatter->label("OPTIONS", "OPTIONS");
-  formatter->label("Positionals", "Arguments");
-  formatter->label("REQUIRED", "(obligatoire)");
-  std::string script;
-  app.add_option("SCRIPT", script, "Le fichier du script à vérifier (texte Latin-1).")->required()->type_name("");
+// One script of a many-script run, in a private directory of its own.
+// Nothing when a file found in a folder turns out not to be a script.
+std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& reglages) {
+  const std::string fichier = nomAffiche(c.argument);
+  if (!c.erreur.empty()) return echec(fichier, c.erreur);
+  const auto contenu = c.argument == "-" ? lireEntreeStandard() : lireBinaire(c.argument);
+  if (!contenu) return echec(fichier, messageIllisible(fichier));
+  if (c.trouveeDansDossier && !ressembleAUnScript(*contenu)) return std::nullopt;
+  auto dossier = DossierPrive::creer();
+  if (!dossier)
+    return echec(fichier, latin1VersUtf8("Erreur : impossible de créer un dossier de travail privé dans le "
+                                         "dossier temporaire du système.\n"));
+  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages, true));
+}
 
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    sortie.out(app.help());
-    return kStatutAucuneErreur;
-  } catch (const CLI::RequiredError&) {
-    sortie.err("Erreur : indiquez le script à vérifier.\nUtilisation : quillomat-check SCRIPT (aide : --help)\n");
-    return kStatutEchec;
-  } catch (const CLI::ParseError& e) {
-    sortie.err("Erreur : arguments incorrects (" + std::string(e.what()) +
-               ").\nUtilisation : quillomat-check SCRIPT (aide : --help)\n");
-    return kStatutEchec;
+int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
+  // The summary comes with a folder or several arguments, not for one file or the standard input.
+  bool avecBilan = o.entrees.size() > 1;
+  for (const auto& e : o.entrees) {
+    std::error_code ec;
+    avecBilan = avecBilan || (e != "-" && fs::is_directory(e, ec));
   }
-  return verifier(script, sortie);
+  Bilan bilan;
+  nlohmann::ordered_json scripts = nlohmann::ordered_json::array();
+  for (const Cible& c : cibles(o.entrees)) {
+    const auto r = verifierCible(c, reglages);
+    if (!r) continue;
+    bilan.compter(*r);
+    switch (o.format) {
+      case Format::Rapport:
+        if (avecBilan) ecrire(stdout, "==== " + r->fichier + " ====\n");
+        afficherRapport(*r);
+        if (avecBilan) ecrire(stdout, "\n");
+        break;
+      case Format::Lignes: ecrire(stdout, enLignes(*r)); break;
+      case Format::Json: scripts.push_back(enJson(*r)); break;
+    }
+  }
+  if (o.format == Format::Json) {
+    nlohmann::ordered_json j;
+    j["version"] = "3.02";
+    j["scripts"] = std::move(scripts);
+    j["bilan"] = enJson(bilan);
+    ecrire(stdout, j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");
+  } else if (avecBilan) {
+    ecrire(stdout, enTexte(bilan));
+  }
+  return bilan.statut();
+}
+
+// The editor's way: exactly one file, shown as a report.
+bool commeLEditeur(const Options& o) {
+  if (o.entrees.size() != 1 || o.format != Format::Rapport || o.entrees[0] == "-") return false;
+  std::error_code ec;
+  return !fs::is_directory(o.entrees[0], ec);
+}
+
+}  // namespace
+
+std::string versTerminal(std::string_view latin1, bool utf8) {
+  return utf8 ? latin1VersUtf8(latin1) : std::string(latin1);
+}
+
+int lancerCommande(int argc, char** argv) {
+  const LectureOptions lecture = lireOptions(argc, argv);
+  if (!lecture.options) {
+    ecrire(lecture.statut == 0 ? stdout : stderr, lecture.texte);
+    return lecture.statut;
+  }
+  const Options& o = *lecture.options;
+  const SettingsRecord reglages = o.appliquer(lireReglages("."));
+  if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages);
+  return verifierPlusieurs(o, reglages);
 }
 
 }  // namespace quillomat

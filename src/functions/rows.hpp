@@ -2,10 +2,10 @@
 // of names: one helper per signature shape, arguments in the order of the row.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <span>
 #include <utility>
-#include <vector>
 
 #include "functions/catalogue.hpp"
 #include "functions/checkers.hpp"
@@ -62,13 +62,18 @@ constexpr Row positionCellule(int placeKind, std::string_view n) {
 constexpr Row optIdOptShort(int callerKind, int idKind, std::string_view n) {
   return {strFoncOptIDOptShort, n, callerKind, idKind};
 }
-// The rows of consecutive groups, each row marked with its group, in order.
-inline std::vector<Row> assemblerGroupes(std::initializer_list<std::pair<std::span<const Row>, Group>> groupes) {
-  std::vector<Row> out;
+// The rows of consecutive groups, each row marked with its group, in order;
+// N is the number of rows of all the groups. Built at compile time, so that
+// the catalogue lies in the program's read-only data and no run builds it.
+template <size_t N>
+constexpr std::array<Row, N> assemblerGroupes(
+    std::initializer_list<std::pair<std::span<const Row>, Group>> groupes) {
+  std::array<Row, N> out{};
+  size_t i = 0;
   for (const auto& [rows, groupe] : groupes)
     for (Row r : rows) {
       r.group = groupe;
-      out.push_back(r);
+      out[i++] = r;  // past N: not a constant expression, the build fails
     }
   return out;
 }

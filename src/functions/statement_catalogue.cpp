@@ -1,6 +1,7 @@
 // The statement catalogue: every line of a block that is not a plain value,
 // in the binding order of trial, and its use by the line scanner.
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "functions/catalogue.hpp"
@@ -18,7 +19,7 @@ using namespace rows;
 constexpr size_t kEnTetes = 2;
 constexpr size_t kDeclarations = 4;
 
-const Row kDebut[] = {
+constexpr Row kDebut[] = {
     sansApp(99, "ScriptName"), sansApp(99, "Scn"),
     sansApp(0, "Short"), sansApp(1, "Float"), sansApp(2, "Long"), sansApp(3, "Ref"),
     avec(synDetectSet, "Set"),
@@ -43,11 +44,11 @@ const Row kDebut[] = {
     avec(synDetectPlaceAtMe, "PlaceAtMe"),
 };
 
-const Row kVlse1[] = {
+constexpr Row kVlse1[] = {
     valInt(0, "DisableKey"), seule("DisableMouse"), valInt(0, "EnableKey"), seule("EnableMouse"),
 };
 
-const Row kPlain[] = {
+constexpr Row kPlain[] = {
     valInt(0, "EnableFastTravel"), valInt(0, "EnableFast"),
     seule("EnablePlayerControls"),
     optCall(19, "EnableLinkedPathPoints"), optCall(19, "Enable"), optCall(19, "DisableLinkedPathPoints"),
@@ -173,7 +174,7 @@ const Row kPlain[] = {
     nonDocumentee("GetTotalPersuasionNumber"), nonDocumentee("GetUsedItemActivate"),
 };
 
-const Row kVlse2[] = {
+constexpr Row kVlse2[] = {
     valInt(0, "AHammerKey"), valInt(0, "HammerKey"), valInt(0, "HoldKey"),
     statShort(1, "ModActorValue2"),
     valInt(1, "MoveMouseX"), valInt(1, "MoveMouseY"),
@@ -201,9 +202,8 @@ const Row kVlse2[] = {
     nonDocumentee("con_SetSkyParam"),
 };
 
-std::vector<Row> assembler() {
-  return assemblerGroupes({{kDebut, Group::Plain}, {kVlse1, Group::Vlse}, {kPlain, Group::Plain}, {kVlse2, Group::Vlse}});
-}
+constexpr auto kCatalogue = assemblerGroupes<std::size(kDebut) + std::size(kVlse1) + std::size(kPlain) + std::size(kVlse2)>(
+    {{kDebut, Group::Plain}, {kVlse1, Group::Vlse}, {kPlain, Group::Plain}, {kVlse2, Group::Vlse}});
 
 // First row of `rows` that recognises the line, or nullptr.
 const Row* premiereReconnue(Context& ctx, const Text& line, std::span<const Row> rows) {
@@ -214,10 +214,7 @@ const Row* premiereReconnue(Context& ctx, const Text& line, std::span<const Row>
 
 }  // namespace
 
-std::span<const Row> catalogueInstructions() {
-  static const std::vector<Row> rows = assembler();
-  return rows;
-}
+std::span<const Row> catalogueInstructions() { return kCatalogue; }
 
 std::vector<std::string_view> nomsDesFonctions() {
   std::vector<std::string_view> noms;

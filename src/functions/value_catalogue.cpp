@@ -1,7 +1,7 @@
 // The value catalogue: every function that may stand as an operand, in the
 // binding order of trial (a longer name before any shorter name that is a
 // prefix of it, unless the order says otherwise).
-#include <vector>
+#include <iterator>
 
 #include "functions/catalogue.hpp"
 #include "functions/checkers.hpp"
@@ -11,7 +11,7 @@ namespace quillomat {
 namespace {
 using namespace rows;
 
-const Row kPlain[] = {
+constexpr Row kPlain[] = {
     avec(strFoncGetCrimeKnown, "GetCrimeKnown"),
     avec(strFoncSayTo, "SayTo"),
     seule("GetSecondsPassed"), seule("GetPlayerControlsDisabled"), seule("GetAmountSoldStolen"),
@@ -117,7 +117,7 @@ const Row kPlain[] = {
     nonDocumentee("GetTotalPersuasionNumber"), nonDocumentee("GetUsedItemActivate"),
 };
 
-const Row kVlse[] = {
+constexpr Row kVlse[] = {
     valFloat(1, "Abs"), valFloat(1, "ACos"), valFloat(1, "ASin"), valFloat(1, "ATan"), valFloat(1, "Ceil"),
     valFloat(1, "Cosh"), valFloat(1, "Cos"), valFloat(1, "Exp"), valFloat(1, "Floor"),
     valInt(0, "GetAltControl"), valInt(0, "GetControl"),
@@ -153,29 +153,25 @@ const Row kVlse[] = {
     idInt(19, 81, 0, "con_GetINISetting"),
 };
 
-const Row kVlseRef[] = {
+constexpr Row kVlseRef[] = {
     optCall(19, "GetBaseObject"),
     valInt(0, "GetEquippedObject"), valInt(0, "GetInventoryObject"),
     optCall(19, "GetParentCell"),
     seule("GetPlayerSpell"),
 };
 
-const Row kRef[] = {
+constexpr Row kRef[] = {
     optCall(19, "CreateFullActorCopy"), optCall(19, "DeleteFullActorCopy"),
     optCall(15, "GetActionRef"), optCall(15, "GetAR"), optCall(15, "GetCombatTarget"),
     optCall(11, "GetContainer"),
     optCall(19, "GetPackageTarget"), optCall(19, "GetParentRef"), optCall(19, "GetSelf"), optCall(19, "This"),
 };
 
-std::vector<Row> assembler() {
-  return assemblerGroupes({{kPlain, Group::Plain}, {kVlse, Group::Vlse}, {kVlseRef, Group::VlseRef}, {kRef, Group::Ref}});
-}
+constexpr auto kCatalogue = assemblerGroupes<std::size(kPlain) + std::size(kVlse) + std::size(kVlseRef) + std::size(kRef)>(
+    {{kPlain, Group::Plain}, {kVlse, Group::Vlse}, {kVlseRef, Group::VlseRef}, {kRef, Group::Ref}});
 
 }  // namespace
 
-std::span<const Row> catalogueValeurs() {
-  static const std::vector<Row> rows = assembler();
-  return rows;
-}
+std::span<const Row> catalogueValeurs() { return kCatalogue; }
 
 }  // namespace quillomat

@@ -35,6 +35,7 @@ int dansListe(std::string_view word, std::span<const std::string_view> liste) {
 }  // namespace
 
 int estStatistique(std::string_view word) { return dansListe(word, kStatistiques); }
+std::span<const std::string_view> nomsDesStatistiques() { return kStatistiques; }
 int estSexe(std::string_view word) { return dansListe(word, kSexes); }
 
 }  // namespace quillomat

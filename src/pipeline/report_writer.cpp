@@ -161,6 +161,12 @@ std::string composerRapport(const WorkFiles& wf, int lines, int showInfo, int hi
     if (r.kind == 99) script = &r;
 
   std::string out = composer("                     DebugKVR4 version ", kVersion);
+  // Room for the whole report at once, so that a long report is not copied as it grows.
+  size_t taille = 2048;
+  for (const auto& f : wf.findings) taille += f.text.size() + 1;
+  taille += ids.size() * 40 + wf.attachments.size() * 120;
+  for (const auto& r : ids) taille += r.name.size();
+  out.reserve(taille);
   if (script) out += composer(" : script ", guillemets(script->name));
   out += "\n                    --------------------";
   out.append(kVersion.size(), '-');

@@ -1,5 +1,9 @@
 #include "pipeline/text_mode.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -15,53 +19,112 @@ Fichier ouvrir(const std::filesystem::path& file, const char* mode) {
   return Fichier(std::fopen(file.c_str(), mode));
 }
 
+// Opens a file for writing without emptying it first: a file emptied by its
+// opening is flushed to the disk when it is closed (ext4 does so to save the
+// old contents from a crash), which costs more than the whole write. The
+// writer gives the final size to terminer().
+Fichier ouvrirEnEcriture(const std::filesystem::path& file) {
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* f = ::fdopen(fd, "wb");
+  if (!f) ::close(fd);
+  return Fichier(f);
+}
+
+// Cuts what is left of the old contents after the `taille` bytes written, and closes.
+bool terminer(Fichier f, size_t taille, bool ecrit) {
+  bool ok = ecrit && std::fflush(f.get()) == 0;
+  struct stat etat {};
+  const int fd = ::fileno(f.get());
+  if (ok && ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && static_cast<size_t>(etat.st_size) != taille)
+    ok = ::ftruncate(fd, static_cast<off_t>(taille)) == 0;
+  return std::fclose(f.release()) == 0 && ok;
+}
+
 }  // namespace
 
 std::optional<std::string> lireBinaire(const std::filesystem::path& file) {
   Fichier f = ouvrir(file, "rb");
   if (!f) return std::nullopt;
-  std::string out;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) out.append(buffer, n);
+  // Read straight into the string, sized once from the file's size: a
+  // growing string would copy the script again at every doubling. A file
+  // that grows meanwhile, or reports no size, is read on in steps.
+  std::error_code ec;
+  const auto taille = std::filesystem::file_size(file, ec);
+  std::string out(ec ? 0 : static_cast<size_t>(taille) + 1, '\0');
+  size_t lu = 0;
+  for (;;) {
+    if (lu == out.size()) out.resize(out.size() + 65536);
+    const size_t n = std::fread(out.data() + lu, 1, out.size() - lu, f.get());
+    lu += n;
+    if (n == 0) break;
+  }
   if (std::ferror(f.get())) return std::nullopt;  // a directory opens but cannot be read
+  out.resize(lu);
   return out;
 }
 
 std::optional<std::string> lireTexte(const std::filesystem::path& file) {
   auto bytes = lireBinaire(file);
   if (!bytes) return std::nullopt;
-  return versModeTexteLecture(*bytes);
+  // In place: the text is never longer than the bytes.
+  std::string& s = *bytes;
+  size_t ecrit = 0;
+  for (size_t i = 0; i < s.size(); ++i)
+    if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) s[ecrit++] = s[i];
+  s.resize(ecrit);
+  return bytes;
 }
 
 bool ecrireBinaire(const std::filesystem::path& file, std::string_view bytes) {
-  Fichier f = ouvrir(file, "wb");
+  Fichier f = ouvrirEnEcriture(file);
   if (!f) return false;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return false;
-  return std::fclose(f.release()) == 0;
+  const bool ecrit = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
+  return terminer(std::move(f), bytes.size(), ecrit);
 }
 
 bool ecrireTexte(const std::filesystem::path& file, std::string_view text) {
-  return ecrireBinaire(file, versModeTexteEcriture(text));
+  // Line by line through the stream's buffer, without a second copy of the text.
+  Fichier f = ouvrirEnEcriture(file);
+  if (!f) return false;
+  bool ok = true;
+  size_t debut = 0, taille = text.size();
+  for (size_t lf = text.find('\n'); lf != std::string_view::npos && ok; lf = text.find('\n', lf + 1)) {
+    ok = std::fwrite(text.data() + debut, 1, lf - debut, f.get()) == lf - debut &&
+         std::fwrite("\r\n", 1, 2, f.get()) == 2;
+    debut = lf + 1;
+    ++taille;
+  }
+  if (ok && debut < text.size())
+    ok = std::fwrite(text.data() + debut, 1, text.size() - debut, f.get()) == text.size() - debut;
+  return terminer(std::move(f), taille, ok);
 }
 
+// Both conversions copy whole runs between two line ends at once.
 std::string versModeTexteLecture(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    out += bytes[i];
+  size_t debut = 0;
+  for (size_t cr = bytes.find('\r'); cr != std::string_view::npos; cr = bytes.find('\r', cr + 1)) {
+    if (cr + 1 < bytes.size() && bytes[cr + 1] == '\n') {
+      out.append(bytes.substr(debut, cr - debut));
+      debut = cr + 1;
+    }
   }
+  out.append(bytes.substr(debut));
   return out;
 }
 
 std::string versModeTexteEcriture(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
+  size_t debut = 0;
+  for (size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+    out.append(text.substr(debut, lf - debut));
+    out += "\r\n";
+    debut = lf + 1;
   }
+  out.append(text.substr(debut));
   return out;
 }
 

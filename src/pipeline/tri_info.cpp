@@ -1,6 +1,7 @@
 #include "pipeline/tri_info.hpp"
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 
 #include "pipeline/ascii.hpp"
@@ -9,7 +10,9 @@
 namespace quillomat {
 namespace {
 
-using Matrice = std::array<std::array<int, 100>, 100>;
+// Computed at compile time: the table then lies in the program's read-only
+// data instead of being built in fresh memory by every run.
+using Matrice = std::array<std::array<int8_t, 100>, 100>;
 
 struct Plage {
   int de, a;
@@ -21,8 +24,8 @@ struct Raffinement {
   std::initializer_list<int> trenteEtUn;  // entries set to 31
 };
 
-Matrice construireMatrice() {
-  Matrice m;
+constexpr Matrice construireMatrice() {
+  Matrice m{};
   for (int r = 0; r < 100; ++r)
     for (int c = 0; c < 100; ++c) m[r][c] = r == c ? 1 : -1;
 
@@ -55,10 +58,7 @@ Matrice construireMatrice() {
   return m;
 }
 
-const Matrice& matrice() {
-  static const Matrice m = construireMatrice();
-  return m;
-}
+constexpr Matrice kMatrice = construireMatrice();
 
 bool dansPlage(int k, int de, int a) { return k >= de && k <= a; }
 
@@ -71,7 +71,7 @@ std::string couperNom(std::string_view name) {
 
 int matriceFusion(int existant, int nouveau) {
   if (!dansPlage(existant, 0, 99) || !dansPlage(nouveau, 0, 99)) return -1;
-  return matrice()[existant][nouveau];
+  return kMatrice[existant][nouveau];
 }
 
 int fusionnerKinds(int e, int n) {

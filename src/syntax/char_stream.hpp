@@ -15,8 +15,13 @@ class CharStream {
   // Reads on from c to the end of the line (a line feed, a carriage return or
   // the end); returns the character that ended it.
   int finDeLigne(int c) {
-    while (c != '\n' && c != '\r' && c != kFin) c = lire();
-    return c;
+    if (c == '\n' || c == '\r' || c == kFin) return c;
+    // The passes skip most of every line: find its end at once.
+    size_t fin = text_.find('\n', pos_);
+    if (fin == std::string_view::npos) fin = text_.size();
+    const size_t cr = text_.substr(0, fin).find('\r', pos_);
+    pos_ = cr == std::string_view::npos ? fin : cr;
+    return lire();
   }
 
  private:

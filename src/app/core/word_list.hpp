@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quillomat {
@@ -30,7 +31,18 @@ class ListeMots {
   const std::vector<Entree>& entrees() const { return entrees_; }
 
  private:
+  // Keys are the lower-case names; lookups ignore ASCII case.
+  struct HachageSansCasse {
+    using is_transparent = void;
+    size_t operator()(std::string_view mot) const;
+  };
+  struct EgalSansCasse {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+
   std::vector<Entree> entrees_;
+  std::unordered_map<std::string, int, HachageSansCasse, EgalSansCasse> index_;  // name -> kind of its first entry
 };
 
 // The content of the "fonctions.txt" shipped with the program, made from the

@@ -1,0 +1,25 @@
+# The benchmarks: the script generator, the in-process measures (Google
+# Benchmark), the whole-process measures of quillomat-check, and the tool
+# that writes the generated scripts to files. The two tools print UTF-8 to
+# the terminal, so only the generator is compiled to Latin-1 like the checker.
+find_package(benchmark REQUIRED)
+
+add_library(quillomat_bench_scripts STATIC ${CMAKE_SOURCE_DIR}/bench/script_generator.cpp)
+target_include_directories(quillomat_bench_scripts PUBLIC ${CMAKE_SOURCE_DIR}/bench)
+target_compile_options(quillomat_bench_scripts PRIVATE ${QUILLOMAT_LATIN1} ${QUILLOMAT_WARNINGS})
+
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+list(FILTER BENCH_SOURCES EXCLUDE REGEX ".*/script_generator\\.cpp$")
+add_executable(quillomat_bench ${BENCH_SOURCES})
+target_link_libraries(quillomat_bench PRIVATE quillomat_checker quillomat_bench_scripts benchmark::benchmark_main)
+target_compile_options(quillomat_bench PRIVATE ${QUILLOMAT_LATIN1})
+
+add_executable(quillomat_process_bench ${CMAKE_SOURCE_DIR}/bench/tools/process_bench.cpp)
+target_link_libraries(quillomat_process_bench PRIVATE quillomat_checker quillomat_bench_scripts)
+target_compile_options(quillomat_process_bench PRIVATE ${QUILLOMAT_WARNINGS})
+target_compile_definitions(quillomat_process_bench PRIVATE QUILLOMAT_CHECK_BINARY="$<TARGET_FILE:quillomat-check>")
+add_dependencies(quillomat_process_bench quillomat-check)
+
+add_executable(quillomat-gen ${CMAKE_SOURCE_DIR}/bench/tools/quillomat_gen.cpp)
+target_link_libraries(quillomat-gen PRIVATE quillomat_bench_scripts)
+target_compile_options(quillomat-gen PRIVATE ${QUILLOMAT_WARNINGS})

@@ -1,0 +1,252 @@
+#include "app.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QSettings>
+
+#include "app/core/small_commands.hpp"
+#include "app/core/word_list.hpp"
+#include "child_frame.hpp"
+#include "document.hpp"
+#include "find_dlg.hpp"
+#include "latin1.hpp"
+#include "main_frame.hpp"
+#include "pref_dlg.hpp"
+#include "pipeline/records.hpp"
+#include "view.hpp"
+
+namespace {
+
+const QString kGroupeRecents = QStringLiteral("Recent File List");
+constexpr int kNombreRecents = 4;
+
+std::filesystem::path cheminDe(const QString& dossier) { return std::filesystem::path(dossier.toStdU16String()); }
+
+}  // namespace
+
+CQuillomatApp::CQuillomatApp(OptionsApp options)
+    : m_pMessages(options.messages ? std::move(options.messages) : std::make_unique<BoitesDeMessage>()),
+      m_pOuvreur(options.ouvreur ? std::move(options.ouvreur) : std::make_unique<OuvreurSysteme>()),
+      m_dossierProgramme(options.dossierProgramme.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                            : options.dossierProgramme) {
+  const quillomat::SettingsRecord reglages = quillomat::lireReglages(cheminDe(QDir::currentPath()));
+  m_bFormatHelp = reglages.noFormatHelp != 1;
+  m_bColouring = reglages.noColouring != 1;
+  m_bFixSpacing = reglages.autoSpacing == 1;
+  const QString mots = fichierDonnees(QStringLiteral("fonctions.txt"));
+  if (!mots.isEmpty()) {
+    m_pFunctionWords = std::make_unique<quillomat::ListeMots>(quillomat::ListeMots::charger(cheminDe(mots)));
+  }
+  m_pProfil = options.fichierProfil.isEmpty()
+                  ? std::make_unique<QSettings>(QStringLiteral("Applications locales générées par AppWizard"),
+                                                QStringLiteral("Quillomat"))
+                  : std::make_unique<QSettings>(options.fichierProfil, QSettings::IniFormat);
+}
+
+CQuillomatApp::~CQuillomatApp() {
+  m_openViews.clear();
+  delete std::exchange(m_pMainFrame, nullptr);
+}
+
+bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
+  m_pMainFrame = new CMainFrame(*this);
+  m_pMainFrame->mettreAJourRecents(fichiersRecents());
+  if (fichiers.isEmpty()) OnFileNew();
+  for (const QString& f : fichiers) OpenDocumentFile(f);
+  m_pMainFrame->show();
+  return true;
+}
+
+QString CQuillomatApp::fichierDonnees(const QString& nom) const {
+  const auto trouve = quillomat::trouverFichierDonnees(versLatin1(nom), cheminDe(QDir::currentPath()),
+                                                       cheminDe(m_dossierProgramme));
+  return trouve ? QString::fromStdU16String(trouve->u16string()) : QString();
+}
+
+void CQuillomatApp::RegisterView(CQuillomatView& vue) {
+  UnregisterView(vue);
+  m_openViews.prepend(&vue);
+}
+
+void CQuillomatApp::UnregisterView(CQuillomatView& vue) {
+  m_openViews.removeIf([&](const QPointer<CQuillomatView>& v) { return v.isNull() || v == &vue; });
+}
+
+CChildFrame* CQuillomatApp::enfantActif() const {
+  return m_pMainFrame ? qobject_cast<CChildFrame*>(m_pMainFrame->zoneDocuments()->currentSubWindow()) : nullptr;
+}
+
+CQuillomatView* CQuillomatApp::vueActive() const {
+  CChildFrame* enfant = enfantActif();
+  return enfant ? &enfant->GetActiveView() : nullptr;
+}
+
+CQuillomatDoc* CQuillomatApp::documentActif() const {
+  CChildFrame* enfant = enfantActif();
+  return enfant ? &enfant->GetActiveDocument() : nullptr;
+}
+
+QList<CChildFrame*> CQuillomatApp::enfants() const {
+  QList<CChildFrame*> liste;
+  if (!m_pMainFrame) return liste;
+  for (QMdiSubWindow* w : m_pMainFrame->zoneDocuments()->subWindowList()) {
+    if (auto* enfant = qobject_cast<CChildFrame*>(w)) liste.append(enfant);
+  }
+  return liste;
+}
+
+CChildFrame* CQuillomatApp::ajouterFenetre(CQuillomatDoc* document) {
+  auto* enfant = new CChildFrame(*this, document);
+  QMdiArea* zone = m_pMainFrame->zoneDocuments();
+  zone->addSubWindow(enfant);
+  enfant->show();
+  zone->setActiveSubWindow(enfant);
+  RegisterView(enfant->GetActiveView());
+  enfant->GetActiveView().setFocus();
+  m_pMainFrame->mettreAJourCommandes();
+  return enfant;
+}
+
+CQuillomatDoc* CQuillomatApp::OpenDocumentFile(const QString& chemin) {
+  const QString absolu = QFileInfo(chemin).absoluteFilePath();
+  for (CChildFrame* enfant : enfants()) {
+    if (enfant->GetActiveDocument().chemin() == absolu) {
+      m_pMainFrame->zoneDocuments()->setActiveSubWindow(enfant);
+      return &enfant->GetActiveDocument();
+    }
+  }
+  CChildFrame* enfant = ouvrirFenetre(absolu);
+  if (!enfant) return nullptr;
+  ajouterRecent(absolu);
+  return &enfant->GetActiveDocument();
+}
+
+CChildFrame* CQuillomatApp::ouvrirFenetre(const QString& chemin) {
+  auto document = std::make_unique<CQuillomatDoc>(QFileInfo(chemin).fileName());
+  QString erreur;
+  if (!document->charger(chemin, &erreur)) {
+    m_pMessages->erreur(m_pMainFrame, QStringLiteral("Quillomat"), erreur);
+    return nullptr;
+  }
+  CChildFrame* enfant = ajouterFenetre(document.release());
+  if (m_bColouring) colorerDocument(enfant->GetActiveView());
+  return enfant;
+}
+
+QStringList CQuillomatApp::fichiersRecents() const {
+  QStringList liste;
+  m_pProfil->beginGroup(kGroupeRecents);
+  for (int i = 1; i <= kNombreRecents; ++i) {
+    const QString f = m_pProfil->value(QStringLiteral("File%1").arg(i)).toString();
+    if (!f.isEmpty()) liste.append(f);
+  }
+  m_pProfil->endGroup();
+  return liste;
+}
+
+void CQuillomatApp::ecrireRecents(const QStringList& fichiers) {
+  m_pProfil->beginGroup(kGroupeRecents);
+  for (int i = 1; i <= kNombreRecents; ++i) {
+    const QString cle = QStringLiteral("File%1").arg(i);
+    if (i <= fichiers.size()) {
+      m_pProfil->setValue(cle, fichiers[i - 1]);
+    } else {
+      m_pProfil->remove(cle);
+    }
+  }
+  m_pProfil->endGroup();
+  m_pProfil->sync();
+  if (m_pMainFrame) m_pMainFrame->mettreAJourRecents(fichiers);
+}
+
+void CQuillomatApp::ajouterRecent(const QString& chemin) {
+  QStringList liste = fichiersRecents();
+  liste.removeAll(chemin);
+  liste.prepend(chemin);
+  ecrireRecents(liste.mid(0, kNombreRecents));
+}
+
+bool CQuillomatApp::peutFermer(CChildFrame& enfant) {
+  CQuillomatDoc& document = enfant.GetActiveDocument();
+  if (!document.estModifie()) return true;
+  const Reponse r = m_pMessages->question(
+      m_pMainFrame, QStringLiteral("Quillomat"),
+      QStringLiteral("Enregistrer les modifications apportées à %1 ?").arg(document.nom()));
+  if (r == Reponse::Annuler) return false;
+  return r == Reponse::Non || enregistrer(document, false);
+}
+
+bool CQuillomatApp::peutQuitter() {
+  for (CChildFrame* enfant : enfants()) {
+    if (!peutFermer(*enfant)) return false;
+  }
+  for (CChildFrame* enfant : enfants()) enfant->fermetureAcceptee();
+  return true;
+}
+
+void CQuillomatApp::documentFerme(CChildFrame& enfant) {
+  if (rapportOuvert == &enfant.GetActiveDocument()) {
+    rapportOuvert = nullptr;
+  } else {
+    UnregisterView(enfant.GetActiveView());
+  }
+}
+
+bool CQuillomatApp::estRaccourciCommande(const QKeyEvent& touche) const {
+  // Keypad Enter is Enter.
+  const QKeyCombination touches(touche.modifiers() & ~Qt::KeypadModifier, Qt::Key(touche.key()));
+  return m_pMainFrame && m_pMainFrame->estRaccourci(QKeySequence(touches));
+}
+
+std::pair<QString, QString> CQuillomatApp::textesCurseur(const CQuillomatView& vue, int debut, int fin) const {
+  const std::string texte = versLatin1(vue.GetDocument().contenu());
+  return {depuisLatin1(quillomat::texteLigneCurseur(texte, debut, fin)),
+          depuisLatin1(quillomat::texteColonneCurseur(texte, debut, fin))};
+}
+
+void CQuillomatApp::OnNewLine() {
+  CQuillomatView* vue = vueActive();
+  if (!vue) return;
+  const int position = vue->debutSelection();
+  vue->textCursor().insertText(QStringLiteral("\n"));
+  if (m_bFormatHelp) indenterNouvelleLigne(*vue, position);
+  if (m_bColouring) colorerLignes(*vue, vue->textCursor().blockNumber());
+}
+
+// The indentation and colouring aids come with their own commands; until then
+// these hooks leave the text as the user typed it.
+void CQuillomatApp::corrigerEspacement(CQuillomatView&) {}
+void CQuillomatApp::indenterNouvelleLigne(CQuillomatView&, int) {}
+void CQuillomatApp::colorerLignes(CQuillomatView&, int) {}
+void CQuillomatApp::colorerDocument(CQuillomatView&) {}
+void CQuillomatApp::caractereTape(CQuillomatView&) {}
+void CQuillomatApp::texteColle(CQuillomatView&, int, int) {}
+void CQuillomatApp::OnFormat() {}
+void CQuillomatApp::OnStatistics() {}
+
+void CQuillomatApp::OnPreferences() {
+  if (m_pPreferences) {
+    m_pPreferences->raise();
+    m_pPreferences->activateWindow();
+    return;
+  }
+  m_pPreferences = new CPrefDlg(cheminDe(QDir::currentPath()),
+                                [this](const quillomat::SettingsRecord& r) { appliquerReglages(r); }, m_pMainFrame);
+  m_pPreferences->show();
+}
+
+void CQuillomatApp::appliquerReglages(const quillomat::SettingsRecord& r) {
+  const bool colorierAvant = m_bColouring;
+  m_bFormatHelp = r.noFormatHelp != 1;
+  m_bColouring = r.noColouring != 1;
+  m_bFixSpacing = r.autoSpacing == 1;
+  if (m_bColouring != colorierAvant) {
+    for (const QPointer<CQuillomatView>& vue : m_openViews) {
+      if (vue) colorerDocument(*vue);
+    }
+  }
+}

@@ -1,0 +1,154 @@
+// CQuillomatApp: the application object. Holds the editor flags, the report
+// window of the last check, the registry of open views, and the command
+// handlers of the command table.
+#pragma once
+
+#include <memory>
+#include <utility>
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "message_service.hpp"
+#include "system_opener.hpp"
+
+class QKeyEvent;
+class QPrinter;
+class QSettings;
+class CChildFrame;
+class CFindDlg;
+class CGoToLineDlg;
+class CMainFrame;
+class CPrefDlg;
+class CQuillomatDoc;
+class CQuillomatView;
+
+namespace quillomat {
+class ListeMots;
+struct SettingsRecord;
+}
+
+struct OptionsApp {
+  QString fichierProfil;     // INI file of the profile settings; empty: the user's profile
+  QString dossierProgramme;  // where the shipped data files are; empty: the program's directory
+  std::unique_ptr<MessageService> messages;  // null: real message boxes
+  std::unique_ptr<SystemOpener> ouvreur;     // null: the system's handlers
+};
+
+class CQuillomatApp : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CQuillomatApp(OptionsApp options = {});
+  ~CQuillomatApp() override;
+
+  // Creates and shows the main window, then opens the files named (a new
+  // empty document when there is none).
+  bool InitInstance(const QStringList& fichiers);
+
+  CMainFrame* m_pMainFrame = nullptr;
+  bool m_bGoToLineOpen = false;
+  QPointer<CGoToLineDlg> m_pGoToLineDlg;
+  QPointer<CQuillomatDoc> rapportOuvert;
+  bool m_bFormatHelp = true;
+  bool m_bColouring = true;
+  bool m_bFixSpacing = true;
+  std::unique_ptr<quillomat::ListeMots> m_pFunctionWords;
+
+  // Views that colouring visits, newest first; the report's is not there.
+  const QList<QPointer<CQuillomatView>>& openViews() const { return m_openViews; }
+  void RegisterView(CQuillomatView& vue);
+  void UnregisterView(CQuillomatView& vue);
+
+  MessageService& messages() { return *m_pMessages; }
+  CChildFrame* enfantActif() const;
+  CQuillomatView* vueActive() const;
+  CQuillomatDoc* documentActif() const;
+  QList<CChildFrame*> enfants() const;
+
+  // Opens a file in a new window (or shows the window that has it already)
+  // and puts it first in the recent files; null when it cannot be read,
+  // after saying so.
+  CQuillomatDoc* OpenDocumentFile(const QString& chemin);
+  QStringList fichiersRecents() const;
+
+  // Window events.
+  bool peutFermer(CChildFrame& enfant);  // asks about unsaved changes
+  bool peutQuitter();
+  void documentFerme(CChildFrame& enfant);
+  bool estRaccourciCommande(const QKeyEvent& touche) const;
+  std::pair<QString, QString> textesCurseur(const CQuillomatView& vue, int debut, int fin) const;
+  void confirmerAllerALigne();  // a view gains the focus
+  // Hooks of the colouring: a character typed, a text pasted.
+  void caractereTape(CQuillomatView& vue);
+  void texteColle(CQuillomatView& vue, int debut, int fin);
+
+  // Handlers of the command table.
+  void OnFileNew();
+  void OnFileOpen();
+  void OnFileClose();
+  void OnFileSave();
+  void OnFileSaveAs();
+  void OnFileSendMail();
+  void OnFileMru(int index);
+  void OnFilePrint();
+  void OnFilePrintDirect();
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+  void OnAppExit();
+  void OnEditUndo();
+  void OnEditRedo();
+  void OnEditCut();
+  void OnEditCopy();
+  void OnPasteColoured();
+  void OnEditFind();
+  void OnEditRepeat();
+  void OnEditReplace();
+  void OnEditSelectAll();
+  void lancerVerification();
+  void OnPreferences();
+  // The Preferences box was saved: the three flags follow the record.
+  void appliquerReglages(const quillomat::SettingsRecord& r);
+  void OnFormat();
+  void OnStatistics();
+  void OnCleanWorkspace();
+  void OnResetDefaults();
+  void OnNewLine();
+  void OnGoToLine();
+  void OnWindowCascade();
+  void OnWindowTile();
+  void OnNextPane();
+  void OnPrevPane();
+  void OnViewToolbar();
+  void OnViewStatusBar();
+  void OnHelp();
+  void OnWebSite();
+  void OnContact();
+  void OnAppAbout();
+
+ private:
+  CChildFrame* ajouterFenetre(CQuillomatDoc* document);
+  CChildFrame* ouvrirFenetre(const QString& chemin);
+  bool enregistrer(CQuillomatDoc& document, bool demanderNom);
+  void ajouterRecent(const QString& chemin);
+  void ecrireRecents(const QStringList& fichiers);
+  void rechercher(bool remplacer);
+  // Hooks of the formatting and colouring aids.
+  void corrigerEspacement(CQuillomatView& vue);
+  void indenterNouvelleLigne(CQuillomatView& vue, int position);
+  void colorerLignes(CQuillomatView& vue, int ligne);
+  void colorerDocument(CQuillomatView& vue);
+  QString fichierDonnees(const QString& nom) const;
+
+  std::unique_ptr<MessageService> m_pMessages;
+  std::unique_ptr<SystemOpener> m_pOuvreur;
+  std::unique_ptr<QSettings> m_pProfil;
+  std::unique_ptr<QPrinter> m_pImprimante;
+  QPointer<CFindDlg> m_pRecherche;
+  QPointer<CPrefDlg> m_pPreferences;
+  QString m_dossierProgramme;
+  QList<QPointer<CQuillomatView>> m_openViews;
+  int m_nouveaux = 0;  // numbers the untitled documents
+};

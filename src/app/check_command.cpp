@@ -1,0 +1,86 @@
+// "Débuguer": checks the script of the active window and opens its report.
+#include <QDir>
+#include <QProgressBar>
+
+#include "app.hpp"
+#include "app/core/check_run.hpp"
+#include "child_frame.hpp"
+#include "document.hpp"
+#include "latin1.hpp"
+#include "main_frame.hpp"
+#include "view.hpp"
+
+namespace {
+
+const QString kEnCours = QStringLiteral("En cours de débuguage...");
+const QString kImpossible = QStringLiteral("Erreur - débuguage impossible.");
+const QString kRapport = QStringLiteral("Correction de ScriptVaelmoor.txt");
+
+}  // namespace
+
+void CQuillomatApp::lancerVerification() {
+  CMainFrame& cadre = *m_pMainFrame;
+  cadre.SetPaneText(0, kEnCours);
+  CChildFrame* enfant = enfantActif();
+  if (!enfant) {
+    cadre.SetPaneText(0, kImpossible);
+    return;
+  }
+  CQuillomatDoc& document = enfant->GetActiveDocument();
+  CQuillomatView& vue = enfant->GetActiveView();
+  if (!document.contientCode) {
+    m_pMessages->information(nullptr, QStringLiteral("Erreur"),
+                             QStringLiteral("\tImpossible de débuguer cette fenêtre.\n"
+                                            "Il s'agit d'un rapport d'erreur qui ne contient pas de code."));
+    cadre.SetPaneText(0, kImpossible);
+    return;
+  }
+  if (m_bFixSpacing) corrigerEspacement(vue);
+
+  // The game reads Latin-1: a character it cannot hold is named, not replaced.
+  const QString texte = document.contenu();
+  if (const auto refus = horsLatin1(texte)) {
+    m_pMessages->erreur(&cadre, QStringLiteral("Quillomat"), *refus);
+    cadre.SetPaneText(0, kImpossible);
+    return;
+  }
+
+  QProgressBar* barre = cadre.BeginProgress(vue.nombreLignes() - 1, kEnCours);
+  const auto avancer = [barre] {
+    if (barre && barre->value() < barre->maximum()) barre->setValue(barre->value() + 1);
+  };
+  const QString dossier = QDir::currentPath();
+  const quillomat::ResultatVerification resultat =
+      quillomat::verifierScript(std::filesystem::path(dossier.toStdU16String()), versLatin1(texte), avancer);
+
+  if (resultat.code == quillomat::kCopieImpossible) {
+    cadre.SetPaneText(0, kImpossible);
+    cadre.EndProgress();
+    return;
+  }
+  if (resultat.code == quillomat::kArretFatalRun) {
+    // The check stopped on a missing work file: every window stays as it was.
+    m_pMessages->erreur(&cadre, QStringLiteral("Erreur"), depuisLatin1(resultat.message));
+    cadre.SetPaneText(0, kImpossible);
+    cadre.EndProgress();
+    return;
+  }
+  if (resultat.code == 1 && resultat.reglages.showReport == 1) {
+    if (rapportOuvert) {
+      // Closing it clears rapportOuvert; a report the user edited is asked about first.
+      for (CChildFrame* f : enfants()) {
+        if (&f->GetActiveDocument() == rapportOuvert) f->close();
+      }
+      rapportOuvert = nullptr;
+    }
+    if (CChildFrame* rapport = ouvrirFenetre(QDir(dossier).filePath(kRapport))) {
+      rapportOuvert = &rapport->GetActiveDocument();
+      UnregisterView(rapport->GetActiveView());
+      rapportOuvert->contientCode = false;
+    }
+  } else if (!resultat.message.empty()) {
+    m_pMessages->simple(&cadre, QStringLiteral("Quillomat"), depuisLatin1(resultat.message));
+  }
+  cadre.SetPaneText(0, QStringLiteral("Débuguage terminé."));
+  cadre.EndProgress();
+}

@@ -1,0 +1,78 @@
+#include "app/core/colouring.hpp"
+
+#include "pipeline/ascii.hpp"
+
+namespace quillomat {
+namespace {
+
+// A '.' separates a caller from its function like a blank does.
+constexpr bool separeLesMots(char c) { return estBlanc(c) || c == '.'; }
+
+FormatCouleur formatDuGenre(int genre) {
+  switch (genre) {
+    case kMotSysteme:
+      return FormatCouleur::Systeme;
+    case kMotStatistique:
+      return FormatCouleur::Statistique;
+    default:
+      return FormatCouleur::Fonction;
+  }
+}
+
+}  // namespace
+
+StyleCouleur styleDe(FormatCouleur format) {
+  switch (format) {
+    case FormatCouleur::Fonction:
+      return {0, 0, 150, false, false};
+    case FormatCouleur::Systeme:
+      return {80, 0, 100, true, false};
+    case FormatCouleur::Statistique:
+      return {80, 80, 80, true, false};
+    case FormatCouleur::Chaine:
+      return {120, 0, 35, false, false};
+    case FormatCouleur::Commentaire:
+      return {130, 130, 130, false, true};
+    case FormatCouleur::Normal:
+      break;
+  }
+  return {0, 0, 0, false, false};
+}
+
+std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& mots) {
+  std::vector<PlageCouleur> plages;
+  if (ligne.empty()) return plages;
+  const int n = static_cast<int>(ligne.size());
+  plages.push_back({0, n, FormatCouleur::Normal});
+
+  // Words, from the last one to the first.
+  int i = n;
+  while (i > 0) {
+    while (i > 0 && separeLesMots(ligne[i - 1])) --i;
+    const int fin = i;
+    while (i > 0 && !separeLesMots(ligne[i - 1])) --i;
+    const int debut = i;
+    if (fin == debut) break;
+    if (debut == 0 && fin == 1) continue;  // a single character opening the line is never a name
+    const int genre = mots.genre(ligne.substr(debut, fin - debut));
+    if (genre >= 0) plages.push_back({debut, fin - debut, formatDuGenre(genre)});
+  }
+
+  // Strings and the comment override the words.
+  bool dansGuillemets = false;
+  int ouverture = 0;
+  for (int k = 0; k < n; ++k) {
+    if (ligne[k] == '"') {
+      if (dansGuillemets && k - ouverture > 1) plages.push_back({ouverture + 1, k - ouverture - 1, FormatCouleur::Chaine});
+      if (!dansGuillemets) ouverture = k;
+      dansGuillemets = !dansGuillemets;
+    } else if (ligne[k] == ';' && !dansGuillemets) {
+      plages.push_back({k, n - k, FormatCouleur::Commentaire});
+      return plages;
+    }
+  }
+  if (dansGuillemets && n - ouverture > 1) plages.push_back({ouverture + 1, n - ouverture - 1, FormatCouleur::Chaine});
+  return plages;
+}
+
+}  // namespace quillomat

@@ -1,0 +1,47 @@
+// CQuillomatDoc: the text of one window and its file. Files are Latin-1 plain
+// text; a file that begins with "{\rtf" is read as rich text, and every save
+// writes plain text.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTextDocument;
+
+class CQuillomatDoc : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CQuillomatDoc(const QString& nom, QObject* parent = nullptr);
+
+  QTextDocument* texte() const { return m_pTexte; }
+  // The text with '\n' between lines.
+  QString contenu() const;
+
+  // Reads a file; on failure, the French message in `erreur` and the document unchanged.
+  bool charger(const QString& chemin, QString* erreur);
+  // Writes plain Latin-1 text through a temporary file renamed over the old
+  // one, so that a failed save leaves the old file whole. On failure the
+  // French message in `erreur`; a character that Latin-1 cannot hold is
+  // refused before anything is written.
+  bool enregistrer(const QString& chemin, QString* erreur);
+
+  QString chemin() const { return m_chemin; }
+  QString nom() const { return m_nom; }
+  bool estModifie() const;
+
+  bool contientCode = true;  // false for a report window: it holds no script
+  bool m_bRTF = false;       // the file was read as rich text
+
+ Q_SIGNALS:
+  void nomChange();
+
+ private:
+  void lireTexteSimple(const QByteArray& octets);
+  void lireTexteRiche(const QByteArray& octets);
+
+  QTextDocument* m_pTexte;
+  QString m_chemin;
+  QString m_nom;
+  QByteArray m_finDeLigne = "\r\n";  // kept from the file read
+};

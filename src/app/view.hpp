@@ -1,0 +1,36 @@
+// CQuillomatView: the text window of a document. Lines never wrap: one text
+// line is one script line.
+#pragma once
+
+#include <QPlainTextEdit>
+
+class CQuillomatApp;
+class CQuillomatDoc;
+
+class CQuillomatView : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWidget* parent = nullptr);
+
+  CQuillomatDoc& GetDocument() const { return m_document; }
+
+  // Selection as (start, end), start <= end, in characters from 0.
+  int debutSelection() const;
+  int finSelection() const;
+  void setSelection(int debut, int fin);
+  int nombreLignes() const;
+
+  // Paste that colours what it inserts (command 32801).
+  void OnPasteColoured();
+
+ protected:
+  bool event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  CQuillomatApp& m_app;
+  CQuillomatDoc& m_document;
+};

@@ -1,0 +1,183 @@
+#include "cli/run_listing.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "pipeline/ascii.hpp"
+#include "pipeline/tri_info.hpp"
+
+namespace quillomat {
+namespace {
+
+// The sections and type words of the report writer, by record kind.
+struct Section {
+  int de1, a1, de2, a2;  // one or two kind ranges; the second empty where -1
+  std::string_view cle;
+};
+
+constexpr std::array<Section, 7> kSections{{
+    {0, 4, -1, -1, "variables_locales"},
+    {25, 29, -1, -1, "variables_locales_externes"},
+    {5, 9, -1, -1, "variables_globales"},
+    {10, 19, 30, 49, "objets_physiques"},
+    {20, 24, -1, -1, "objets_non_physiques"},
+    {50, 59, -1, -1, "dialogues"},
+    {60, 98, -1, -1, "autres_objets"},
+}};
+
+bool dansSection(const Section& s, int k) { return (k >= s.de1 && k <= s.a1) || (k >= s.de2 && k <= s.a2); }
+
+std::string_view typeVariable(int k) {
+  switch (k % 5) {
+    case 0: return "SHORT";
+    case 1: return "FLOAT";
+    case 2: return "LONG";
+    case 3: return "REFERENCE";
+    default: return "indéterminé";
+  }
+}
+
+// The type word of a kind's entry line, or nothing for a kind without one.
+std::string_view typeDe(int k) {
+  if ((k >= 0 && k <= 9) || (k >= 25 && k <= 29)) return typeVariable(k);
+  switch (k) {
+    case 30: return "JOUEUR";
+    case 10: return "CONTENANT";
+    case 11: return "CONTENU";
+    case 12: return "OBJET ACTIVABLE";
+    case 15: return "PERSONNE";
+    case 16: return "OBJET EQUIPABLE";
+    case 19: return "OBJET";
+    case 31: return "PNJ";
+    case 32: return "ARME";
+    case 35: return "INSTRUMENT DE REPARATION";
+    case 38: return "MISC";
+    case 41: return "PORTE";
+    case 46: return "CREATURE";
+    case 48: return "LEVELED CREATURE";
+    case 49: return "LEVELED ITEM";
+    case 20: return "SORT";
+    case 21: return "EFFET";
+    case 50: return "TOPIC";
+    case 51: return "QUETE";
+    case 60: return "TYPE D'OBJET";
+    case 61: return "CLASSE";
+    case 62: return "PACKAGE";
+    case 63: return "TEMPS";
+    case 64: return "SIGNE DE NAISSANCE";
+    case 65: return "STYLE DE COMBAT";
+    case 66: return "FACTION ou PNJ";
+    case 67: case 80: return "GAMESETTING";
+    case 68: return "MONDE";
+    case 81: return "INISETTING";
+    case 90: return "REGION";
+    case 91: return "FACTION";
+    case 92: return "FICHIER";
+    case 93: return "SON";
+    case 94: return "ANIMATION";
+    case 95: return "CELLULE";
+    case 96: return "SCRIPT";
+    case 97: return "RACE";
+    default: return {};
+  }
+}
+
+size_t passerChiffres(std::string_view s, size_t i) {
+  while (i < s.size() && estChiffre(s[i])) ++i;
+  return i;
+}
+
+}  // namespace
+
+std::string texteSurUneLigne(std::string_view texte) {
+  constexpr std::string_view kLigne = "    - Ligne ";
+  constexpr std::string_view kPuce = "    - ";
+  if (texte.substr(0, kLigne.size()) == kLigne && texte.size() > kLigne.size() && estChiffre(texte[kLigne.size()])) {
+    texte.remove_prefix(passerChiffres(texte, kLigne.size()));
+    while (!texte.empty() && estEspaceOuTab(texte.front())) texte.remove_prefix(1);
+    if (!texte.empty() && texte.front() == ':') texte.remove_prefix(1);
+  } else if (texte.substr(0, kPuce.size()) == kPuce) {
+    texte.remove_prefix(kPuce.size());
+  }
+  while (!texte.empty() && estEspaceOuTab(texte.front())) texte.remove_prefix(1);
+  // The lines of a finding written on several lines join with one space;
+  // blanks inside a line are kept as written (they may quote the script).
+  std::string out;
+  size_t i = 0;
+  while (i < texte.size()) {
+    const char c = texte[i++];
+    if (c != '\n' && c != '\r') {
+      out += c;
+      continue;
+    }
+    while (i < texte.size() && estBlanc(texte[i])) ++i;
+    if (i < texte.size()) out += ' ';
+  }
+  return out;
+}
+
+std::vector<Constat> constatsListes(const Verification& v) {
+  struct Place {
+    int cle;
+    const FindingRecord* f;
+  };
+  std::vector<Place> places;
+  for (const auto& f : v.findings) {
+    if (f.kind == v.reglages.hideAlerts) continue;
+    if (f.line == -1)
+      places.push_back({v.lines, &f});
+    else if (f.line >= 0 && f.line < v.lines)
+      places.push_back({f.line, &f});
+  }
+  std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) { return a.cle < b.cle; });
+  std::vector<Constat> out;
+  out.reserve(places.size());
+  for (const Place& p : places)
+    out.push_back({p.f->line == -1 ? 0 : p.f->line + 1, p.f->kind == kAlerte, texteSurUneLigne(p.f->text)});
+  return out;
+}
+
+const std::vector<std::string_view>& sectionsInventaire() {
+  static const std::vector<std::string_view> cles = [] {
+    std::vector<std::string_view> c;
+    for (const Section& s : kSections) c.push_back(s.cle);
+    return c;
+  }();
+  return cles;
+}
+
+std::vector<EntreeInventaire> inventaires(const Verification& v) {
+  std::vector<EntreeInventaire> out;
+  if (v.reglages.showInfo != 1) return out;
+  for (const Section& s : kSections)
+    for (const auto& r : v.identifiers) {
+      if (!dansSection(s, r.kind) || typeDe(r.kind).empty()) continue;
+      bool attachee = false;
+      if (r.kind >= 25 && r.kind <= 29) {
+        const std::string nom = enMinuscules(r.name);
+        for (const auto& a : v.attachments)
+          if (enMinuscules(a.variable) == nom) {
+            out.push_back({s.cle, r.name, typeVariable(r.kind), a.object});
+            attachee = true;
+          }
+      }
+      if (!attachee) out.push_back({s.cle, r.name, typeDe(r.kind), std::nullopt});
+    }
+  return out;
+}
+
+std::vector<std::string> variablesErronees(const Verification& v) {
+  std::vector<std::string> out;
+  for (const auto& r : v.identifiers)
+    if (r.kind == kKindErrone) out.push_back(r.name);
+  return out;
+}
+
+std::optional<std::string> nomDuScript(const Verification& v) {
+  std::optional<std::string> nom;
+  for (const auto& r : v.identifiers)
+    if (r.kind == 99) nom = r.name;
+  return nom;
+}
+
+}  // namespace quillomat

@@ -1,0 +1,47 @@
+// What a check run found, read from its records rather than from the report
+// text: the findings the report lists, in its order, and the inventories.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/script_check.hpp"
+
+namespace quillomat {
+
+struct Constat {
+  int ligne;  // 1-based; 0 for a finding on the whole script
+  bool alerte;
+  std::string texte;  // Latin-1, on one line, without the "    - Ligne N : " head
+};
+
+// The findings listed by the report, in its order: by line, whole-script
+// findings last, alerts left out under hideAlerts.
+std::vector<Constat> constatsListes(const Verification& v);
+
+// A finding text on one line, without its "    - Ligne N : " or "    - " head.
+std::string texteSurUneLigne(std::string_view texte);
+
+struct EntreeInventaire {
+  std::string_view section;  // "variables_locales", ..., "autres_objets"
+  std::string nom;
+  std::string_view type;  // "SHORT", "PERSONNE", ...
+  std::optional<std::string> objet;  // the object a local external variable is attached to
+};
+
+// The keys of the inventory sections, in report order.
+const std::vector<std::string_view>& sectionsInventaire();
+
+// The inventory entries of the report, in its order (empty when the
+// settings leave the inventories out).
+std::vector<EntreeInventaire> inventaires(const Verification& v);
+
+// The names recorded as used as two kinds.
+std::vector<std::string> variablesErronees(const Verification& v);
+
+// The script's name (the last name record of kind 99), if any.
+std::optional<std::string> nomDuScript(const Verification& v);
+
+}  // namespace quillomat

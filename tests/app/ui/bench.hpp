@@ -1,0 +1,117 @@
+// A running editor in a temporary working directory, with recorded message
+// boxes and a recorded system opener.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "app/app.hpp"
+#include "app/child_frame.hpp"
+#include "app/document.hpp"
+#include "app/main_frame.hpp"
+#include "app/view.hpp"
+
+class MessagesEnregistres : public MessageService {
+ public:
+  void afficher(const Message& message) override { messages.push_back(message); }
+  Reponse question(QWidget*, const QString&, const QString& texte) override {
+    questions.append(texte);
+    if (reponses.empty()) return Reponse::Annuler;
+    const Reponse r = reponses.front();
+    reponses.pop_front();
+    return r;
+  }
+  int executer(QDialog& dialogue) override {
+    dialogues.append(dialogue.windowTitle());
+    if (surDialogue) surDialogue(dialogue);
+    return QDialog::Rejected;
+  }
+  QStringList fichiersAOuvrir(QWidget*) override { return aOuvrir; }
+  QString fichierAEnregistrer(QWidget*, const QString&) override { return aEnregistrer; }
+
+  std::vector<Message> messages;
+  QStringList questions;
+  std::deque<Reponse> reponses;
+  QStringList dialogues;
+  std::function<void(QDialog&)> surDialogue;
+  QStringList aOuvrir;
+  QString aEnregistrer;
+};
+
+class OuvreurEnregistre : public SystemOpener {
+ public:
+  bool ouvrir(const QUrl& adresse) override {
+    ouverts.append(adresse);
+    return reussite;
+  }
+  QList<QUrl> ouverts;
+  bool reussite = true;
+};
+
+class Banc {
+ public:
+  // `avant` runs in the working directory before the application starts.
+  explicit Banc(const std::function<void(const QDir&)>& avant = {}) : m_ancien(QDir::currentPath()) {
+    QDir::setCurrent(m_dossier.path());
+    if (avant) avant(dossier());
+    auto messagesEnregistres = std::make_unique<MessagesEnregistres>();
+    auto ouvreurEnregistre = std::make_unique<OuvreurEnregistre>();
+    messages = messagesEnregistres.get();
+    ouvreur = ouvreurEnregistre.get();
+    OptionsApp options;
+    options.fichierProfil = dossier().filePath(QStringLiteral("profil.ini"));
+    options.dossierProgramme = dossier().filePath(QStringLiteral("programme"));
+    options.messages = std::move(messagesEnregistres);
+    options.ouvreur = std::move(ouvreurEnregistre);
+    app = std::make_unique<CQuillomatApp>(std::move(options));
+    app->InitInstance({});
+  }
+  ~Banc() {
+    app.reset();
+    QDir::setCurrent(m_ancien);
+  }
+
+  QDir dossier() const { return QDir(m_dossier.path()); }
+  QString chemin(const QString& nom) const { return dossier().filePath(nom); }
+  CMainFrame& cadre() const { return *app->m_pMainFrame; }
+  CQuillomatView& vue() const { return *app->vueActive(); }
+  int fenetres() const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(app->enfants().size());
+  }
+  void activer(CChildFrame* enfant) const { cadre().zoneDocuments()->setActiveSubWindow(enfant); }
+  void ecrire(const QString& nom, const QByteArray& octets) const {
+    QFile f(chemin(nom));
+    f.open(QIODevice::WriteOnly);
+    f.write(octets);
+  }
+  QByteArray lire(const QString& nom) const {
+    QFile f(chemin(nom));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+  }
+  void fermerTout() const {
+    app->peutQuitter();
+    cadre().zoneDocuments()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  void declencher(int id) const { cadre().action(id)->trigger(); }
+
+  MessagesEnregistres* messages = nullptr;
+  OuvreurEnregistre* ouvreur = nullptr;
+  std::unique_ptr<CQuillomatApp> app;
+
+ private:
+  QTemporaryDir m_dossier;
+  QString m_ancien;
+};
