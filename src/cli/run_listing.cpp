@@ -4,38 +4,11 @@
 #include <array>
 
 #include "pipeline/ascii.hpp"
+#include "pipeline/inventory_sections.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
 namespace {
-
-// The sections and type words of the report writer, by record kind.
-struct Section {
-  int de1, a1, de2, a2;  // one or two kind ranges; the second empty where -1
-  std::string_view cle;
-};
-
-constexpr std::array<Section, 7> kSections{{
-    {0, 4, -1, -1, "variables_locales"},
-    {25, 29, -1, -1, "variables_locales_externes"},
-    {5, 9, -1, -1, "variables_globales"},
-    {10, 19, 30, 49, "objets_physiques"},
-    {20, 24, -1, -1, "objets_non_physiques"},
-    {50, 59, -1, -1, "dialogues"},
-    {60, 98, -1, -1, "autres_objets"},
-}};
-
-bool dansSection(const Section& s, int k) { return (k >= s.de1 && k <= s.a1) || (k >= s.de2 && k <= s.a2); }
-
-std::string_view typeVariable(int k) {
-  switch (k % 5) {
-    case 0: return "SHORT";
-    case 1: return "FLOAT";
-    case 2: return "LONG";
-    case 3: return "REFERENCE";
-    default: return "indéterminé";
-  }
-}
 
 // The type word of a kind's entry line, or nothing for a kind without one.
 std::string_view typeDe(int k) {
@@ -140,7 +113,7 @@ std::vector<Constat> constatsListes(const Verification& v) {
 const std::vector<std::string_view>& sectionsInventaire() {
   static const std::vector<std::string_view> cles = [] {
     std::vector<std::string_view> c;
-    for (const Section& s : kSections) c.push_back(s.cle);
+    for (const SectionInventaire& s : kSectionsInventaire) c.push_back(s.cle);
     return c;
   }();
   return cles;
@@ -149,9 +122,9 @@ const std::vector<std::string_view>& sectionsInventaire() {
 std::vector<EntreeInventaire> inventaires(const Verification& v) {
   std::vector<EntreeInventaire> out;
   if (v.reglages.showInfo != 1) return out;
-  for (const Section& s : kSections)
+  for (const SectionInventaire& s : kSectionsInventaire)
     for (const auto& r : v.identifiers) {
-      if (!dansSection(s, r.kind) || typeDe(r.kind).empty()) continue;
+      if (!s.contient(r.kind) || typeDe(r.kind).empty()) continue;
       bool attachee = false;
       if (r.kind >= 25 && r.kind <= 29) {
         const std::string nom = enMinuscules(r.name);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "pipeline/ascii.hpp"
+#include "pipeline/inventory_sections.hpp"
 #include "pipeline/fatal_stop.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/text_mode.hpp"
@@ -12,40 +13,6 @@ namespace quillomat {
 namespace {
 
 constexpr std::string_view kVersion = "3.02";
-
-struct Section {
-  int de1, a1, de2, a2;  // one or two kind ranges
-  std::string_view entete;
-};
-
-// Inventory sections, in report order. The second range is empty where -1.
-constexpr std::array<Section, 7> kSections{{
-    {0, 4, -1, -1,
-     "\n\n\n Liste des variables locales utilisées :\n-----------------------------------------\n"},
-    {25, 29, -1, -1,
-     "\n\n\n Liste des variables locales externes utilisées :\n"
-     "--------------------------------------------------\n"},
-    {5, 9, -1, -1,
-     "\n\n\n Liste des variables globales utilisées :\n------------------------------------------\n"},
-    {10, 19, 30, 49,
-     "\n\n\n Liste des objets physiques utilisés :\n---------------------------------------\n"},
-    {20, 24, -1, -1,
-     "\n\n\n Liste des objets non physiques utilisés :\n-------------------------------------------\n"},
-    {50, 59, -1, -1, "\n\n\n Liste des dialogues utilisés :\n--------------------------------\n"},
-    {60, 98, -1, -1, "\n\n\n Liste des autres objets utilisés :\n------------------------------------\n"},
-}};
-
-bool dansSection(const Section& s, int k) { return (k >= s.de1 && k <= s.a1) || (k >= s.de2 && k <= s.a2); }
-
-std::string_view typeVariable(int k) {
-  switch (k % 5) {
-    case 0: return "SHORT";
-    case 1: return "FLOAT";
-    case 2: return "LONG";
-    case 3: return "REFERENCE";
-    default: return "indéterminé";
-  }
-}
 
 // Suffix of the entry line of a kind, or nothing for a kind without one.
 std::string_view suffixe(int k) {
@@ -178,10 +145,10 @@ std::string composerRapport(const WorkFiles& wf, int lines, int showInfo, int hi
   ecrireErreurs(out, wf, lines, hideAlerts);
 
   if (showInfo == 1)
-    for (const Section& s : kSections) {
+    for (const SectionInventaire& s : kSectionsInventaire) {
       bool ouverte = false;
       for (const auto& r : ids) {
-        if (!dansSection(s, r.kind)) continue;
+        if (!s.contient(r.kind)) continue;
         if (!ouverte) out += s.entete;
         ouverte = true;
         if (r.kind >= 25 && r.kind <= 29)
