@@ -3,23 +3,14 @@
 #include "cli/check_command.hpp"
 #include "cli/run_listing.hpp"
 #include "cli_support.hpp"
+#include "pipeline/report_shape.hpp"
 
 namespace quillomat {
 namespace {
 
 using test::lancerCheck;
 
-std::vector<std::string> lignesDe(const std::string& texte) {
-  std::vector<std::string> out;
-  size_t p = 0;
-  while (p < texte.size()) {
-    size_t e = texte.find('\n', p);
-    if (e == std::string::npos) e = texte.size();
-    out.push_back(texte.substr(p, e - p));
-    p = e + 1;
-  }
-  return out;
-}
+using forme::decouperLignes;
 
 TEST(QuillomatCheckFormats, FindingTextOnOneLine) {
   EXPECT_EQ(texteSurUneLigne("    - Ligne 12 : un guillemet n'a pas \xE9t\xE9 referm\xE9."),
@@ -41,7 +32,7 @@ TEST(QuillomatCheckFormats, LineFormatFollowsTheReport) {
   ecrireBinaire(dir.chemin() / nom, test::fichierExemple());
   const auto r = lancerCheck(dir.chemin(), "--format lignes " + test::citer(nom), "2>/dev/null");
   EXPECT_EQ(r.statut, kStatutErreurs);
-  const auto lignes = lignesDe(r.texte);
+  const auto lignes = decouperLignes(r.texte);
   const auto rapport = test::erreursDuRapport(test::rapportDe(test::fichierExemple()));
   ASSERT_EQ(lignes.size(), 15u);
   // The report's whole-script finding on three lines is one line here.
@@ -63,7 +54,7 @@ TEST(QuillomatCheckFormats, LineFormatFollowsTheReport) {
   EXPECT_EQ(test::instantane(dir.chemin()).size(), 1u);
 
   const auto cache = lancerCheck(dir.chemin(), "-f lignes --sans-alertes " + test::citer(nom), "2>/dev/null");
-  EXPECT_EQ(lignesDe(cache.texte).size(), 12u);
+  EXPECT_EQ(decouperLignes(cache.texte).size(), 12u);
   EXPECT_EQ(cache.texte.find(": alerte: "), std::string::npos);
   EXPECT_EQ(cache.statut, kStatutErreurs);
 
