@@ -10,7 +10,7 @@ namespace {
 // block names objects of its own.
 using Modele = std::vector<std::string_view>;
 
-// One block of the stress script: 79 lines, every construct, about 30 findings.
+// One block of the stress script: 91 lines, every construct, about 30 findings.
 const Modele kBlocStress = {
     "begin GameMode",
     "  ; bloc # : la garde de la porte, avec des fautes",
@@ -90,6 +90,18 @@ const Modele kBlocStress = {
     "  Garde#.AddItem Piece# 1 2",
     "  SetStage Quete# 10 20",
     "  Garde#.ModAV",
+    "  Garde#.con_HairTint 10 20 30",
+    "  set minuteur to GetObjectValue Lingot#",
+    "  if IsCellOwner Cellule# Garde#",
+    "    EssentialDeathReload \"Vous etes mort\"",
+    "  endif",
+    "  Garde#.ModDisposition player 5",
+    "  ModFactionReaction Faction# Faction1 10",
+    "  con_ModWaterShader \"Reflet\" 0.5",
+    "  set compteur to CSize",
+    "  Garde#.SetScale 1.5",
+    "  set compteur to Garde#.GetCrimeKnown 1 player Garde#",
+    "  Garde#.pme Effet# Garde#",
     "end",
 };
 

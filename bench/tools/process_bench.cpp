@@ -164,32 +164,43 @@ void compter(const std::string& script, Mesure& m) {
   m.identifiants = wf.identifiers.records().size();
 }
 
-bool mesurer(const Lanceur& lanceur, const std::string& binaire, const fs::path& scratch, const std::string& script,
-             int repetitions, Mesure& m) {
-  compter(script, m);
-
-  // Whole process, as the mod author runs it: the script in the current directory.
-  const fs::path dossierProcessus = scratch / ("processus-" + m.nom);
-  fs::create_directories(dossierProcessus);
-  if (!quillomat::ecrireBinaire(dossierProcessus / "script.txt", script)) return false;
+// A script measured as a whole process: where it lies, its times.
+struct Cible {
+  fs::path dossier;
+  std::string binaire;
+  std::string script;
   std::vector<double> temps;
-  for (int i = 0; i <= repetitions; ++i) {
-    const Reponse r = lanceur.lancer(dossierProcessus, binaire, "script.txt");
-    if (r.statut != 0 && r.statut != 2) {  // 0: no finding, 2: findings; 1 is a failure
-      std::fprintf(stderr, "%s : quillomat-check a échoué (statut %d)\n", m.nom.c_str(), r.statut);
-      return false;
-    }
-    if (i == 0) continue;  // the first run warms the caches
-    temps.push_back(static_cast<double>(r.nanosecondes) / 1e6);
-    m.rssMaxKo = std::max(m.rssMaxKo, r.rssMaxKo);
-  }
-  m.processusMs = mediane(temps);
+  long rssMaxKo = 0;
+};
 
-  // The check run alone, in this process, with its files on disk.
+// The runs of one target follow each other, as the checks of a mod author
+// who checks the same script after every few edits (runs of different
+// scripts in turn would also time the disk writing back the previous
+// script's report). The first run only warms the caches. The first `checks`
+// targets are runs of quillomat-check, whose status is 0 (no finding) or 2
+// (findings); anything else is a failure.
+bool mesurerProcessus(const Lanceur& lanceur, std::vector<Cible>& cibles, size_t checks, int repetitions) {
+  for (size_t k = 0; k < cibles.size(); ++k)
+    for (int i = 0; i <= repetitions; ++i) {
+      Cible& c = cibles[k];
+      const Reponse r = lanceur.lancer(c.dossier, c.binaire, c.script);
+      if (r.statut < 0 || (k < checks && r.statut != 0 && r.statut != 2)) {
+        std::fprintf(stderr, "%s : échec du processus (statut %d)\n", c.dossier.c_str(), r.statut);
+        return false;
+      }
+      if (i == 0) continue;
+      c.temps.push_back(static_cast<double>(r.nanosecondes) / 1e6);
+      c.rssMaxKo = std::max(c.rssMaxKo, r.rssMaxKo);
+    }
+  return true;
+}
+
+// The check run alone, in this process, with its files on disk.
+bool mesurerEnchaineTests(const fs::path& scratch, const std::string& script, int repetitions, Mesure& m) {
   const fs::path dossierRun = scratch / ("run-" + m.nom);
   fs::create_directories(dossierRun);
   if (!quillomat::ecrireBinaire(dossierRun / std::string(quillomat::kFichierScript), script)) return false;
-  temps.clear();
+  std::vector<double> temps;
   for (int i = 0; i <= repetitions; ++i) {
     quillomat::BilanRun bilan;
     const auto debut = Horloge::now();
@@ -217,8 +228,14 @@ std::string milliers(double v) {
   return s;
 }
 
-void afficher(const std::vector<Mesure>& mesures, int repetitions, long plancherKo) {
-  std::printf("\nquillomat-check : médiane de %d exécutions ; EnchaineTests : médiane de %d runs en processus.\n",
+struct Plancher {
+  double ms = 0;
+  long rssMaxKo = 0;
+};
+
+void afficher(const std::vector<Mesure>& mesures, int repetitions, const Plancher& plancher) {
+  std::printf("\nquillomat-check : médiane de %d exécutions de suite ; EnchaineTests : médiane de "
+              "%d runs dans ce processus.\n",
               repetitions, repetitions);
   std::printf("%-12s %6s %9s %12s %15s %17s %13s %16s %14s\n", "script", "lignes", "constats", "identifiants",
               "processus (ms)", "EnchaineTests (ms)", "lignes/s proc", "lignes/s Enchaine", "RSS max (Mo)");
@@ -226,7 +243,7 @@ void afficher(const std::vector<Mesure>& mesures, int repetitions, long plancher
     std::printf("%-12s %6d %9zu %12zu %15.2f %17.2f %13s %16s %14.1f\n", m.nom.c_str(), m.lignes, m.findings,
                 m.identifiants, m.processusMs, m.enchaineMs, milliers(m.lignes / (m.processusMs / 1000)).c_str(),
                 milliers(m.lignes / (m.enchaineMs / 1000)).c_str(), m.rssMaxKo / 1024.0);
-  std::printf("(RSS d'un processus vide lancé de la même façon : %.1f Mo)\n", plancherKo / 1024.0);
+  std::printf("(/bin/true lancé de la même façon : %.2f ms, %.1f Mo)\n", plancher.ms, plancher.rssMaxKo / 1024.0);
 
   std::printf("\nCroissance (script de stress, temps à 2n lignes / temps à n lignes) :\n");
   for (size_t i = 1; i < mesures.size(); ++i) {
@@ -253,25 +270,40 @@ int main(int argc, char** argv) {
   fs::create_directories(scratch);
   binaire = fs::absolute(binaire).string();
 
-  std::vector<Mesure> mesures;
-  bool ok = true;
-  auto ajouter = [&](std::string nom, const std::string& script) {
-    Mesure m;
-    m.nom = std::move(nom);
-    if (!mesurer(lanceur, binaire, scratch, script, repetitions, m)) ok = false;
-    mesures.push_back(m);
-  };
-  ajouter("typique-300", quillomat::bench::scriptTypique());
+  std::vector<std::pair<std::string, std::string>> scripts = {{"typique-300", quillomat::bench::scriptTypique()}};
   for (int lignes : {625, 1250, 2500, 4998})
-    ajouter("stress-" + std::to_string(lignes), quillomat::bench::scriptStress(lignes));
+    scripts.emplace_back("stress-" + std::to_string(lignes), quillomat::bench::scriptStress(lignes));
 
-  fs::create_directories(scratch / "vide");
-  const long plancherKo = lanceur.lancer(scratch / "vide", "/bin/true", "x").rssMaxKo;
+  // Whole processes, as the mod author runs them: the script in the current
+  // directory. The last target is the floor, a process that does nothing.
+  std::vector<Cible> cibles;
+  for (const auto& [nom, script] : scripts) {
+    Cible c{scratch / ("processus-" + nom), binaire, "script.txt", {}, 0};
+    fs::create_directories(c.dossier);
+    if (!quillomat::ecrireBinaire(c.dossier / c.script, script)) return 1;
+    cibles.push_back(std::move(c));
+  }
+  cibles.push_back(Cible{scratch / "vide", "/bin/true", "x", {}, 0});
+  fs::create_directories(cibles.back().dossier);
+  const size_t nombreScripts = scripts.size();
+  bool ok = mesurerProcessus(lanceur, cibles, nombreScripts, repetitions);
+
+  std::vector<Mesure> mesures;
+  for (size_t k = 0; ok && k < nombreScripts; ++k) {
+    Mesure m;
+    m.nom = scripts[k].first;
+    compter(scripts[k].second, m);
+    m.processusMs = mediane(cibles[k].temps);
+    m.rssMaxKo = cibles[k].rssMaxKo;
+    ok = mesurerEnchaineTests(scratch, scripts[k].second, repetitions, m);
+    mesures.push_back(m);
+  }
+  const Plancher plancher{ok ? mediane(cibles.back().temps) : 0, cibles.back().rssMaxKo};
   std::error_code ec;
   fs::remove_all(scratch, ec);
   if (!ok) return 1;
 
-  afficher(mesures, repetitions, plancherKo);
+  afficher(mesures, repetitions, plancher);
   const Mesure& stress = mesures.back();
   if (stress.findings < kFindingsStress || stress.identifiants < kIdentifiantsStress) {
     std::fprintf(stderr, "Le script de stress n'atteint pas %zu constats et %zu identifiants.\n", kFindingsStress,

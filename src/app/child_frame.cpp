@@ -5,10 +5,12 @@
 
 #include "app.hpp"
 #include "document.hpp"
+#include "icons.hpp"
 #include "view.hpp"
 
 CChildFrame::CChildFrame(CQuillomatApp& app, CQuillomatDoc* document) : m_app(app), m_pDocument(document) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setWindowIcon(iconeProgramme());
   document->setParent(this);
   m_pView = new CQuillomatView(app, *document, this);
   setWidget(m_pView);

@@ -7,6 +7,7 @@
 
 #include "cli/directory_lock.hpp"
 #include "cli/encoding.hpp"
+#include "cli/json_stream.hpp"
 #include "cli/options.hpp"
 #include "cli/script_search.hpp"
 #include "cli/work_directory.hpp"
@@ -25,13 +26,17 @@ void ecrire(std::FILE* flux, std::string_view utf8) {
   std::fflush(flux);
 }
 
-std::optional<std::string> lireEntreeStandard() {
+// Nothing when the input cannot be read or passes kEntreeMax (`tropLong` then set).
+std::optional<std::string> lireEntreeStandard(bool& tropLong) {
   std::string contenu;
   char tampon[65536];
   size_t n;
   while ((n = std::fread(tampon, 1, sizeof tampon, stdin)) > 0) {
     contenu.append(tampon, n);
-    if (contenu.size() > kEntreeMax) return std::nullopt;
+    if (contenu.size() > kEntreeMax) {
+      tropLong = true;
+      return std::nullopt;
+    }
   }
   if (std::ferror(stdin)) return std::nullopt;
   return contenu;
@@ -108,7 +113,11 @@ std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
 std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& reglages) {
   const std::string fichier = nomAffiche(c.argument);
   if (!c.erreur.empty()) return echec(fichier, c.erreur);
-  const auto contenu = c.argument == "-" ? lireEntreeStandard() : lireBinaire(c.argument);
+  bool tropLong = false;
+  const auto contenu = c.argument == "-" ? lireEntreeStandard(tropLong) : lireBinaire(c.argument);
+  if (tropLong)
+    return echec(fichier, latin1VersUtf8("Erreur : le texte lu sur l'entrée standard dépasse 16 Mo : ce n'est pas "
+                                         "un script.\n"));
   if (!contenu) return echec(fichier, messageIllisible(fichier));
   if (c.trouveeDansDossier && !ressembleAUnScript(*contenu)) return std::nullopt;
   auto dossier = DossierPrive::creer();
@@ -126,7 +135,8 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
     avecBilan = avecBilan || (e != "-" && fs::is_directory(e, ec));
   }
   Bilan bilan;
-  nlohmann::ordered_json scripts = nlohmann::ordered_json::array();
+  std::optional<FluxJson> json;
+  if (o.format == Format::Json) json.emplace(stdout);
   for (const Cible& c : cibles(o.entrees)) {
     const auto r = verifierCible(c, reglages);
     if (!r) continue;
@@ -138,15 +148,11 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
         if (avecBilan) ecrire(stdout, "\n");
         break;
       case Format::Lignes: ecrire(stdout, enLignes(*r)); break;
-      case Format::Json: scripts.push_back(enJson(*r)); break;
+      case Format::Json: json->script(enJson(*r)); break;
     }
   }
-  if (o.format == Format::Json) {
-    nlohmann::ordered_json j;
-    j["version"] = "3.02";
-    j["scripts"] = std::move(scripts);
-    j["bilan"] = enJson(bilan);
-    ecrire(stdout, j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");
+  if (json) {
+    json->terminer(enJson(bilan));
   } else if (avecBilan) {
     ecrire(stdout, enTexte(bilan));
   }

@@ -102,6 +102,9 @@ TEST(QuillomatCheckFolders, StatusTellsTheWorstScript) {
   EXPECT_EQ(vide.statut, kStatutAucuneErreur);
   EXPECT_NE(vide.texte.find("aucun script trouv\xC3\xA9 dans le dossier \"vide\""), std::string::npos);
   EXPECT_NE(vide.texte.find("Bilan : 0 script : "), std::string::npos);
+  const auto j = nlohmann::json::parse(mod.lancer("-f json vide").texte);
+  EXPECT_TRUE(j["scripts"].empty());
+  EXPECT_EQ(j["bilan"]["scripts"], 0);
 }
 
 TEST(QuillomatCheckFolders, ScriptFromStandardInput) {
@@ -117,6 +120,12 @@ TEST(QuillomatCheckFolders, ScriptFromStandardInput) {
   EXPECT_EQ(nlohmann::json::parse(vide.texte)["scripts"][0]["statut"], "aucune_erreur");
   EXPECT_EQ(vide.statut, kStatutAucuneErreur);
   EXPECT_EQ(test::instantane(mod.racine.chemin()), avant);
+
+  // An endless pipe is not read to the end of memory.
+  ecrireBinaire(mod.tmp / "enorme", std::string(size_t{17} << 20, 'a'));
+  const auto enorme = mod.lancer("-f lignes -", "< tmp/enorme");
+  EXPECT_EQ(enorme.statut, kStatutEchec);
+  EXPECT_NE(enorme.texte.find("d\xC3\xA9passe 16 Mo"), std::string::npos);
 }
 
 }  // namespace

@@ -2,67 +2,89 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/check_run.hpp"
-#include "pipeline/enchaine_tests.hpp"
+#include <fstream>
+
+#include "pipeline/records.hpp"
 #include "pipeline/text_mode.hpp"
 #include "test_support.hpp"
 
-using namespace quillomat;
-using quillomat::test::DossierTemporaire;
+namespace quillomat {
+namespace {
 
-TEST(CaretTexts, SingleAndRangeSelections) {
-  const std::string t = "ab\ncd\nefgh\nij\nklmnop\nq\nrstu";
+TEST(PetitesCommandes, CaretTexts) {
+  const std::string_view t = "ab\ncd\nef";
+  EXPECT_EQ(texteLigneCurseur(t, 0, 0), "Ln 1");
+  EXPECT_EQ(texteColonneCurseur(t, 0, 0), "Col 1");
+  EXPECT_EQ(texteLigneCurseur(t, 2, 2), "Ln 1");  // on the line break: still line 1
+  EXPECT_EQ(texteColonneCurseur(t, 2, 2), "Col 3");
+  EXPECT_EQ(texteLigneCurseur(t, 3, 3), "Ln 2");
+  EXPECT_EQ(texteColonneCurseur(t, 3, 3), "Col 1");
+  EXPECT_EQ(texteLigneCurseur(t, 1, 7), "Ln 1-3");
+  EXPECT_EQ(texteColonneCurseur(t, 1, 7), "Col 2-2");
+  EXPECT_EQ(texteColonneCurseur(t, 3, 5), "Col 1-3");  // one line, two columns
+  EXPECT_EQ(texteLigneCurseur(t, 8, 8), "Ln 3");       // end of the text
+  EXPECT_EQ(texteColonneCurseur(t, 8, 8), "Col 3");
   EXPECT_EQ(texteLigneCurseur("", 0, 0), "Ln 1");
-  EXPECT_EQ(texteColonneCurseur("", 0, 0), "Col 1");
-  // Line 3 column 5 is impossible in "efgh" (4 chars), so take line 5 col 3 to line 7 col 2.
-  const int debut = 14 + 2, fin = 23 + 1;
-  EXPECT_EQ(texteLigneCurseur(t, debut, fin), "Ln 5-7");
-  EXPECT_EQ(texteColonneCurseur(t, debut, fin), "Col 3-2");
+  EXPECT_EQ(texteLigneCurseur(t, -5, 99), "Ln 1-3");  // out of the text: clamped
 }
 
-TEST(GoToLine, EndOfTheLineTextOrNoMove) {
-  const std::string t = "premier\ndeux\ntrois";
-  EXPECT_EQ(positionAllerALigne(t, "1"), 7);
-  EXPECT_EQ(positionAllerALigne(t, " 2"), 12);
-  EXPECT_EQ(positionAllerALigne(t, "3"), 18);
-  EXPECT_EQ(positionAllerALigne(t, "0"), std::nullopt);
-  EXPECT_EQ(positionAllerALigne(t, "4"), std::nullopt);
-  EXPECT_EQ(positionAllerALigne(t, ""), std::nullopt);
-  EXPECT_EQ(positionAllerALigne(t, "-1"), std::nullopt);
+TEST(PetitesCommandes, GoToLine) {
+  const std::string_view t = "abc\n\nfgh";
+  EXPECT_EQ(positionAllerALigne(t, "1"), 3);  // the end of the first line's text
+  EXPECT_EQ(positionAllerALigne(t, "2"), 4);  // an empty line
+  EXPECT_EQ(positionAllerALigne(t, "3"), 8);  // the last line, without a line break
+  EXPECT_EQ(positionAllerALigne(t, " +3xyz"), 8);
+  EXPECT_EQ(positionAllerALigne("", "1"), 0);
+  for (std::string_view rien : {"0", "4", "-1", "", "x", "+", "99999999999999999999999"})
+    EXPECT_EQ(positionAllerALigne(t, rien), std::nullopt) << rien;
 }
 
-TEST(Workspace, CleanUpAndDefaults) {
-  DossierTemporaire d;
-  EXPECT_TRUE(remettreParDefaut(d.chemin()));
-  EXPECT_EQ(lireBinaire(d.chemin() / "DebugKVR4.dat")->size(), 32u);
-  ecrireBinaire(d.chemin() / "DbTempKVR4", "x");
-  ecrireBinaire(d.chemin() / "Correction de ScriptVaelmoor.txt", "x");
-  nettoyerEspace(d.chemin());
-  EXPECT_FALSE(std::filesystem::exists(d.chemin() / "DebugKVR4.dat"));
-  EXPECT_FALSE(std::filesystem::exists(d.chemin() / "DbTempKVR4"));
-  EXPECT_TRUE(std::filesystem::exists(d.chemin() / "Correction de ScriptVaelmoor.txt"));
-  nettoyerEspace(d.chemin());  // nothing left to delete: no fault
-  EXPECT_EQ(messageContactImpossible().substr(messageContactImpossible().size() - 7), "Merci !");
+TEST(PetitesCommandes, DataFileSearch) {
+  test::DossierTemporaire courant, programme;
+  const auto creer = [](const std::filesystem::path& p) {
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p) << "x";
+  };
+  const auto partage = programme.chemin() / "bin" / ".." / "share" / "quillomat";
+  const auto bin = programme.chemin() / "bin";
+  std::filesystem::create_directories(bin);
+  EXPECT_EQ(trouverFichierDonnees("AideDebug.htm", courant.chemin(), bin), std::nullopt);
+  creer(partage / "AideDebug.htm");
+  EXPECT_EQ(trouverFichierDonnees("AideDebug.htm", courant.chemin(), bin), partage / "AideDebug.htm");
+  creer(bin / "AideDebug.htm");
+  EXPECT_EQ(trouverFichierDonnees("AideDebug.htm", courant.chemin(), bin), bin / "AideDebug.htm");
+  creer(courant.chemin() / "AideDebug.htm");
+  EXPECT_EQ(trouverFichierDonnees("AideDebug.htm", courant.chemin(), bin), courant.chemin() / "AideDebug.htm");
+  // A directory of that name is no file.
+  std::filesystem::create_directories(courant.chemin() / "AideDebug.txt");
+  EXPECT_EQ(trouverFichierDonnees("AideDebug.txt", courant.chemin(), bin), std::nullopt);
 }
 
-TEST(CheckRun, WorkCopyReportAndMessages) {
-  DossierTemporaire d;
-  auto r = verifierScript(d.chemin(), "scn Essai\nbegin gamemode\nend");
-  EXPECT_EQ(r.code, kSucces);
-  EXPECT_TRUE(r.message.empty());
-  EXPECT_EQ(*lireBinaire(d.chemin() / "ScriptVaelmoor.txt"), "scn Essai\r\nbegin gamemode\r\nend");
-  EXPECT_TRUE(std::filesystem::exists(d.chemin() / "Correction de ScriptVaelmoor.txt"));
+TEST(PetitesCommandes, CleanUpAndDefaults) {
+  test::DossierTemporaire dir;
+  nettoyerEspace(dir.chemin());  // nothing to delete: no error
+  for (const char* nom : {"ScriptVaelmoor.txt", "DbPlatform.dat", "DebugKVR4.dat", "DbTempKVR4", "InfTempKVR4",
+                          "InfTempKVR4.2", "InfTempKVR4.3", "Correction de ScriptVaelmoor.txt", "fonctions.txt"})
+    ecrireBinaire(dir.chemin() / nom, "x");
+  nettoyerEspace(dir.chemin());
+  std::vector<std::string> restants;
+  for (const auto& e : std::filesystem::directory_iterator(dir.chemin())) restants.push_back(e.path().filename());
+  std::sort(restants.begin(), restants.end());
+  EXPECT_EQ(restants, (std::vector<std::string>{"Correction de ScriptVaelmoor.txt", "fonctions.txt"}));
 
-  SettingsRecord sans;
-  sans.showReport = 0;
-  ecrireReglages(d.chemin(), sans);
-  r = verifierScript(d.chemin(), "scn Essai");
-  EXPECT_EQ(r.message, "Un rapport d'erreur a ete créé dans le fichier \"Correction de ScriptVaelmoor.txt\"");
-
-  // A work file that cannot be created stops the check, not the program.
-  // (a directory that holds a file cannot be deleted, so the work file cannot be created)
-  std::filesystem::create_directories(d.chemin() / "InfTempKVR4" / "bouchon");
-  r = verifierScript(d.chemin(), "scn Essai\nshort a");
-  EXPECT_NE(r.code, kSucces);
-  EXPECT_FALSE(r.message.empty());
+  ASSERT_TRUE(remettreParDefaut(dir.chemin()));
+  const std::string attendu{"\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0", 32};
+  EXPECT_EQ(lireBinaire(dir.chemin() / "DebugKVR4.dat"), attendu);
+  EXPECT_FALSE(remettreParDefaut(dir.chemin() / "absent"));
 }
+
+TEST(PetitesCommandes, Messages) {
+  EXPECT_EQ(messageAideIntrouvable().substr(0, 3), "  I");
+  EXPECT_EQ(messageSiteIntrouvable(), "Vous pouvez aller \xE0 l'adresse suivante : https://lunebrac.example/index.php");
+  EXPECT_EQ(messageContactImpossible(), "Vous pouvez \xE9\x63rire \xE0 l'adresse suivante:  auteur@lunebrac.example\r\n" +
+                                            std::string(42, ' ') + "Merci !");
+  EXPECT_EQ(messageEspaceNettoye(), "Les fichiers temporaires ont \xE9t\xE9 \x65\x66\x66\x61\x63\xE9s.");
+}
+
+}  // namespace
+}  // namespace quillomat

@@ -1,7 +1,7 @@
 // Not a check: renders the main window with two scripts and a report, for the
 // README. Run it on purpose:
-//   QUILLOMAT_CAPTURE=docs/capture-editeur.png quillomat_app_tests \
-//       --gtest_also_run_disabled_tests --gtest_filter='*Capture*'
+//   QUILLOMAT_CAPTURE=docs/capture-editeur.png quillomat_app_tests
+//   --gtest_also_run_disabled_tests --gtest_filter='*Capture*'
 #include <gtest/gtest.h>
 
 #include <QMdiSubWindow>

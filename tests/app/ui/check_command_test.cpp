@@ -106,3 +106,15 @@ TEST(Debuguer, CaractereHorsLatin1NommeAvantLaCopie) {
   EXPECT_EQ(b.cadre().textePanneau(0), "Erreur - débuguage impossible.");
   EXPECT_FALSE(b.cadre().progressionAffichee());
 }
+
+TEST(Debuguer, CodeDuResultatDitSonMessage) {
+  // A directory where a work file must go: the check cannot open it.
+  Banc b([](const QDir& d) { d.mkpath("DbTempKVR4/occupe"); });
+  b.vue().setPlainText(kScript);
+  b.declencher(32771);
+  ASSERT_EQ(b.messages->messages.size(), 1u);
+  EXPECT_EQ(b.messages->messages[0].texte, "Impossible d'ouvrir le fichier DbTempKVR4 depuis EnchaineTests");
+  EXPECT_EQ(b.messages->messages[0].titre, "Quillomat");
+  EXPECT_EQ(b.cadre().textePanneau(0), "Débuguage terminé.");
+  EXPECT_EQ(b.fenetres(), 1);
+}

@@ -7,6 +7,16 @@
 
 #include "bench.hpp"
 
+namespace {
+
+// As typed: the document counts as changed.
+void taper(const Banc& b, const QString& texte) {
+  b.vue().selectAll();
+  b.vue().insertPlainText(texte);
+}
+
+}  // namespace
+
 TEST(Document, Latin1EtFinsDeLigneConserves) {
   Banc b;
   b.ecrire("crlf.txt", "ScriptName \xE9t\xE9\r\nshort \xA0x");
@@ -31,7 +41,7 @@ TEST(Document, CaractereHorsLatin1RefuseEtEnregistrementEchoue) {
   Banc b;
   b.ecrire("s.txt", "ancien");
   CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("s.txt"));
-  b.vue().setPlainText(QStringLiteral("nouveau\n“guillemets”"));
+  taper(b, QStringLiteral("nouveau\n“guillemets”"));
   b.declencher(57603);
   EXPECT_EQ(b.lire("s.txt"), QByteArray("ancien"));
   ASSERT_EQ(b.messages->messages.size(), 1u);
@@ -52,7 +62,7 @@ TEST(Document, CaractereHorsLatin1RefuseEtEnregistrementEchoue) {
 
 TEST(Document, RtfLuAvecSesCouleursEtEnregistreEnTexte) {
   Banc b;
-  b.ecrire("r.txt", "{\\RTF1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1\\b Rouge\\b0\\cf0 ou \\i pas\\i0\\par fin}");
+  b.ecrire("r.txt", "{\\RTF1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1\\b Rouge\\b0\\cf0  ou \\i pas\\i0\\par fin}");
   CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("r.txt"));
   ASSERT_NE(doc, nullptr);
   EXPECT_TRUE(doc->m_bRTF);
@@ -88,7 +98,7 @@ TEST(Document, EntreeEtFermetureAvecModifications) {
 
   // Oui saves under the name chosen; quitting asks for every changed window.
   b.declencher(57600);
-  b.vue().setPlainText("garde");
+  taper(b, "garde");
   b.messages->reponses = {Reponse::Oui};
   b.messages->aEnregistrer = b.chemin("garde.txt");
   b.declencher(57665);

@@ -30,7 +30,7 @@ TEST(AllerALaLigne, PlaceLeCurseurEnFinDeLigneOuNeBougePas) {
   EXPECT_FALSE(b.app->m_bGoToLineOpen);
   EXPECT_FALSE(b.app->m_pGoToLineDlg);
   allerA(b, "3");
-  EXPECT_EQ(b.vue().debutSelection(), 26);
+  EXPECT_EQ(b.vue().debutSelection(), 27);  // the last line has no line break
   for (const char* hors : {"0", "4", ""}) {
     b.vue().setSelection(5, 5);
     allerA(b, hors);

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QUrlQuery>
 
 #include "app/core/small_commands.hpp"
+#include "app/find_dlg.hpp"
 #include "bench.hpp"
 #include "pipeline/records.hpp"
 
@@ -100,4 +103,31 @@ TEST(PetitesCommandes, DrapeauxLusAuDemarrageEtAPropos) {
   EXPECT_EQ(b.messages->dialogues, QStringList({"À propos de Quillomat"}));
   EXPECT_TRUE(textes.contains("Version : 3.02"));
   EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const QString& t) { return t.startsWith("Date de sortie : "); }));
+}
+
+TEST(PetitesCommandes, EnvoyerRechercherRemplacer) {
+  Banc b;
+  b.vue().setPlainText("set a to 1\nset b to a");
+  b.declencher(57612);
+  ASSERT_EQ(b.ouvreur->ouverts.size(), 1);
+  const QUrl courrier = b.ouvreur->ouverts[0];
+  EXPECT_EQ(courrier.scheme(), "mailto");
+  EXPECT_EQ(QUrlQuery(courrier).queryItemValue("subject"), "Quillomat1");
+  EXPECT_EQ(QUrlQuery(courrier).queryItemValue("body", QUrl::FullyDecoded), "set a to 1\nset b to a");
+
+  b.declencher(57641);
+  auto* boite = b.cadre().findChild<CFindDlg*>();
+  ASSERT_NE(boite, nullptr);
+  boite->champRecherche()->setText("SET");
+  boite->champRemplacement()->setText("Set");
+  EXPECT_EQ(boite->remplacerTout(), 2);
+  EXPECT_EQ(b.app->documentActif()->contenu(), "Set a to 1\nSet b to a");
+  EXPECT_EQ(b.messages->messages.back().texte, "2 remplacement(s) effectué(s).");
+  boite->champRecherche()->setText("absent");
+  b.declencher(57640);  // F3 repeats the search
+  EXPECT_EQ(b.messages->messages.back().texte, "Impossible de trouver « absent ».");
+  boite->champRecherche()->setText("b");
+  b.vue().setSelection(0, 0);
+  b.declencher(57640);
+  EXPECT_EQ(b.vue().textCursor().selectedText(), "b");
 }

@@ -1,0 +1,83 @@
+// Indentation on Enter and "Mettre en forme": one tab per level of the
+// begin/if blocks, counted from the keyword marks of the checker itself.
+#include <algorithm>
+#include <vector>
+
+#include "app/core/edit_list.hpp"
+#include "app/core/formatting.hpp"
+#include "app/core/line_index.hpp"
+#include "syntax/variables.hpp"
+
+namespace quillomat {
+namespace {
+
+// open, close and mid keywords of each line, from the checker's marks: the
+// same first-word rule as the block check, so the editor and the report
+// never disagree on what opens a block.
+struct Niveaux {
+  std::vector<int> ouvre, ferme, milieu;
+};
+
+// Marks for lines 0 to `derniere`: a line's mark depends on that line alone.
+Niveaux niveaux(std::string_view texte, int derniere) {
+  std::vector<int> marques[6];
+  const char* mots[6] = {"begin", "if", "end", "endif", "else", "elseif"};
+  for (int k = 0; k < 6; ++k) strDetectTest(texte, marques[k], derniere, mots[k]);
+  Niveaux n;
+  const size_t taille = static_cast<size_t>(derniere) + 1;
+  n.ouvre.resize(taille);
+  n.ferme.resize(taille);
+  n.milieu.resize(taille);
+  for (size_t i = 0; i < taille; ++i) {
+    n.ouvre[i] = marques[0][i] + marques[1][i];
+    n.ferme[i] = marques[2][i] + marques[3][i];
+    n.milieu[i] = marques[4][i] + marques[5][i];
+  }
+  return n;
+}
+
+// Brings the leading tabs of the line at `debut` (in the text as the edits so
+// far left it) to `cible`; only tabs are counted, removed or added.
+void reindenter(ListeRetouches& liste, std::string_view ligne, int debut, int cible) {
+  const int tabs = static_cast<int>(std::min(ligne.find_first_not_of('\t'), ligne.size()));
+  const int voulu = std::max(cible, 0);
+  if (tabs > voulu)
+    liste.modifier(debut, tabs - voulu, {});
+  else if (tabs < voulu)
+    liste.modifier(debut, 0, std::string(static_cast<size_t>(voulu - tabs), '\t'));
+}
+
+}  // namespace
+
+NouvelleLigne IndentForNewLine(std::string_view texte, int position, Selection selection) {
+  NouvelleLigne resultat;
+  resultat.retouches.selection = selection;
+  if (position < 0) return resultat;
+  const LineIndex lignes(texte);
+  const int L = lignes.ligneDe(position);
+  const Niveaux n = niveaux(texte, L);
+  int D = 0;
+  for (int i = 0; i <= L; ++i) D += n.ouvre[i] - n.ferme[i];
+  ListeRetouches liste(selection);
+  if (L > 0) reindenter(liste, lignes.texte(L), lignes.debut(L), D - n.ouvre[L] - n.milieu[L]);
+  resultat.retouches = std::move(liste).resultat();
+  resultat.tabulations = std::max(D, 0);
+  return resultat;
+}
+
+Retouches FormatScript(std::string_view texte, Selection selection) {
+  const LineIndex lignes(texte);
+  const Niveaux n = niveaux(texte, lignes.nombre() - 1);
+  ListeRetouches liste(selection);
+  int D = 0;
+  for (int i = 0; i < lignes.nombre(); ++i) {
+    D += n.ouvre[i] - n.ferme[i];
+    // Empty lines stay empty. The last line, without a line break, is
+    // re-indented as soon as it holds a character, like the others.
+    if (i == 0 || lignes.longueur(i) == 0) continue;
+    reindenter(liste, lignes.texte(i), lignes.debut(i) + liste.decalage(), D - n.ouvre[i] - n.milieu[i]);
+  }
+  return std::move(liste).resultat();
+}
+
+}  // namespace quillomat

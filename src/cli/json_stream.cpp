@@ -1,0 +1,40 @@
+#include "cli/json_stream.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace quillomat {
+namespace {
+
+void ecrire(std::FILE* flux, std::string_view texte) {
+  std::fwrite(texte.data(), 1, texte.size(), flux);
+  std::fflush(flux);
+}
+
+// A value dumped at the depth `niveau` of the whole object.
+std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
+  const std::string texte = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  const std::string marge(static_cast<size_t>(2 * niveau), ' ');
+  std::string out;
+  out.reserve(texte.size() + texte.size() / 8);
+  for (char c : texte) {
+    out += c;
+    if (c == '\n') out += marge;
+  }
+  return out;
+}
+
+}  // namespace
+
+FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrire(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
+
+void FluxJson::script(const nlohmann::ordered_json& j) {
+  ecrire(flux_, (premier_ ? "\n    " : ",\n    ") + aLaProfondeur(j, 2));
+  premier_ = false;
+}
+
+void FluxJson::terminer(const nlohmann::ordered_json& bilan) {
+  ecrire(flux_, (premier_ ? "],\n  \"bilan\": " : "\n  ],\n  \"bilan\": ") + aLaProfondeur(bilan, 1) + "\n}\n");
+}
+
+}  // namespace quillomat
