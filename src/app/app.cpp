@@ -217,17 +217,6 @@ void CQuillomatApp::OnNewLine() {
   if (m_bColouring) colorerLignes(*vue, vue->textCursor().blockNumber());
 }
 
-// The indentation and colouring aids come with their own commands; until then
-// these hooks leave the text as the user typed it.
-void CQuillomatApp::corrigerEspacement(CQuillomatView&) {}
-void CQuillomatApp::indenterNouvelleLigne(CQuillomatView&, int) {}
-void CQuillomatApp::colorerLignes(CQuillomatView&, int) {}
-void CQuillomatApp::colorerDocument(CQuillomatView&) {}
-void CQuillomatApp::caractereTape(CQuillomatView&) {}
-void CQuillomatApp::texteColle(CQuillomatView&, int, int) {}
-void CQuillomatApp::OnFormat() {}
-void CQuillomatApp::OnStatistics() {}
-
 void CQuillomatApp::OnPreferences() {
   if (m_pPreferences) {
     m_pPreferences->raise();
