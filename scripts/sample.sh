@@ -3,7 +3,7 @@
 # in a scratch directory, printing the report.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
-"$racine/scripts/build.sh" -DQUILLOMAT_BUILD_TESTS=OFF >/dev/null
+QUILLOMAT_CIBLE=quillomat-check "$racine/scripts/build.sh" -DQUILLOMAT_BUILD_TESTS=OFF >/dev/null
 build=${QUILLOMAT_BUILD_DIR:-$racine/build}
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT

@@ -234,8 +234,10 @@ void CQuillomatApp::appliquerReglages(const quillomat::SettingsRecord& r) {
   m_bColouring = r.noColouring != 1;
   m_bFixSpacing = r.autoSpacing == 1;
   if (m_bColouring != colorierAvant) {
-    for (const QPointer<CQuillomatView>& vue : m_openViews) {
-      if (vue) colorerDocument(*vue);
+    if (m_bColouring) {
+      colorerTousDocuments();
+    } else {
+      decolorerTousDocuments();
     }
   }
 }

@@ -140,6 +140,8 @@ class CQuillomatApp : public QObject {
   void indenterNouvelleLigne(CQuillomatView& vue, int position);
   void colorerLignes(CQuillomatView& vue, int ligne);
   void colorerDocument(CQuillomatView& vue);
+  void colorerTousDocuments();    // colouring switched on
+  void decolorerTousDocuments();  // colouring switched off
   QString fichierDonnees(const QString& nom) const;
 
   std::unique_ptr<MessageService> m_pMessages;

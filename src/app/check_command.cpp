@@ -8,6 +8,7 @@
 #include "document.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
+#include "report_jump.hpp"
 #include "view.hpp"
 
 namespace {
@@ -77,6 +78,7 @@ void CQuillomatApp::lancerVerification() {
       rapportOuvert = &rapport->GetActiveDocument();
       UnregisterView(rapport->GetActiveView());
       rapportOuvert->contientCode = false;
+      new SautRapport(*this, rapport->GetActiveView(), document);  // owned by the view: double-click jumps
     }
   } else if (!resultat.message.empty()) {
     m_pMessages->simple(&cadre, QStringLiteral("Quillomat"), depuisLatin1(resultat.message));

@@ -1,14 +1,32 @@
-// The Quillomat editor.
+// The Quillomat editor. Every argument names a file to open; "--version"
+// prints the version, and the test option of startup_check.hpp starts, tells
+// what it found and quits.
+#include <cstdio>
+#include <cstring>
+
 #include <QApplication>
 
 #include "app.hpp"
+#include "startup_check.hpp"
 
 int main(int argc, char** argv) {
+  // Before any window system is needed, so that it works without a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::fputs("Quillomat, éditeur de scripts Vaelmoor, version 3.02\n", stdout);
+      return 0;
+    }
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillomat"));
-  CQuillomatApp app;
   QStringList fichiers = QApplication::arguments();
   fichiers.removeFirst();
+  const bool essai = fichiers.removeAll(kOptionEssaiDemarrage) > 0;
+  CQuillomatApp app;
   if (!app.InitInstance(fichiers)) return 1;
+  if (essai) {
+    std::fputs(rapportDemarrage(app).toUtf8().constData(), stdout);
+    return 0;
+  }
   return QApplication::exec();
 }

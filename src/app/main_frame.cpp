@@ -15,6 +15,7 @@
 #include "app.hpp"
 #include "command_table.hpp"
 #include "document.hpp"
+#include "file_drop.hpp"
 #include "icons.hpp"
 #include "view.hpp"
 
@@ -45,6 +46,7 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
   connect(&m_timer, &QTimer::timeout, this, &CMainFrame::OnTimer);
   m_timer.start(200);
   mettreAJourCommandes();
+  new DepotFichiers(*this, m_app);  // owned by the frame: dropped files open
   resize(900, 650);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app.hpp"
 #include "document.hpp"
+#include "view_colouring.hpp"
 
 CQuillomatView::CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWidget* parent)
     : QPlainTextEdit(parent), m_app(app), m_document(document) {
@@ -59,6 +60,10 @@ void CQuillomatView::focusInEvent(QFocusEvent* e) {
 
 void CQuillomatView::insertFromMimeData(const QMimeData* source) {
   const int debut = debutSelection();
-  QPlainTextEdit::insertFromMimeData(source);
+  {
+    // The paste trigger colours the inserted lines once, after the insertion.
+    const PauseColoration pause(*document());
+    QPlainTextEdit::insertFromMimeData(source);
+  }
   m_app.texteColle(*this, debut, finSelection());
 }

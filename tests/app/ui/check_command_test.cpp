@@ -118,3 +118,20 @@ TEST(Debuguer, CodeDuResultatDitSonMessage) {
   EXPECT_EQ(b.cadre().textePanneau(0), "Débuguage terminé.");
   EXPECT_EQ(b.fenetres(), 1);
 }
+
+TEST(Debuguer, ArretFatalGardeLesDocuments) {
+  // The identifier work file cannot be opened: the checker's fatal stop. The
+  // editor shows its message and keeps running with every document.
+  Banc b([](const QDir& d) { d.mkpath("InfTempKVR4/occupe"); });
+  b.vue().setPlainText(kScript);
+  b.app->OnFileNew();
+  b.vue().setPlainText(QStringLiteral("short b\n"));
+  b.declencher(32771);
+  ASSERT_EQ(b.messages->messages.size(), 1u);
+  EXPECT_EQ(b.messages->messages[0].texte,
+            "Impossible d'ouvrir le fichier \"InfTempKVR4\" depuis le fichier source \"MainTriInfo\".");
+  EXPECT_EQ(b.fenetres(), 2);
+  EXPECT_FALSE(b.app->rapportOuvert);
+  EXPECT_EQ(b.vue().toPlainText(), QStringLiteral("short b\n"));
+  EXPECT_FALSE(b.cadre().progressionAffichee());
+}

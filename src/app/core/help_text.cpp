@@ -1,0 +1,224 @@
+#include "app/core/help_text.hpp"
+
+#include <string_view>
+
+#include "app/core/help_examples.hpp"
+
+namespace quillomat {
+namespace {
+
+struct Rubrique {
+  const char* titre;
+  const char* texte;
+};
+
+constexpr const char* kPresentation =
+    "Le quillomat vérifie les scripts du jeu Vaelmoor sans les exécuter. Ouvrez ou collez un script dans une "
+    "fenêtre, puis choisissez \"Débuguer\" (Ctrl+D) : le quillomat lit le script ligne par ligne, vérifie "
+    "l'en-tête (ScriptName ou Scn), les déclarations de variables (short, float, long, ref), les blocs "
+    "Begin/End, les if/elseif/else/endif, les guillemets et les parenthèses, les \"set ... to ...\", les "
+    "expressions logiques et chaque appel de fonction du jeu, puis ouvre son rapport, \"Correction de "
+    "ScriptVaelmoor.txt\", dans une nouvelle fenêtre.|"
+    "Le rapport donne la liste des erreurs et des alertes avec leur numéro de ligne, puis, si vous l'avez "
+    "demandé dans les Préférences, la liste des variables, des objets, des dialogues et des autres noms que "
+    "le script utilise. Dans la fenêtre du rapport, un double-clic sur une ligne \"- Ligne N ...\" ramène "
+    "la fenêtre du script vérifié au premier plan et place le curseur au début de la ligne N (rien ne se "
+    "passe si cette fenêtre a été fermée).|"
+    "L'éditeur colore le script, l'indente quand vous appuyez sur Entrée, corrige l'espacement avant chaque "
+    "vérification si vous le demandez et compte ses lignes. Vous pouvez ouvrir des scripts en les déposant "
+    "sur la fenêtre principale, ou en nommant un ou plusieurs fichiers sur la ligne de commande : "
+    "quillomat script1.txt script2.txt.|"
+    "Le quillomat garde ses préférences (\"DebugKVR4.dat\") et ses fichiers de travail dans le répertoire "
+    "courant. Il cherche ses fichiers de données (\"fonctions.txt\", cette aide) dans le répertoire courant, "
+    "puis à côté du programme, puis dans ../share/quillomat à partir du répertoire du programme.|"
+    "Le programme quillomat-check fait la même vérification en ligne de commande : quillomat-check "
+    "script.txt écrit le rapport sur la sortie standard (quillomat-check --help donne ses options).";
+
+const Rubrique kMenus[] = {
+    {"Menu Fichier",
+     "Nouveau (Ctrl+N) : ouvre une fenêtre vide.|"
+     "Ouvrir... (Ctrl+O) : ouvre un script (fichier texte). Un fichier au format RTF est lu comme texte "
+     "enrichi ; chaque enregistrement écrit du texte simple.|"
+     "Fermer : ferme la fenêtre active (le quillomat demande s'il faut enregistrer les modifications).|"
+     "Enregistrer (Ctrl+S) et Enregistrer sous... : enregistrent le script en texte simple.|"
+     "Imprimer..., Aperçu avant impression, Configuration de l'impression... : impriment le document actif.|"
+     "Envoyer... : envoie le document actif par messagerie électronique.|"
+     "Fichier récent : les quatre derniers fichiers ouverts.|"
+     "Quitter : quitte l'application et demande si les documents doivent être enregistrés."},
+    {"Menu Edition",
+     "Annuler (Ctrl+E ou Alt+Retour arrière) : annule la dernière action. Le bouton Rétablir de la barre "
+     "d'outils refait l'action annulée.|"
+     "Couper (Ctrl+X), Copier (Ctrl+C) : placent la sélection dans le presse-papiers.|"
+     "Coller (Ctrl+V) : insère le contenu du presse-papiers et le colore.|"
+     "Rechercher... (Ctrl+F), Rechercher le suivant (F3), Remplacer... (Ctrl+H) : recherchent ou "
+     "remplacent un texte. Ctrl+A sélectionne tout le document."},
+    {"Menu Débuguage",
+     "Débuguer (Ctrl+D) : vérifie le script de la fenêtre active et ouvre le rapport (une fenêtre de rapport "
+     "ne peut pas être débuguée).|"
+     "Préférences : ouvre la boîte des préférences (voir plus bas).|"
+     "Mettre en forme : réindente tout le script selon ses blocs et ses if.|"
+     "Statistiques du script : compte les lignes de code, de commentaire et les lignes vides.|"
+     "Nettoyer l'espace : efface les fichiers de travail du répertoire courant, et aussi les préférences.|"
+     "Remettre par défaut : remet les préférences par défaut (elles prennent effet au prochain démarrage ou "
+     "au prochain enregistrement des Préférences).|"
+     "Aller à la ligne... (Ctrl+G, barre d'outils) : place le curseur à la fin de la ligne demandée."},
+    {"Menu Affichage",
+     "Barre d'outils, Barre d'état : affichent ou masquent ces barres.|"
+     "Cascade, Mosaïque : réorganisent les fenêtres. F6 et Maj+F6 passent d'une fenêtre à l'autre."},
+    {"Menu Aide",
+     "Aide : ouvre ce fichier.|"
+     "Le site Lunebrac : ouvre le site de la communauté dans votre navigateur.|"
+     "Me contacter : ouvre votre messagerie pour écrire à l'auteur.|"
+     "À propos de Quillomat... : affiche la version et les conditions de diffusion."},
+};
+
+const Rubrique kPreferences[] = {
+    {"Rapport d'erreur",
+     "Afficher le rapport d'erreur après traitement : ouvre le rapport dans une fenêtre ; sinon un message "
+     "indique seulement où il a été écrit.|"
+     "Afficher les informations sur le script : ajoute au rapport les listes des variables et des objets "
+     "utilisés.|"
+     "Ne pas afficher les alertes : le rapport ne montre que les erreurs."},
+    {"Traitement",
+     "Type de script : Inconnu, Objet, Quête ou Effet magique. Avec un type choisi, le quillomat signale ce "
+     "qui appartient à un autre type de script.|"
+     "Dépendant d'Vaelmoor Script Extender v8 ou inférieur : cochez-la si votre mod dépend du Script "
+     "Extender ; sinon chaque fonction qui en dépend est signalée.|"
+     "Corriger automatiquement les erreurs d'espacement : avant chaque vérification, l'éditeur corrige les "
+     "espaces du script dans sa fenêtre."},
+    {"Interface",
+     "Désactiver l'aide de mise en forme automatique : Entrée n'indente plus la nouvelle ligne.|"
+     "Désactiver la coloration syntaxique : le texte n'est plus coloré."},
+};
+
+constexpr const char* kIntroMessages =
+    "Voici les messages que le quillomat écrit le plus souvent dans son rapport, avec pour chacun un exemple "
+    "de script fautif, le message tel que le quillomat l'écrit pour cet exemple et la correction. Les "
+    "numéros de ligne des exemples sont ceux du petit script vérifié ; dans les exemples courts, le script "
+    "commence par \"scn AideExemple\", \"short compteur\", \"ref cible\" et \"begin GameMode\", et finit "
+    "par \"end\". Un message qui commence par \"alerte\" signale un risque ; les autres sont des erreurs.|"
+    "Les messages non décrits ici suivent les mêmes règles : le nom de la fonction est indiqué, et le "
+    "message dit quel paramètre pose problème.";
+
+// The example's lines as the checked script numbers them; tabs made visible.
+std::vector<std::string> lignesNumerotees(const ExempleAide& e, bool corrige) {
+  std::vector<std::string> out;
+  if (corrige && !e.corrige) return {"Aucune : la ligne est acceptée telle quelle."};
+  const std::string_view lignes = corrige ? e.corrige : e.fautif;
+  int n = premiereLigneDeExemple(e);
+  size_t debut = 0;
+  while (debut <= lignes.size()) {
+    size_t fin = lignes.find('\n', debut);
+    if (fin == std::string_view::npos) fin = lignes.size();
+    if (fin == lignes.size() && fin == debut && debut > 0) break;  // the final line break
+    std::string ligne = std::to_string(n++);
+    ligne.resize(4, ' ');
+    for (char c : lignes.substr(debut, fin - debut)) ligne += c == '\t' ? std::string("[tabulation]") : std::string(1, c);
+    out.push_back(ligne);
+    debut = fin + 1;
+  }
+  return out;
+}
+
+// Finding text without the report's indentation.
+std::string sansRetrait(std::string t) {
+  const std::string_view retrait = "    - ";
+  if (t.compare(0, retrait.size(), retrait) == 0) t.erase(0, retrait.size());
+  return t;
+}
+
+template <typename F>
+void chaquePhrase(std::string_view texte, F f) {
+  size_t debut = 0;
+  while (debut <= texte.size()) {
+    size_t fin = texte.find('|', debut);
+    if (fin == std::string_view::npos) fin = texte.size();
+    f(texte.substr(debut, fin - debut));
+    debut = fin + 1;
+  }
+}
+
+std::string echapper(std::string_view s) {
+  std::string out;
+  for (char c : s) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string souligne(std::string_view titre, char c) { return std::string(titre) + "\n" + std::string(titre.size(), c) + "\n\n"; }
+
+}  // namespace
+
+std::string texteAide() {
+  std::string out = souligne("Aide du quillomat", '=');
+  chaquePhrase(kPresentation, [&](std::string_view p) { (out += p) += "\n\n"; });
+  out += souligne("Les menus", '=');
+  for (const Rubrique& r : kMenus) {
+    out += souligne(r.titre, '-');
+    chaquePhrase(r.texte, [&](std::string_view p) { ((out += "  * ") += p) += "\n"; });
+    out += "\n";
+  }
+  out += souligne("Les préférences", '=');
+  for (const Rubrique& r : kPreferences) {
+    out += souligne(r.titre, '-');
+    chaquePhrase(r.texte, [&](std::string_view p) { ((out += "  * ") += p) += "\n"; });
+    out += "\n";
+  }
+  out += souligne("Les messages du rapport", '=');
+  chaquePhrase(kIntroMessages, [&](std::string_view p) { (out += p) += "\n\n"; });
+  std::string_view rubrique;
+  for (const ExempleAide& e : exemplesAide()) {
+    if (rubrique != e.rubrique) out += souligne(rubrique = e.rubrique, '-');
+    const std::string message = constatAvec(scriptDeExemple(e, false), e.scriptKind, e.repere);
+    out += "  Message : " + sansRetrait(message) + "\n";
+    out += "  Exemple fautif :\n";
+    for (const std::string& l : lignesNumerotees(e, false)) out += "      " + l + "\n";
+    out += "  Correction :\n";
+    for (const std::string& l : lignesNumerotees(e, true)) out += "      " + l + "\n";
+    out += "  " + std::string(e.conseil) + "\n\n";
+  }
+  return out;
+}
+
+std::string pageAide() {
+  std::string out =
+      "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n"
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\n"
+      "<title>Aide du quillomat</title>\n"
+      "<style>body{font-family:sans-serif;max-width:60em;margin:auto;padding:1em}"
+      "pre{background:#f4f4f4;padding:.4em}.message{color:#a00000}</style>\n"
+      "</head>\n<body>\n<h1>Aide du quillomat</h1>\n";
+  chaquePhrase(kPresentation, [&](std::string_view p) { out += "<p>" + echapper(p) + "</p>\n"; });
+  const auto liste = [&](const Rubrique& r) {
+    out += "<h3>" + echapper(r.titre) + "</h3>\n<ul>\n";
+    chaquePhrase(r.texte, [&](std::string_view p) { out += "<li>" + echapper(p) + "</li>\n"; });
+    out += "</ul>\n";
+  };
+  out += "<h2>Les menus</h2>\n";
+  for (const Rubrique& r : kMenus) liste(r);
+  out += "<h2>Les préférences</h2>\n";
+  for (const Rubrique& r : kPreferences) liste(r);
+  out += "<h2>Les messages du rapport</h2>\n";
+  chaquePhrase(kIntroMessages, [&](std::string_view p) { out += "<p>" + echapper(p) + "</p>\n"; });
+  std::string_view rubrique;
+  for (const ExempleAide& e : exemplesAide()) {
+    if (rubrique != e.rubrique) out += "<h3>" + echapper(rubrique = e.rubrique) + "</h3>\n";
+    const std::string message = constatAvec(scriptDeExemple(e, false), e.scriptKind, e.repere);
+    out += "<p class=\"message\"><b>" + echapper(sansRetrait(message)) + "</b></p>\n<p>Exemple fautif :</p>\n<pre>";
+    for (const std::string& l : lignesNumerotees(e, false)) out += echapper(l) + "\n";
+    out += "</pre>\n<p>Correction :</p>\n<pre>";
+    for (const std::string& l : lignesNumerotees(e, true)) out += echapper(l) + "\n";
+    out += "</pre>\n<p>" + echapper(e.conseil) + "</p>\n";
+  }
+  out += "</body>\n</html>\n";
+  return out;
+}
+
+}  // namespace quillomat

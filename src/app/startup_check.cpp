@@ -1,0 +1,25 @@
+#include "startup_check.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app.hpp"
+#include "app/core/small_commands.hpp"
+#include "app/core/word_list.hpp"
+
+QString rapportDemarrage(const CQuillomatApp& app) {
+  QString texte;
+  const auto chemin = [](const QString& d) { return std::filesystem::path(d.toStdU16String()); };
+  for (const char* nom : {"fonctions.txt", "AideDebug.htm", "AideDebug.txt"}) {
+    // The same search as the editor's own, from the same two places.
+    const auto trouve = quillomat::trouverFichierDonnees(nom, chemin(QDir::currentPath()),
+                                                         chemin(QCoreApplication::applicationDirPath()));
+    texte += QString::fromLatin1(nom) + QStringLiteral(" : ") +
+             (trouve ? QDir::cleanPath(QString::fromStdU16String(trouve->u16string())) : QStringLiteral("introuvable")) +
+             u'\n';
+  }
+  texte += QStringLiteral("mots de coloration : %1\n")
+               .arg(app.m_pFunctionWords ? QStringLiteral("chargés") : QStringLiteral("absents"));
+  texte += QStringLiteral("fenêtres : %1\n").arg(app.enfants().size());
+  return texte;
+}

@@ -1,0 +1,56 @@
+// The colours of a script window. They live in the text layout, not in the
+// text: they never enter the undo history, never mark the document modified,
+// and every line whose text changes, whatever changed it (typing, Delete,
+// cut, undo, redo, replace), is recoloured from its new text at once.
+#pragma once
+
+#include <functional>
+
+#include <QPointer>
+#include <QSyntaxHighlighter>
+
+class QTextDocument;
+
+namespace quillomat {
+class ListeMots;
+}
+
+class CSurligneurScript : public QSyntaxHighlighter {
+  Q_OBJECT
+
+ public:
+  // `actif` is the application's colouring flag: while it is false, lines
+  // are shown plain.
+  CSurligneurScript(QTextDocument& texte, const quillomat::ListeMots& mots, const bool& actif);
+
+  // The highlighter of a text, null when it has none yet.
+  static CSurligneurScript* de(const QTextDocument& texte);
+
+  // Called after each line coloured, for the progress bar of long passes.
+  void setApresLigne(std::function<void()> apresLigne) { m_apresLigne = std::move(apresLigne); }
+
+  // While suspended, changed lines are left plain: the paste trigger
+  // colours them right after, once, with its progress display.
+  void suspendre(bool suspendu) { m_suspendu = suspendu; }
+
+ protected:
+  void highlightBlock(const QString& texte) override;
+
+ private:
+  const quillomat::ListeMots& m_mots;
+  const bool& m_actif;
+  bool m_suspendu = false;
+  std::function<void()> m_apresLigne;
+};
+
+// Suspends the colouring of a text for the time of one edit.
+class PauseColoration {
+ public:
+  explicit PauseColoration(const QTextDocument& texte);
+  ~PauseColoration();
+  PauseColoration(const PauseColoration&) = delete;
+  PauseColoration& operator=(const PauseColoration&) = delete;
+
+ private:
+  QPointer<CSurligneurScript> m_pSurligneur;
+};
