@@ -13,7 +13,11 @@
 TEST(Capture, DISABLED_FenetrePrincipale) {
   const QString sortie = qEnvironmentVariable("QUILLOMAT_CAPTURE");
   ASSERT_FALSE(sortie.isEmpty());
-  Banc b;
+  // The real word list, built beside the test program, so that words are coloured too.
+  Banc b([](const QDir& d) {
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/fonctions.txt"),
+                d.filePath(QStringLiteral("fonctions.txt")));
+  });
   b.fermerTout();
   QFile::copy(QStringLiteral(QUILLOMAT_DATA_DIR "/exemple.txt"), b.chemin("exemple.txt"));
   b.ecrire("porte.txt",
