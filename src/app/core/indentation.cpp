@@ -72,9 +72,11 @@ Retouches FormatScript(std::string_view texte, Selection selection) {
   int D = 0;
   for (int i = 0; i < lignes.nombre(); ++i) {
     D += n.ouvre[i] - n.ferme[i];
-    // Empty lines stay empty. The last line, without a line break, is
-    // re-indented as soon as it holds a character, like the others.
-    if (i == 0 || lignes.longueur(i) == 0) continue;
+    // A line is re-indented when it holds more than one character, its line
+    // break counted: empty lines stay empty, and so does a last line (which
+    // has no break) of a single character.
+    const int saut = i + 1 < lignes.nombre() ? 1 : 0;
+    if (i == 0 || lignes.longueur(i) + saut <= 1) continue;
     reindenter(liste, lignes.texte(i), lignes.debut(i) + liste.decalage(), D - n.ouvre[i] - n.milieu[i]);
   }
   return std::move(liste).resultat();

@@ -1,0 +1,130 @@
+#include "app/core/formatting.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quillomat {
+namespace {
+
+// Enter pressed at the end of the text `avant`: the text with its line break,
+// then what the aid makes of it and the tabs of the new line.
+struct Entree {
+  std::string texte;
+  int tabulations;
+  Selection selection;
+};
+
+Entree entree(const std::string& avant) {
+  const int position = static_cast<int>(avant.size());
+  const std::string texte = avant + "\n";
+  const NouvelleLigne n = IndentForNewLine(texte, position, {position + 1, position + 1});
+  return {appliquer(texte, n.retouches.modifications), n.tabulations, n.retouches.selection};
+}
+
+std::string miseEnForme(const std::string& texte) { return appliquer(texte, FormatScript(texte, {}).modifications); }
+
+TEST(IndentationEntree, BlockKeywords) {
+  // endif typed at the level of the if body goes back one level.
+  Entree e = entree("begin GameMode\n\tif x\n\t\tendif");
+  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\tendif\n");
+  EXPECT_EQ(e.tabulations, 1);
+  EXPECT_EQ(e.selection, (Selection{28, 28}));  // the caret follows the deleted tab
+
+  e = entree("begin GameMode\nif x");
+  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n");
+  EXPECT_EQ(e.tabulations, 2);
+
+  e = entree("begin GameMode\n\tif x\n\t\tset a to 1\n\t\telse");
+  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\t\tset a to 1\n\telse\n");
+  EXPECT_EQ(e.tabulations, 2);
+  e = entree("begin GameMode\n\tif x\n\t\tset a to 1\n\t\tElseIf y");
+  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\t\tset a to 1\n\tElseIf y\n");
+  EXPECT_EQ(e.tabulations, 2);
+
+  e = entree("begin GameMode\n\tif x\n\tendif\n\tEND");
+  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\tendif\nEND\n");
+  EXPECT_EQ(e.tabulations, 0);
+}
+
+TEST(IndentationEntree, FirstWordOnly) {
+  // A keyword in the middle of a line, in a comment or glued to a word is no keyword.
+  EXPECT_EQ(entree("begin GameMode\n\tset endif to 1 ; endif").tabulations, 1);
+  EXPECT_EQ(entree("begin GameMode\n\t; endif").tabulations, 1);
+  EXPECT_EQ(entree("begin GameMode\n\tendifx").tabulations, 1);
+  EXPECT_EQ(entree("begin GameMode\n\tendwhile").tabulations, 1);
+  // What the checker takes for a keyword: a blank, ';', '(' or ',' after it.
+  EXPECT_EQ(entree("begin GameMode\n\tif(x)").tabulations, 2);
+  EXPECT_EQ(entree("begin GameMode\n\tIF x;").tabulations, 2);
+  EXPECT_EQ(entree("begin GameMode\n\tif;x").tabulations, 2);
+  EXPECT_EQ(entree("begin GameMode\n  \tif,x").tabulations, 2);
+  EXPECT_EQ(entree("begin GameMode\n\tif=x").tabulations, 1);
+}
+
+TEST(IndentationEntree, LimitsAndOddCases) {
+  // Line 0 is never re-indented, but still opens its block.
+  Entree e = entree("\t\tBegin GameMode");
+  EXPECT_EQ(e.texte, "\t\tBegin GameMode\n");
+  EXPECT_EQ(e.tabulations, 1);
+  // More closings than openings: level 0, and only tabs go.
+  e = entree("end\n\t  set x to 1");
+  EXPECT_EQ(e.texte, "end\n  set x to 1\n");
+  EXPECT_EQ(e.tabulations, 0);
+  // An empty line ended inside a block gets its tab.
+  e = entree("begin x\n");
+  EXPECT_EQ(e.texte, "begin x\n\t\n");
+  EXPECT_EQ(e.tabulations, 1);
+  // Enter in the middle of a line: the part before the caret is the line ended.
+  const std::string texte = "begin x\n\t\tend\nif";
+  const NouvelleLigne n = IndentForNewLine(texte, 13, {14, 14});
+  EXPECT_EQ(appliquer(texte, n.retouches.modifications), "begin x\nend\nif");
+  EXPECT_EQ(n.tabulations, 0);
+  EXPECT_EQ(n.retouches.selection, (Selection{12, 12}));
+  // Positions out of the text.
+  EXPECT_EQ(IndentForNewLine("if x\n", -1, {}).tabulations, 0);
+  EXPECT_TRUE(IndentForNewLine("if x\n", -1, {}).retouches.modifications.empty());
+  EXPECT_EQ(IndentForNewLine("begin x\nif x\n", 500, {}).tabulations, 2);
+  EXPECT_EQ(IndentForNewLine("", 0, {}).tabulations, 0);
+}
+
+TEST(MiseEnForme, WholeScript) {
+  EXPECT_EQ(miseEnForme("scn Test\nshort a\n\nbegin GameMode\nif x\nset a to 1\n\t\t\t\telseif y\nset a to 2\n"
+                        "else\n  if z ; nested\n  endif\nendif\nend\n"),
+            "scn Test\nshort a\n\nbegin GameMode\n\tif x\n\t\tset a to 1\n\telseif y\n\t\tset a to 2\n"
+            "\telse\n\t\t  if z ; nested\n\t\t  endif\n\tendif\nend\n");
+  // The first line and empty lines are never touched; a line of tabs only is
+  // a line like another.
+  EXPECT_EQ(miseEnForme("\t\tbegin x\n\n\t\t\t\nend"), "\t\tbegin x\n\n\t\nend");
+  // A last line, without its break, of one character stays as it is.
+  EXPECT_EQ(miseEnForme("begin x\nab\ny"), "begin x\n\tab\ny");
+  EXPECT_EQ(miseEnForme("begin x\nab\ny\n"), "begin x\n\tab\n\ty\n");
+  // Too many closings: level 0, never below.
+  EXPECT_EQ(miseEnForme("scn x\nend\n\t\tset a to 1\nendif\n\tbegin x\n\t\tset b to 1"),
+            "scn x\nend\nset a to 1\nendif\nbegin x\nset b to 1");
+}
+
+TEST(MiseEnForme, SelectionAndRepeat) {
+  const std::string texte = "begin x\nif y\nset a to 1\nendif\nend";
+  // "a to" selected on line 2.
+  const Retouches r = FormatScript(texte, {17, 21});
+  const std::string forme = appliquer(texte, r.modifications);
+  EXPECT_EQ(forme.substr(static_cast<size_t>(r.selection.debut), 4), "a to");
+  EXPECT_EQ(r.selection, (Selection{20, 24}));
+  // A formatted script is left alone.
+  EXPECT_TRUE(FormatScript(forme, {}).modifications.empty());
+  EXPECT_TRUE(FormatScript("", {}).modifications.empty());
+}
+
+TEST(MiseEnForme, LongScript) {
+  std::string texte = "begin x\n";
+  for (int i = 0; i < 2000; ++i) texte += "if a\n";
+  for (int i = 0; i < 2000; ++i) texte += "endif\n";
+  texte += "end";
+  const std::string forme = miseEnForme(texte);
+  EXPECT_NE(forme.find("\n" + std::string(2000, '\t') + "if a\n" + std::string(2000, '\t') + "endif\n"),
+            std::string::npos);
+  EXPECT_EQ(forme.substr(forme.size() - 4), "\nend");
+}
+
+}  // namespace
+}  // namespace quillomat
