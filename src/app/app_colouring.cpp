@@ -94,31 +94,28 @@ void colorerLigne(CSurligneurScript& s, const CQuillomatView& vue, int ligne) {
   if (bloc.isValid()) s.rehighlightBlock(bloc);
 }
 
-}  // namespace
-
-void CQuillomatApp::colorerLignes(CQuillomatView& vue, int ligne) {
-  if (!m_bColouring) return;
+// Two lines in the order given; a document coloured for the first time is coloured whole.
+void colorerDeuxLignes(CQuillomatApp& app, CQuillomatView& vue, int premiere, int seconde) {
   bool nouveau = false;
-  CSurligneurScript& s = surligneur(*this, vue, &nouveau);
+  CSurligneurScript& s = surligneur(app, vue, &nouveau);
   if (nouveau) {
     s.rehighlight();
     return;
   }
-  colorerLigne(s, vue, ligne);
-  colorerLigne(s, vue, ligne - 1);
+  colorerLigne(s, vue, premiere);
+  colorerLigne(s, vue, seconde);
+}
+
+}  // namespace
+
+void CQuillomatApp::colorerLignes(CQuillomatView& vue, int ligne) {
+  if (m_bColouring) colorerDeuxLignes(*this, vue, ligne, ligne - 1);
 }
 
 void CQuillomatApp::caractereTape(CQuillomatView& vue) {
   if (!m_bColouring) return;
-  bool nouveau = false;
-  CSurligneurScript& s = surligneur(*this, vue, &nouveau);
-  if (nouveau) {
-    s.rehighlight();
-    return;
-  }
   const int ligne = vue.textCursor().blockNumber();
-  colorerLigne(s, vue, ligne - 1);
-  colorerLigne(s, vue, ligne);
+  colorerDeuxLignes(*this, vue, ligne - 1, ligne);
 }
 
 void CQuillomatApp::texteColle(CQuillomatView& vue, int debut, int fin) {
