@@ -1,10 +1,8 @@
 #include "cli/script_check.hpp"
 
-#include "pipeline/ascii.hpp"
 #include "pipeline/enchaine_tests.hpp"
 #include "pipeline/fatal_stop.hpp"
 #include "pipeline/findings.hpp"
-#include "pipeline/report_writer.hpp"
 #include "pipeline/text_mode.hpp"
 #include "pipeline/work_files.hpp"
 
@@ -19,8 +17,7 @@ Verification echec(std::string message) {
 
 }  // namespace
 
-// The steps of EnchaineTests, keeping the work files' records that the run
-// deletes from the disk at its end.
+// One EnchaineTests run, keeping what it wrote for the other output formats.
 Verification verifierDans(const std::filesystem::path& dossier, std::string_view contenu,
                           const SettingsRecord& reglages, bool prive) {
   if (!ecrireBinaire(dossier / std::string(kFichierScript), contenu))
@@ -28,38 +25,27 @@ Verification verifierDans(const std::filesystem::path& dossier, std::string_view
                          "privé.\n"
                        : "Erreur : impossible d'écrire le fichier \"ScriptVaelmoor.txt\" dans le dossier courant : "
                          "vérifiez que vous avez le droit d'y écrire.\n");
-  auto resultat = [](int code) { return echec(composer("Erreur : ", messageResultat(code), "\n")); };
-
-  const std::filesystem::path rapport = dossier / std::string(kFichierRapport);
-  WorkFiles wf(dossier);
-  wf.supprimerTous();
-  const auto script = lireTexte(dossier / std::string(kFichierScript));
-  if (!script) return resultat(kScriptIllisible);
   Verification v;
   v.reglages = reglages;
-  v.lines = compterLignes(*script);
-  if (v.lines > kLignesMax) return resultat(kScriptTropLong);
-
-  wf.creerTous();
+  BilanRun bilan;
+  bilan.garderContenu = true;
+  int code = kSucces;
   try {
-    if (executerVerifications(wf, *script, v.lines, reglages.scriptKind, reglages.vlseDependent) != kSucces) {
-      wf.ecrireSurDisque();
-      return resultat(kBlocsImpossible);
-    }
-    ecrireRapport(wf, rapport, v.lines, reglages.showInfo, reglages.hideAlerts);
+    code = EnchaineTests(dossier, reglages.showInfo, reglages.scriptKind, reglages.vlseDependent,
+                         reglages.hideAlerts, {}, &bilan);
   } catch (const ArretFatal& arret) {
-    wf.ecrireSurDisque();
     v.issue = Issue::Arret;
     v.message = arret.message();
+    v.lines = bilan.lines;
     return v;
   }
-  auto texte = lireTexte(rapport);
-  if (!texte) return resultat(kRapportIllisible);
+  if (code != kSucces) return echec(composer("Erreur : ", messageResultat(code), "\n"));
   v.issue = Issue::Verifie;
-  v.rapport = std::move(*texte);
-  v.findings = std::move(wf.findings);
-  v.identifiers = wf.identifiers.records();
-  v.attachments = std::move(wf.attachments);
+  v.lines = bilan.lines;
+  v.rapport = std::move(bilan.rapport);
+  v.findings = std::move(bilan.findingRecords);
+  v.identifiers = std::move(bilan.identifiers);
+  v.attachments = std::move(bilan.attachments);
   return v;
 }
 

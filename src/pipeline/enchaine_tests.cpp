@@ -60,7 +60,13 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
       return kBlocsImpossible;
     }
     if (bilan) bilan->findings = wf.findings.size();
-    ecrireRapport(wf, rapport, lines, showInfo, hideAlerts);
+    std::string texte = ecrireRapport(wf, rapport, lines, showInfo, hideAlerts);
+    if (bilan && bilan->garderContenu) {
+      bilan->rapport = std::move(texte);
+      bilan->findingRecords = std::move(wf.findings);
+      bilan->identifiers = wf.identifiers.records();
+      bilan->attachments = std::move(wf.attachments);
+    }
   } catch (const ArretFatal&) {
     wf.ecrireSurDisque();
     throw;

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "pipeline/work_files.hpp"
 
@@ -26,6 +28,13 @@ std::string_view messageResultat(int code);
 struct BilanRun {
   int lines = 0;
   size_t findings = 0;  // findings written, hidden alerts included
+  // What a successful run wrote, for callers that show it in other forms;
+  // kept only when `garderContenu` is set, so that timing runs copy nothing.
+  bool garderContenu = false;
+  std::string rapport;  // LF line ends
+  std::vector<FindingRecord> findingRecords;
+  std::vector<IdentifierRecord> identifiers;
+  std::vector<AttachmentRecord> attachments;
 };
 
 // The checks of a run on a script already read in text mode, with the work

@@ -171,17 +171,18 @@ std::string composerRapport(const WorkFiles& wf, int lines, int showInfo, int hi
   return out;
 }
 
-void ecrireRapport(WorkFiles& wf, const std::filesystem::path& fichierRapport, int lines, int showInfo,
-                   int hideAlerts) {
+std::string ecrireRapport(WorkFiles& wf, const std::filesystem::path& fichierRapport, int lines, int showInfo,
+                          int hideAlerts) {
   for (WorkFile f : {WorkFile::Identifiers, WorkFile::Findings}) {
     if (!wf.disponible(f))
       throw ArretFatal(composer("Erreur : impossible d'ouvrir le fichier temporaire \"", nomFichier(f), "\" !\n\n"));
   }
-  const std::string rapport = composerRapport(wf, lines, showInfo, hideAlerts);
+  std::string rapport = composerRapport(wf, lines, showInfo, hideAlerts);
   if (!ecrireTexte(fichierRapport, rapport))
     throw ArretFatal(composer("Erreur : impossible d'ouvrir le fichier \"", fichierRapport.filename().string(),
                               "\" !\n\n"));
   wf.supprimerTous();
+  return rapport;
 }
 
 }  // namespace quillomat

@@ -16,8 +16,9 @@ void verifierUnderscore(WorkFiles& wf);
 std::string composerRapport(const WorkFiles& wf, int lines, int showInfo, int hideAlerts);
 
 // Writes the report in text mode into `fichierRapport`, then deletes the four
-// work files. Throws ArretFatal when the report cannot be created.
-void ecrireRapport(WorkFiles& wf, const std::filesystem::path& fichierRapport, int lines, int showInfo,
+// work files; returns the text written. Throws ArretFatal when the report
+// cannot be created.
+std::string ecrireRapport(WorkFiles& wf, const std::filesystem::path& fichierRapport, int lines, int showInfo,
                    int hideAlerts);
 
 }  // namespace quillomat
