@@ -23,13 +23,6 @@ quillomat::Selection selectionDe(const CQuillomatView& vue) {
   return {c.anchor(), c.position()};
 }
 
-void placerSelection(CQuillomatView& vue, QTextCursor& c, quillomat::Selection s) {
-  const int dernier = vue.document()->characterCount() - 1;
-  c.setPosition(std::clamp(s.debut, 0, dernier));
-  c.setPosition(std::clamp(s.fin, 0, dernier), QTextCursor::KeepAnchor);
-  vue.setTextCursor(c);
-}
-
 // Makes the edits inside the edit block already opened on `c`. They are only
 // ever tabs and blanks, so the Latin-1 positions are the document's.
 void modifier(QTextCursor& c, const std::vector<quillomat::Modification>& modifications) {
@@ -47,7 +40,7 @@ void retoucher(CQuillomatView& vue, const quillomat::Retouches& r) {
   c.beginEditBlock();
   modifier(c, r.modifications);
   c.endEditBlock();
-  placerSelection(vue, c, r.selection);
+  vue.setSelection(r.selection.debut, r.selection.fin);
 }
 
 std::string texteLatin1(const CQuillomatView& vue) { return versLatin1(vue.GetDocument().contenu()); }
