@@ -4,10 +4,6 @@
 # the terminal, so only the generator is compiled to Latin-1 like the checker.
 find_package(benchmark REQUIRED)
 
-add_library(quillomat_bench_scripts STATIC ${CMAKE_SOURCE_DIR}/bench/script_generator.cpp)
-target_include_directories(quillomat_bench_scripts PUBLIC ${CMAKE_SOURCE_DIR}/bench)
-target_compile_options(quillomat_bench_scripts PRIVATE ${QUILLOMAT_LATIN1} ${QUILLOMAT_WARNINGS})
-
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 list(FILTER BENCH_SOURCES EXCLUDE REGEX ".*/script_generator\\.cpp$")
 add_executable(quillomat_bench ${BENCH_SOURCES})

@@ -8,21 +8,12 @@
 #include <vector>
 
 #include "cli/script_check.hpp"
+#include "pipeline/memory_check.hpp"
 
 namespace quillomat {
 
-struct Constat {
-  int ligne;  // 1-based; 0 for a finding on the whole script
-  bool alerte;
-  std::string texte;  // Latin-1, on one line, without the "    - Ligne N : " head
-};
-
-// The findings listed by the report, in its order: by line, whole-script
-// findings last, alerts left out under hideAlerts.
+// The findings listed by the report of a run, in its order.
 std::vector<Constat> constatsListes(const Verification& v);
-
-// A finding text on one line, without its "    - Ligne N : " or "    - " head.
-std::string texteSurUneLigne(std::string_view texte);
 
 struct EntreeInventaire {
   std::string_view section;  // "variables_locales", ..., "autres_objets"
