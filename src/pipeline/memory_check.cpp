@@ -61,7 +61,7 @@ std::vector<Constat> constatsListes(const std::vector<FindingRecord>& findings, 
   std::vector<Constat> out;
   out.reserve(places.size());
   for (const Place& p : places)
-    out.push_back({p.f->line == -1 ? 0 : p.f->line + 1, p.f->kind == kAlerte, texteSurUneLigne(p.f->text)});
+    out.push_back({p.f->line == -1 ? 0 : p.f->line + 1, p.f->kind == kAlerte, texteSurUneLigne(p.f->text), p.f->code});
   return out;
 }
 

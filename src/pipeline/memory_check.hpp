@@ -16,6 +16,7 @@ struct Constat {
   int ligne;  // 1-based; 0 for a finding on the whole script
   bool alerte;
   std::string texte;  // Latin-1, on one line, without the "    - Ligne N : " head
+  std::string_view code = {};  // the message's stable code
 };
 
 // The findings the report lists, in its order: by line, whole-script findings

@@ -21,6 +21,9 @@ struct FindingRecord {
   int32_t line = -1;  // 0-based line index, -1 for the whole script
   std::string text;   // at most 199 bytes
   int32_t kind = kErreur;
+  // The message's stable code ("QM101"...), static text; never written to
+  // the work file or the report, so a record read back from disk has none.
+  std::string_view code = {};
   bool operator==(const FindingRecord&) const = default;
 };
 
