@@ -90,12 +90,6 @@ Nombre lireNombre(const Text& t, size_t debut, bool decimales, bool negatif) {
   return n;
 }
 
-size_t passerSeparateur(const Text& t, size_t p) {
-  if (t.at(p) == ',') ++p;
-  if (t.at(p) == ' ') ++p;
-  return p;
-}
-
 size_t compterMots(const Text& t, size_t p) {
   size_t mots = 0;
   while (p < t.size()) {
@@ -158,16 +152,18 @@ bool lireExpressionFinale(Call& c, bool moinsPermis) {
   return true;
 }
 
-bool lireSecondId(Call& c, int kind) {
+bool lireIdSuivant(Call& c, int kind, std::string_view vide) {
   size_t p = c.pos();
   if (c.text().at(p) == ',') ++p;
   if (c.text().at(p) != ' ') {
-    c.erreur(" : impossible de détecter le second appelé !");
+    c.erreur(vide);
     return false;
   }
   c.setPos(p + 1);
-  return c.lireId(kind, " : impossible de détecter le second appelé !");
+  return c.lireId(kind, vide);
 }
+
+bool lireSecondId(Call& c, int kind) { return lireIdSuivant(c, kind, " : impossible de détecter le second appelé !"); }
 
 bool lireStatistique(Call& c, std::string& stat) {
   const Mot m = lireMot(c.text(), c.pos());

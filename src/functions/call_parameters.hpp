@@ -1,6 +1,6 @@
 // The parameter readers that several signature checkers share beyond the
-// caller and the ID: numbers and Shorts, the separator between parameters,
-// a second ID, an actor statistic, an axis and an expression parameter.
+// caller and the ID: numbers and Shorts, an ID after an earlier parameter,
+// an actor statistic, an axis and an expression parameter.
 #pragma once
 
 #include <cstddef>
@@ -14,9 +14,6 @@ namespace quillomat {
 // parameter: runs of digits, a Short that starts right after the name's
 // separator, an optional Short introduced by one space, a required number,
 // and the end of a call that allows nothing more.
-
-
-
 
 // Position of the first non-digit at or after `from` (or the end of the text).
 size_t finChiffres(const Text& t, size_t from);
@@ -53,11 +50,7 @@ bool lireNombreRequis(Call& c, bool decimales, bool negatif);
 bool sansTropDeParametres(Call& c);
 
 // Pieces of a parameter list that several checkers read the same way: a
-// number written as one token, and the separator between two parameters.
-
-
-
-
+// number written as one token.
 
 // A numeric parameter: the characters from `debut` up to the next blank or the
 // end of the text. One ',' at its very end is the separator of ", " and not
@@ -71,18 +64,10 @@ struct Nombre {
 };
 Nombre lireNombre(const Text& t, size_t debut, bool decimales, bool negatif);
 
-// Skips the separator after a word ended by ',' or a blank: one ',' then one
-// space, each only when present.
-size_t passerSeparateur(const Text& t, size_t p);
-
 // The number of blank-separated words from p to the end of the text.
 size_t compterMots(const Text& t, size_t p);
 
 // The axis parameter of GetPos, SetPos and the like: one word, x, y or z.
-
-
-
-
 
 // Reads the axis at pos(), read like an ID; it must be exactly x, y or z in any
 // letter case. Messages: " : impossible de détecter l'axe !" and " : erreur
@@ -93,9 +78,6 @@ bool lireAxe(Call& c, std::string& axe);
 // A last parameter that is an expression (SetPos x 10, ModDisposition player
 // -5): one token handed to the value recogniser.
 
-
-
-
 // At pos(), right after the previous parameter: an optional ',', exactly one
 // space, then one token (up to a space or tab outside double quotes) that
 // `reconnaitreValeur` must accept. A leading '-' is refused unless
@@ -105,8 +87,13 @@ bool lireAxe(Call& c, std::string& axe);
 // right after the token.
 bool lireExpressionFinale(Call& c, bool moinsPermis);
 
-// The second of two IDs: an optional ',' after the first, then exactly one
-// space; " : impossible de détecter le second appelé !" otherwise or when empty.
+// An ID after an earlier parameter: an optional ',' right after it, then
+// exactly one space, then the ID. A missing space (",Owner", a tab, the end of
+// the text) leaves the ID undetected, reported with `vide` as an empty ID is.
+bool lireIdSuivant(Call& c, int kind, std::string_view vide);
+
+// The second of two IDs: lireIdSuivant with " : impossible de détecter le
+// second appelé !".
 bool lireSecondId(Call& c, int kind);
 
 // An actor statistic at pos(), read like an ID and judged by the vocabulary:

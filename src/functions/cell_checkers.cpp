@@ -35,8 +35,7 @@ int strFoncCelluleOptID(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(false)) return 0;
   if (!c.lireId(kCellule, " : impossible de détecter l'appelé non optionnel !") || c.resteBlanc(c.pos())) return 1;
-  c.setPos(passerSeparateur(t, c.pos()));
-  if (c.lireId(kProprietaire)) c.rienApresId();
+  if (lireIdSuivant(c, kProprietaire, " : impossible de détecter l'appelé !")) c.rienApresId();
   return 1;
 }
 

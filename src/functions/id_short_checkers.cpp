@@ -46,10 +46,9 @@ int strFoncOptIDOptShort(Context& ctx, const Text& t, const Row& row) {
 int strFoncIDIDShort(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(false)) return 0;
-  if (!c.lireId(kFaction, " : impossible de détecter le premier appelé !")) return 1;
-  c.setPos(passerSeparateur(t, c.pos()));
-  if (!c.lireId(kFaction, " : impossible de détecter le second appelé !")) return 1;
-  if (c.lireShort()) c.rienApresId();
+  if (c.lireId(kFaction, " : impossible de détecter le premier appelé !") && lireSecondId(c, kFaction) &&
+      c.lireShort())
+    c.rienApresId();
   return 1;
 }
 

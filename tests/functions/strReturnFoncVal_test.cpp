@@ -14,7 +14,13 @@ std::string variables(std::string_view nom) {
 
 TEST(ReturnFoncValFloat, SignByFlagAndDecimals) {
   verifierCas(strReturnFoncValFloat, rangee(strReturnFoncValFloat, "Abs"),
-              {{"Abs -3", ""}, {"Abs 2.5", ""}, {"Abs x", variables("Abs")}, {"Abs 1.2.3", variables("Abs")}});
+              {{"Abs -3", ""},
+               {"Abs 2.5", ""},
+               {"Abs .5", ""},  // the '.' may stand anywhere, given one digit
+               {"Abs 5.", ""},
+               {"Abs .", variables("Abs")},
+               {"Abs x", variables("Abs")},
+               {"Abs 1.2.3", variables("Abs")}});
   verifierCas(strReturnFoncValFloat, rangee(strReturnFoncValFloat, "Log"),
               {{"Log 2.5", ""},
                {"Log -3", variables("Log")},
