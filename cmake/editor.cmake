@@ -38,5 +38,10 @@ if(QUILLOMAT_BUILD_TESTS)
     # Widget tests need the offscreen platform wherever they run.
     gtest_discover_tests(quillomat_app_tests DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # All of them again on a real X display with a window manager, where keys
+    # go through the platform's bindings, focus and activation.
+    add_test(NAME editeur_sur_x11
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/x-session.sh $<TARGET_FILE:quillomat_app_tests>)
+    set_tests_properties(editeur_sur_x11 PROPERTIES TIMEOUT 600)
   endif()
 endif()

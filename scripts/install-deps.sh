@@ -5,6 +5,8 @@ set -euo pipefail
 paquets=(cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins)
 if [[ "${QUILLOMAT_BENCH:-0}" == 1 ]]; then paquets+=(libbenchmark-dev); fi
 if [[ "${QUILLOMAT_FUZZ:-0}" == 1 ]]; then paquets+=(clang libclang-rt-14-dev); fi
+# A real X display for the editor's tests (scripts/x-session.sh).
+if [[ "${QUILLOMAT_X11:-0}" == 1 ]]; then paquets+=(xvfb openbox xdotool x11-utils fonts-dejavu-core); fi
 
 manquants=()
 for p in "${paquets[@]}"; do

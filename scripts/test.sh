@@ -6,6 +6,8 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
+# The editor's tests also run on a real X display (scripts/x-session.sh).
+export QUILLOMAT_X11=1
 journaux=$(mktemp -d)
 trap 'rm -rf "$journaux"' EXIT
 

@@ -12,6 +12,10 @@ class CQuillomatDoc : public QObject {
   Q_OBJECT
 
  public:
+  // How the file's bytes are read and written back. The game reads Latin-1;
+  // a UTF-8 file is kept UTF-8 until the user converts it.
+  enum class Encodage { Latin1, Utf8 };
+
   explicit CQuillomatDoc(const QString& nom, QObject* parent = nullptr);
 
   QTextDocument* texte() const { return m_pTexte; }
@@ -29,6 +33,7 @@ class CQuillomatDoc : public QObject {
   QString chemin() const { return m_chemin; }
   QString nom() const { return m_nom; }
   bool estModifie() const;
+  Encodage encodage() const { return m_encodage; }
 
   bool contientCode = true;  // false for a report window: it holds no script
   bool m_bRTF = false;       // the file was read as rich text
@@ -44,4 +49,5 @@ class CQuillomatDoc : public QObject {
   QString m_chemin;
   QString m_nom;
   QByteArray m_finDeLigne = "\r\n";  // kept from the file read
+  Encodage m_encodage = Encodage::Latin1;
 };
