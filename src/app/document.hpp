@@ -47,6 +47,7 @@ class CQuillomatDoc : public QObject {
   // another program is told from the editor's own saves.
   const quillomat::EtatFichier& etatDisque() const { return m_etatDisque; }
   void setEtatDisque(const quillomat::EtatFichier& etat) { m_etatDisque = etat; }
+  // The file on disk now, summed up the same way (absent when unreadable).
   static quillomat::EtatFichier etatDe(const QString& chemin);
 
   bool contientCode = true;  // false for a report window: it holds no script
