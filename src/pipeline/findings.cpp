@@ -14,24 +14,6 @@ std::string intToText(long long value) {
   return digits;
 }
 
-namespace detail {
-
-std::string remplir(std::string_view forme, std::span<const std::string> morceaux) {
-  std::string out;
-  size_t n = 0;
-  for (size_t i = 0; i < forme.size(); ++i) {
-    if (forme[i] != '{') {
-      out += forme[i];
-      continue;
-    }
-    out += morceaux[n++];
-    i = forme.find('}', i);
-  }
-  return out;
-}
-
-}  // namespace detail
-
 void ajouterConstat(WorkFiles& wf, int lineIndex, std::string_view text, const Fiche& fiche) {
   text = jusquAuNul(text);
   if (text.size() > kTexteMax) text = text.substr(0, kTexteMax);

@@ -69,4 +69,8 @@ struct Libelle : Fiche {
 // The messages a file writes.
 using Libelles = std::span<const Fiche* const>;
 
+// The wording as the report shows it, without its indentation: "Ligne {LIGNE}"
+// before the message of a line.
+std::string formeAffichee(const Fiche& fiche);
+
 }  // namespace quillomat
