@@ -66,7 +66,7 @@ struct Ligne {
   std::string_view code;
   bool scriptEntier = false;
   std::string script() const {
-    return scriptDeExemple({"", lignes.c_str(), nullptr, "", "", scriptEntier}, false);
+    return scriptDeExemple({lignes.c_str(), nullptr, "", "", scriptEntier}, false);
   }
 };
 const std::vector<Ligne> kLignes = {
