@@ -1,0 +1,89 @@
+#include "cli/sarif_log.hpp"
+
+#include <cstdio>
+
+#include "cli/encoding.hpp"
+#include "cli/run_listing.hpp"
+#include "pipeline/registre_libelles.hpp"
+
+namespace quillomat {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json texte(std::string_view latin1) { return {{"text", latin1VersUtf8(latin1)}}; }
+
+std::string_view niveau(bool alerte) { return alerte ? "warning" : "error"; }
+
+// Where a finding stands: the file, and its line unless it is about the whole script.
+Json lieu(const std::string& fichier, int ligne) {
+  Json artefact = fichier == "-" ? Json{{"description", texte("entrée standard")}} : Json{{"uri", uriDeFichier(fichier)}};
+  Json physique{{"artifactLocation", std::move(artefact)}};
+  if (ligne > 0) physique["region"] = {{"startLine", ligne}};
+  return Json::array({{{"physicalLocation", std::move(physique)}}});
+}
+
+Json regles() {
+  Json out = Json::array();
+  for (const Fiche* f : tousLesLibelles()) {
+    const std::string code(f->code);
+    out.push_back({{"id", code},
+                   {"shortDescription", texte(f->sens)},
+                   {"fullDescription", texte(formeAffichee(*f))},
+                   {"help", texte("Voir l'aide du quillomat, AideDebug.htm#" + code + ".")},
+                   {"defaultConfiguration", {{"level", niveau(f->nature == kAlerte)}}}});
+  }
+  return out;
+}
+
+int indexDeRegle(std::string_view code) {
+  const auto& tous = tousLesLibelles();
+  for (size_t i = 0; i < tous.size(); ++i)
+    if (tous[i]->code == code) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+std::string uriDeFichier(std::string_view fichier) {
+  std::string out = !fichier.empty() && fichier.front() == '/' ? "file://" : "";
+  for (const unsigned char c : fichier) {
+    const bool libre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                       c == '.' || c == '_' || c == '~' || c == '/';
+    if (libre) {
+      out += static_cast<char>(c);
+    } else {
+      char code[4];
+      std::snprintf(code, sizeof code, "%%%02X", c);
+      out += code;
+    }
+  }
+  return out;
+}
+
+void JournalSarif::ajouter(const Resultat& r) {
+  if (r.v.issue != Issue::Verifie) {
+    notifications_.push_back({{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
+    return;
+  }
+  for (const Constat& c : constatsListes(r.v)) {
+    Json resultat{{"ruleId", std::string(c.code)}};
+    if (const int i = indexDeRegle(c.code); i >= 0) resultat["ruleIndex"] = i;
+    resultat["level"] = niveau(c.alerte);
+    resultat["message"] = texte(c.texte);
+    resultat["locations"] = lieu(r.fichier, c.ligne);
+    resultats_.push_back(std::move(resultat));
+  }
+}
+
+Json JournalSarif::journal() const {
+  Json driver{{"name", "quillomat-check"}, {"version", "3.02"}, {"rules", regles()}};
+  Json execution{{"executionSuccessful", notifications_.empty()}};
+  if (!notifications_.empty()) execution["toolExecutionNotifications"] = notifications_;
+  Json run{{"tool", {{"driver", std::move(driver)}}},
+           {"invocations", Json::array({std::move(execution)})},
+           {"results", resultats_}};
+  return {{"version", "2.1.0"}, {"runs", Json::array({std::move(run)})}};
+}
+
+}  // namespace quillomat
