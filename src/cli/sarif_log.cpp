@@ -1,5 +1,6 @@
 #include "cli/sarif_log.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/encoding.hpp"
@@ -17,7 +18,8 @@ std::string_view niveau(bool alerte) { return alerte ? "warning" : "error"; }
 
 // Where a finding stands: the file, and its line unless it is about the whole script.
 Json lieu(const std::string& fichier, int ligne) {
-  Json artefact = fichier == "-" ? Json{{"description", texte("entrée standard")}} : Json{{"uri", uriDeFichier(fichier)}};
+  Json artefact =
+      fichier == "-" ? Json{{"description", texte("entrée standard")}} : Json{{"uri", uriDeFichier(fichier)}};
   Json physique{{"artifactLocation", std::move(artefact)}};
   if (ligne > 0) physique["region"] = {{"startLine", ligne}};
   return Json::array({{{"physicalLocation", std::move(physique)}}});
@@ -36,11 +38,12 @@ Json regles() {
   return out;
 }
 
+// The rules are the messages in the order of their codes.
 int indexDeRegle(std::string_view code) {
   const auto& tous = tousLesLibelles();
-  for (size_t i = 0; i < tous.size(); ++i)
-    if (tous[i]->code == code) return static_cast<int>(i);
-  return -1;
+  const auto it = std::lower_bound(tous.begin(), tous.end(), code,
+                                   [](const Fiche* f, std::string_view c) { return f->code < c; });
+  return it != tous.end() && (*it)->code == code ? static_cast<int>(it - tous.begin()) : -1;
 }
 
 }  // namespace
@@ -63,7 +66,8 @@ std::string uriDeFichier(std::string_view fichier) {
 
 void JournalSarif::ajouter(const Resultat& r) {
   if (r.v.issue != Issue::Verifie) {
-    notifications_.push_back({{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
+    notifications_.push_back(
+        {{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
     return;
   }
   for (const Constat& c : constatsListes(r.v)) {

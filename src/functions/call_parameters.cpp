@@ -11,14 +11,17 @@ constexpr Libelle<0> kSecondAppeleIntrouvable{"QM230", " : impossible de détect
                                               "La fonction attend deux paramètres, et le second manque ou n'est pas "
                                               "séparé du premier par un espace."};
 constexpr Libelle<1> kDernierInvalide{"QM231", " : erreur dans le dernier paramètre de la fonction {FONCTION}",
-                                      "Le dernier paramètre de la fonction n'est ni un nombre, ni une variable, ni "
-                                      "une fonction qui rend une valeur."};
+                                      "Le dernier paramètre n'est pas une valeur que la fonction accepte "
+                                      "(nombre, variable, fonction qui rend une valeur ; un nombre négatif n'y est "
+                                      "pas toujours permis)."};
 constexpr Libelle<0> kAxeIntrouvable{"QM301", " : impossible de détecter l'axe !",
-                                     "La fonction attend un axe (X, Y ou Z), et aucun n'est écrit."};
+                                     "La fonction attend un axe (X, Y ou Z) : il manque, ou un espace de "
+                                     "trop le précède."};
 constexpr Libelle<1> kAxeInvalide{"QM302", " : erreur dans la syntaxe de l'axe de la fonction {FONCTION}",
                                   "L'axe de la fonction n'est pas X, Y ou Z."};
 constexpr Libelle<0> kStatistiqueIntrouvable{"QM303", " : impossible de détecter la statistique !",
-                                             "La fonction attend une statistique d'acteur, et aucune n'est écrite."};
+                                             "La fonction attend une statistique d'acteur : elle manque, ou un "
+                                             "espace de trop la précède."};
 constexpr Libelle<1> kStatistiqueTropDeGuillemets{"QM304",
                                                   " : erreur dans la syntaxe de la statistique de la fonction "
                                                   "{FONCTION} : trop de guillemets.",

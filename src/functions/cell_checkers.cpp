@@ -19,7 +19,8 @@ constexpr Libelle<0> kNomCelluleInvalide{"QM313", " : erreur dans le nom de la c
                                          "Le nom de la cellule a un guillemet non refermé, ou contient un blanc sans "
                                          "être entre guillemets."};
 constexpr Libelle<0> kAppeleNonOptionnelIntrouvable{"QM314", " : impossible de détecter l'appelé non optionnel !",
-                                                    "La fonction attend une cellule, et aucune ne suit son nom."};
+                                                    "La fonction attend une cellule : elle manque, ou un espace de "
+                                                    "trop la précède."};
 constexpr Libelle<1> kValeurRotation{"QM316",
                                      " : erreur, la valeur de rotation de {FONCTION} sur l'axe Z est incorrecte !",
                                      "La rotation sur l'axe Z n'est pas un nombre."};
@@ -34,7 +35,8 @@ constexpr Libelle<2> kPasDEspaceApresObjet{"QM318",
 constexpr Libelle<1> kSecondOptionnelIntrouvable{"QM319",
                                                  " : impossible de détecter le second appelé optionnel de la fonction "
                                                  "{FONCTION}",
-                                                 "Un blanc annonce le second paramètre optionnel, mais il manque."};
+                                                 "Le second paramètre optionnel est annoncé, mais il manque ou un "
+                                                 "espace de trop le précède."};
 
 constexpr const Fiche* kLibelles[] = {&kNomCelluleInvalide, &kAppeleNonOptionnelIntrouvable, &kValeurRotation,
                                       &kPasDEspaceApresRotation, &kPasDEspaceApresObjet, &kSecondOptionnelIntrouvable};

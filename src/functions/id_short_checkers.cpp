@@ -12,15 +12,15 @@ namespace {
 constexpr int kFaction = 91;  // both IDs of a faction reaction
 
 constexpr Libelle<0> kAppeleOptionnelIntrouvable{"QM240", " : impossible de détecter l'appelé optionnel !",
-                                                 "Une virgule ou un blanc annonce le paramètre optionnel, mais il "
-                                                 "manque."};
+                                                 "Le paramètre optionnel (un objet) est annoncé, mais il manque ou un "
+                                                 "espace de trop le précède."};
 constexpr Libelle<1> kPasDEspaceApresObjet{"QM241", " : pas d'espace après l'objet \"{OBJET}\" !",
                                            "La valeur qui suit l'objet n'en est pas séparée par un espace."};
 constexpr Libelle<0> kSecondOptionnelIntrouvable{"QM242",
                                                  " : impossible de détecter le second paramètre optionnel (de type "
                                                  "short) !",
-                                                 "Une virgule ou un blanc annonce le second paramètre optionnel, mais "
-                                                 "il manque."};
+                                                 "Le second paramètre optionnel est annoncé, mais il manque ou un "
+                                                 "espace de trop le précède."};
 constexpr Libelle<1> kSecondOptionnelVariable{"QM243",
                                               " : erreur dans le second paramètre optionnel (de type short). "
                                               "Attention, {FONCTION} ne prend pas de variables en entrée !",

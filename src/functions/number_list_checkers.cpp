@@ -15,8 +15,8 @@ namespace {
 constexpr std::array<const char*, 5> kRangs = {"premier", "second", "troisième", "quatrième", "cinquième"};
 
 constexpr Libelle<2> kValeurIncorrecte{"QM250", " : erreur, la valeur du {RANG} appelé de {FONCTION} est incorrecte !",
-                                       "Ce paramètre de la fonction n'est pas un nombre, ou n'est pas séparé du "
-                                       "précédent par un espace."};
+                                       "Ce paramètre n'est pas un nombre que la fonction accepte, ou il est mal "
+                                       "séparé du précédent."};
 constexpr Libelle<1> kTropDeNombres{"QM251", " : trop de paramètres dans la fonction {FONCTION}",
                                     "Quelque chose suit le dernier nombre de la fonction."};
 

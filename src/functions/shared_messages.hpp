@@ -7,8 +7,8 @@
 namespace quillomat {
 
 inline constexpr Libelle<0> kAppeleIntrouvable{"QM207", " : impossible de détecter l'appelé !",
-                                               "La fonction attend un paramètre (l'objet sur lequel elle porte), "
-                                               "et aucun ne suit son nom."};
+                                               "La fonction attend un paramètre (l'objet sur lequel elle porte) : "
+                                               "il manque, ou un espace de trop le précède."};
 inline constexpr Libelle<1> kAppeleTropDeGuillemets{"QM208",
                                                     " : erreur dans la syntaxe de l'appelé de la fonction {FONCTION} "
                                                     ": trop de guillemets.",
@@ -16,7 +16,7 @@ inline constexpr Libelle<1> kAppeleTropDeGuillemets{"QM208",
 inline constexpr Libelle<1> kPasDEspaceApresId{"QM210", " : pas d'espace après l'ID \"{ID}\" !",
                                                "La valeur qui suit ce paramètre n'en est pas séparée par un espace."};
 inline constexpr Libelle<0> kShortIntrouvable{"QM211", " : impossible de détecter la valeur de type Short !",
-                                              "La fonction attend un nombre entier, et rien ne le donne."};
+                                              "La fonction attend ici une valeur entière, et elle manque."};
 inline constexpr Libelle<1> kShortVariable{"QM212",
                                            " : erreur dans la valeur de type Short. Attention, {FONCTION} ne prend "
                                            "pas de variables en entrée !",
@@ -34,8 +34,8 @@ inline constexpr Libelle<1> kDernierVariable{"QM214",
                                              "chiffres."};
 inline constexpr Libelle<1> kOptionnelIntrouvable{"QM215",
                                                   " : impossible de détecter le paramètre optionnel de {FONCTION} !",
-                                                  "Une virgule ou un blanc annonce le paramètre optionnel, mais il ne "
-                                                  "suit pas comme il faut."};
+                                                  "Une virgule annonce le paramètre optionnel, mais il manque, ou il "
+                                                  "n'est pas séparé de ce qui précède par un seul espace."};
 inline constexpr Libelle<1> kOptionnelVariable{"QM216",
                                                " : erreur dans le paramètre optionnel. Attention, {FONCTION} ne prend "
                                                "pas de variables en entrée !",
@@ -46,16 +46,19 @@ inline constexpr Libelle<1> kTropDeParametres{"QM217", " : erreur, la fonction {
 inline constexpr Libelle<1> kPremierIntrouvable{"QM218",
                                                 " : impossible de détecter le premier paramètre de la fonction "
                                                 "{FONCTION}",
-                                                "Le premier paramètre de la fonction manque."};
+                                                "Le premier paramètre de la fonction manque, ou un espace de trop le "
+                                                "précède."};
 inline constexpr Libelle<1> kPremierVariable{"QM219",
                                              " : erreur dans le premier paramètre. Attention, {FONCTION} ne prend pas "
                                              "de variables en entrée !",
                                              "Le premier paramètre de la fonction doit être un nombre écrit en "
                                              "chiffres."};
 inline constexpr Libelle<0> kPremierAppeleIntrouvable{"QM220", " : impossible de détecter le premier appelé !",
-                                                      "La fonction attend deux paramètres, et le premier manque."};
+                                                      "La fonction attend deux paramètres : le premier manque, ou un "
+                                                      "espace de trop le précède."};
 inline constexpr Libelle<0> kCelluleIntrouvable{"QM311", " : impossible de détecter la cellule !",
-                                                "La fonction attend une cellule, et aucune n'est écrite."};
+                                                "La fonction attend une cellule : elle manque, ou un espace de "
+                                                "trop la précède."};
 inline constexpr Libelle<0> kCelluleTropDeGuillemets{"QM312",
                                                      " : erreur dans la syntaxe du nom de la cellule : trop de "
                                                      "guillemets.",
@@ -68,7 +71,8 @@ inline constexpr Libelle<0> kDependVlse{"QM325",
                                         "La fonction n'existe qu'avec Vaelmoor Script Extender, et les Préférences "
                                         "disent que le script n'en dépend pas."};
 inline constexpr Libelle<0> kTexteIntrouvable{"QM501", " : impossible de détecter le texte !",
-                                              "La fonction attend un texte, et aucun ne suit son nom."};
+                                              "La fonction attend un texte : il manque, ou un espace de trop le "
+                                              "précède."};
 
 inline constexpr const Fiche* kLibellesPartages[] = {
     &kAppeleIntrouvable, &kAppeleTropDeGuillemets, &kPasDEspaceApresId,  &kShortIntrouvable,

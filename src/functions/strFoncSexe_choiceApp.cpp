@@ -8,7 +8,8 @@ namespace quillomat {
 namespace {
 
 constexpr Libelle<0> kSexeIntrouvable{"QM308", " : impossible de détecter le sexe !",
-                                      "La fonction attend un sexe (Male ou Female), et aucun n'est écrit."};
+                                      "La fonction attend un sexe (Male ou Female) : il manque, ou un espace "
+                                      "de trop le précède."};
 constexpr Libelle<1> kSexeTropDeGuillemets{"QM309",
                                            " : erreur dans la syntaxe du sexe de la fonction {FONCTION} : trop de "
                                            "guillemets.",

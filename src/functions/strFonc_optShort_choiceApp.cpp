@@ -17,7 +17,8 @@ constexpr Libelle<1> kUnSeulParametre{"QM255",
                                       "La fonction reçoit plus d'un paramètre, alors qu'elle n'en prend qu'un, "
                                       "optionnel."};
 constexpr Libelle<0> kIdOptionnelleIntrouvable{"QM256", " : impossible de détecter l'ID optionnelle !",
-                                               "Une virgule annonce l'ID optionnelle, mais elle manque."};
+                                               "L'ID optionnelle est annoncée, mais elle manque ou un espace de "
+                                               "trop la précède."};
 
 constexpr const Fiche* kLibelles[] = {&kUnSeulParametre, &kIdOptionnelleIntrouvable};
 
