@@ -139,7 +139,8 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
   Bilan bilan;
   std::optional<FluxJson> json;
   if (o.format == Format::Json) json.emplace(stdout);
-  JournalSarif sarif;
+  std::optional<FluxSarif> sarif;
+  if (o.format == Format::Sarif) sarif.emplace(stdout);
   for (const Cible& c : cibles(o.entrees)) {
     const auto r = verifierCible(c, reglages);
     if (!r) continue;
@@ -152,13 +153,13 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
         break;
       case Format::Lignes: ecrire(stdout, enLignes(*r)); break;
       case Format::Json: json->script(enJson(*r)); break;
-      case Format::Sarif: sarif.ajouter(*r); break;
+      case Format::Sarif: sarif->script(*r); break;
     }
   }
   if (json) {
     json->terminer(enJson(bilan));
-  } else if (o.format == Format::Sarif) {
-    ecrire(stdout, sarif.journal().dump(2) + "\n");
+  } else if (sarif) {
+    sarif->terminer();
   } else if (avecBilan) {
     ecrire(stdout, enTexte(bilan));
   }

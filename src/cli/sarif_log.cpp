@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/encoding.hpp"
+#include "cli/json_stream.hpp"
 #include "cli/run_listing.hpp"
 #include "pipeline/registre_libelles.hpp"
 
@@ -64,30 +65,42 @@ std::string uriDeFichier(std::string_view fichier) {
   return out;
 }
 
-void JournalSarif::ajouter(const Resultat& r) {
+FluxSarif::FluxSarif(std::FILE* flux) : flux_(flux) {
+  const Json outil{{"driver", {{"name", "quillomat-check"}, {"version", "3.02"}, {"rules", regles()}}}};
+  ecrire("{\n  \"version\": \"2.1.0\",\n  \"runs\": [\n    {\n      \"tool\": " + aLaProfondeur(outil, 3) +
+         ",\n      \"results\": [");
+}
+
+void FluxSarif::script(const Resultat& r) {
   if (r.v.issue != Issue::Verifie) {
     notifications_.push_back(
         {{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
     return;
   }
+  std::string lignes;
   for (const Constat& c : constatsListes(r.v)) {
     Json resultat{{"ruleId", std::string(c.code)}};
     if (const int i = indexDeRegle(c.code); i >= 0) resultat["ruleIndex"] = i;
     resultat["level"] = niveau(c.alerte);
     resultat["message"] = texte(c.texte);
     resultat["locations"] = lieu(r.fichier, c.ligne);
-    resultats_.push_back(std::move(resultat));
+    lignes += premier_ ? "\n        " : ",\n        ";
+    lignes += resultat.dump(-1, ' ', false, Json::error_handler_t::replace);
+    premier_ = false;
   }
+  ecrire(lignes);
 }
 
-Json JournalSarif::journal() const {
-  Json driver{{"name", "quillomat-check"}, {"version", "3.02"}, {"rules", regles()}};
+void FluxSarif::terminer() {
   Json execution{{"executionSuccessful", notifications_.empty()}};
   if (!notifications_.empty()) execution["toolExecutionNotifications"] = notifications_;
-  Json run{{"tool", {{"driver", std::move(driver)}}},
-           {"invocations", Json::array({std::move(execution)})},
-           {"results", resultats_}};
-  return {{"version", "2.1.0"}, {"runs", Json::array({std::move(run)})}};
+  ecrire((premier_ ? "],\n" : "\n      ],\n") + std::string("      \"invocations\": [\n        ") +
+         aLaProfondeur(execution, 4) + "\n      ]\n    }\n  ]\n}\n");
+}
+
+void FluxSarif::ecrire(std::string_view t) const {
+  std::fwrite(t.data(), 1, t.size(), flux_);
+  std::fflush(flux_);
 }
 
 }  // namespace quillomat
