@@ -1,6 +1,5 @@
 // Every finding carries the code of its message; a code names one wording and
 // a wording has one code; every message defined in the sources is listed.
-#include <fstream>
 #include <regex>
 #include <set>
 
@@ -46,9 +45,10 @@ TEST(CodesDesMessages, OneCodePerWordingAndOneWordingPerCode) {
 
 // A message left out of its file's list would get no help entry and no rule.
 TEST(CodesDesMessages, EveryMessageOfTheSourcesIsListed) {
-  const std::regex definition("Libelle<[0-9]+> +k[A-Za-z]+\\{\"(QM[0-9]{3})\"");
+  const std::regex definition("Libelle<[0-9]+>\\s+k\\w+\\s*\\{\\s*\"(QM[0-9]{3})\"");
+  const std::filesystem::path sources = std::filesystem::path(QUILLOMAT_TESTS_DIR) / "../src";
   std::multiset<std::string> definis;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(std::filesystem::path(QUILLOMAT_TESTS_DIR) / "../src")) {
+  for (const auto& e : std::filesystem::recursive_directory_iterator(sources)) {
     if (!e.is_regular_file()) continue;
     const std::string texte = *lireBinaire(e.path());
     for (std::sregex_iterator it(texte.begin(), texte.end(), definition), fin; it != fin; ++it) definis.insert((*it)[1]);
