@@ -1,6 +1,7 @@
 // Finding lines: "    - Ligne " + number + message for a script line,
 // "    - " + message for the whole script, at most 199 bytes, appended to the
-// findings work file.
+// findings work file. Each is written from one of the checker's messages
+// (libelle.hpp), which gives it its nature and its code.
 #pragma once
 
 #include <array>
