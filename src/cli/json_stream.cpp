@@ -11,7 +11,8 @@ void ecrire(std::FILE* flux, std::string_view texte) {
   std::fflush(flux);
 }
 
-// A value dumped at the depth `niveau` of the whole object.
+}  // namespace
+
 std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
   const std::string texte = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
   const std::string marge(static_cast<size_t>(2 * niveau), ' ');
@@ -23,8 +24,6 @@ std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
   }
   return out;
 }
-
-}  // namespace
 
 FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrire(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
 
