@@ -92,3 +92,17 @@ bool CQuillomatDoc::enregistrer(const QString& chemin, QString* erreur) {
   Q_EMIT nomChange();
   return true;
 }
+
+void CQuillomatDoc::reprendre(const QString& texte, const QString& chemin, const QString& nom, Encodage encodage,
+                             const QByteArray& finDeLigne) {
+  m_pTexte->setUndoRedoEnabled(false);
+  m_pTexte->setPlainText(texte);
+  m_pTexte->setUndoRedoEnabled(true);
+  m_bRTF = false;
+  m_encodage = encodage;
+  m_finDeLigne = finDeLigne;
+  m_chemin = chemin.isEmpty() ? QString() : QFileInfo(chemin).absoluteFilePath();
+  m_nom = chemin.isEmpty() ? nom : QFileInfo(chemin).fileName();
+  m_pTexte->setModified(true);
+  Q_EMIT nomChange();
+}

@@ -34,6 +34,13 @@ class CQuillomatDoc : public QObject {
   QString nom() const { return m_nom; }
   bool estModifie() const;
   Encodage encodage() const { return m_encodage; }
+  QByteArray finDeLigne() const { return m_finDeLigne; }
+
+  // Takes back the text of a recovery copy, modified: saving writes it to
+  // `chemin` as the document it was copied from wrote it. Without a file, the
+  // document is called `nom` and saving asks for a name.
+  void reprendre(const QString& texte, const QString& chemin, const QString& nom, Encodage encodage,
+                 const QByteArray& finDeLigne);
 
   bool contientCode = true;  // false for a report window: it holds no script
   bool m_bRTF = false;       // the file was read as rich text

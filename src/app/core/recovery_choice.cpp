@@ -5,9 +5,15 @@
 namespace quillomat {
 namespace {
 
+constexpr std::u16string_view kMarques[] = {u"r\u00E9cup\u00E9r\u00E9", u"copie r\u00E9cup\u00E9r\u00E9e"};
+
 // "name (récupéré)", then "name (récupéré 2)"... until no open window has it.
-std::u16string nomLibre(const std::u16string& nom, std::u16string_view marque,
-                        const std::vector<std::u16string>& nomsPris) {
+// A window recovered twice is not marked twice.
+std::u16string nomLibre(std::u16string nom, std::u16string_view marque, const std::vector<std::u16string>& nomsPris) {
+  for (const std::u16string_view m : kMarques) {
+    const std::size_t debut = nom.rfind(u" (" + std::u16string(m));
+    if (debut != std::u16string::npos && nom.back() == u')') nom.resize(debut);
+  }
   for (int n = 1;; ++n) {
     std::u16string essai = nom + u" (" + std::u16string(marque);
     if (n > 1) {
@@ -37,11 +43,11 @@ PlanRecuperation planifier(const CopieRecuperation& copie, ChoixCopie choix,
   plan.fenetre = true;
   if (copie.chemin.empty()) {
     // Nothing on disk to compare with: both choices restore.
-    plan.nom = nomLibre(copie.nom, u"récupéré", nomsPris);
+    plan.nom = nomLibre(copie.nom, kMarques[0], nomsPris);
   } else if (choix == ChoixCopie::Restaurer) {
     plan.chemin = copie.chemin;
   } else {
-    plan.nom = nomLibre(copie.nom, u"copie récupérée", nomsPris);
+    plan.nom = nomLibre(copie.nom, kMarques[1], nomsPris);
     plan.ouvrirFichier = true;
   }
   return plan;

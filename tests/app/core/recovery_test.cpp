@@ -86,6 +86,9 @@ TEST(CopieRecuperation, CeQueDevientChaqueChoix) {
   };
   for (const Cas& c : cas) EXPECT_EQ(planifier(c.copie, c.choix, pris), c.plan);
   EXPECT_EQ(planifier(sansFichier, ChoixCopie::Restaurer, {}).nom, u"Quillomat1 (r\u00E9cup\u00E9r\u00E9)");
+  // Recovered again after another stop: marked once.
+  EXPECT_EQ(planifier(copie(u"x", u"", u"Quillomat1 (r\u00E9cup\u00E9r\u00E9 2)"), ChoixCopie::Restaurer, {}).nom,
+            u"Quillomat1 (r\u00E9cup\u00E9r\u00E9)");
 }
 
 TEST(CopieRecuperation, SeulsNosFichiersSontDesCopies) {
