@@ -164,7 +164,8 @@ bool MagasinRecuperation::copier(Suivi& suivi) {
     copie.texte = texte.toStdU16String();
     const QString erreur = ecrireCopie(fichier, copie);
     if (!erreur.isEmpty()) ++m_echecs;
-    QMetaObject::invokeMethod(this, [this, nom, erreur] { resultat(nom, erreur); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, fichier, nom, erreur] { resultat(fichier, nom, erreur); },
+                              Qt::QueuedConnection);
   });
   return true;
 }
@@ -195,17 +196,21 @@ bool MagasinRecuperation::preparer() {
     erreur = QStringLiteral("dossier %1 impossible à créer").arg(QDir::toNativeSeparators(dossierInstance()));
   }
   if (!erreur.isEmpty()) {
-    resultat(QString(), erreur);
+    resultat(QString(), QString(), erreur);
     return false;
   }
   m_pVerrou = std::move(verrou);
   return true;
 }
 
-void MagasinRecuperation::resultat(const QString& nom, const QString& erreur) {
+void MagasinRecuperation::resultat(const QString& fichier, const QString& nom, const QString& erreur) {
   if (erreur.isEmpty()) {
     m_bEchecDit = false;
     return;
+  }
+  // Tried again at the next change or check, not in a loop on a full disk.
+  for (auto& [document, suivi] : m_suivis) {
+    if (suivi.fichier == fichier) suivi.aCopier = true;
   }
   if (m_bEchecDit) return;
   m_bEchecDit = true;

@@ -61,7 +61,7 @@ class MagasinRecuperation : public QObject {
   bool copier(Suivi& suivi);  // false when the folder cannot be had
   void retirer(Suivi& suivi);
   bool preparer();
-  void resultat(const QString& nom, const QString& erreur);
+  void resultat(const QString& fichier, const QString& nom, const QString& erreur);
 
   QString m_dossier;
   std::chrono::milliseconds m_delai;
