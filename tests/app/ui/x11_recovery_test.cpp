@@ -39,15 +39,30 @@ QStringList copies(const QString& dossier) {
   return textes;
 }
 
+struct Dossiers {
+  QTemporaryDir scripts, donnees;
+  QString recuperation() const { return donnees.filePath(QStringLiteral("data/Quillomat/recuperation")); }
+  QString script(const QString& nom) const { return scripts.filePath(nom); }
+  void ecrire(const QString& nom, const QByteArray& octets) const {
+    QFile f(script(nom));
+    f.open(QIODevice::WriteOnly);
+    f.write(octets);
+  }
+  bool vide() const {
+    return QDirIterator(recuperation(), QDir::Files, QDirIterator::Subdirectories).hasNext() == false;
+  }
+};
+
 class Editeur {
  public:
-  Editeur(const QString& dossier, const QString& donnees, const QStringList& fichiers = {}) {
+  explicit Editeur(const Dossiers& d, const QStringList& fichiers = {}) {
+    const QString donnees = d.donnees.path();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), donnees);
     env.insert(QStringLiteral("XDG_DATA_HOME"), donnees + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), donnees + QStringLiteral("/config"));
     m_processus.setProcessEnvironment(env);
-    m_processus.setWorkingDirectory(dossier);
+    m_processus.setWorkingDirectory(d.scripts.path());
     m_processus.start(QStringLiteral(QUILLOMAT_EDITOR), fichiers);
     m_processus.waitForStarted();
   }
@@ -87,8 +102,10 @@ class Editeur {
     m_processus.kill();  // SIGKILL: nothing of the program runs any more
     m_processus.waitForFinished();
   }
-  // Ended by itself, without a crash.
-  bool fini(int ms = 10000) {
+  // Closed as a user closes it; ended by itself, without a crash.
+  bool quitter(int ms = 10000) {
+    if (activer(QStringLiteral("^Quillomat - ")).isEmpty()) return false;
+    x11::touches(QStringLiteral("alt+F4"));
     if (m_processus.state() != QProcess::NotRunning) m_processus.waitForFinished(ms);
     return m_processus.state() == QProcess::NotRunning && m_processus.exitStatus() == QProcess::NormalExit &&
            m_processus.exitCode() == 0;
@@ -98,31 +115,17 @@ class Editeur {
   QProcess m_processus;
 };
 
-struct Dossiers {
-  QTemporaryDir scripts, donnees;
-  QString recuperation() const { return donnees.filePath(QStringLiteral("data/Quillomat/recuperation")); }
-  QString script(const QString& nom) const { return scripts.filePath(nom); }
-  bool vide() const {
-    return QDirIterator(recuperation(), QDir::Files, QDirIterator::Subdirectories).hasNext() == false;
-  }
-};
 
 }  // namespace
 
 TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
   if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
   Dossiers d;
-  QFile latin1(d.script(QStringLiteral("latin1.txt")));
-  latin1.open(QIODevice::WriteOnly);
-  latin1.write("scn Latin\r\n; caf\xE9\r\n");
-  latin1.close();
-  QFile utf8(d.script(QStringLiteral("utf8.txt")));
-  utf8.open(QIODevice::WriteOnly);
-  utf8.write("scn Utf\n; caf\xC3\xA9 \xE2\x98\xBA\n");
-  utf8.close();
+  d.ecrire(QStringLiteral("latin1.txt"), "scn Latin\r\n; caf\xE9\r\n");
+  d.ecrire(QStringLiteral("utf8.txt"), "scn Utf\n; caf\xC3\xA9 \xE2\x98\xBA\n");
 
   {
-    Editeur avant(d.scripts.path(), d.donnees.path(), {QStringLiteral("latin1.txt"), QStringLiteral("utf8.txt")});
+    Editeur avant(d, {QStringLiteral("latin1.txt"), QStringLiteral("utf8.txt")});
     ASSERT_FALSE(avant.activer(QStringLiteral("^Quillomat - ")).isEmpty());
     ASSERT_TRUE(avant.montrer(QStringLiteral("utf8.txt")));
     x11::touches(QStringLiteral("ctrl+End"));
@@ -138,7 +141,7 @@ TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
     avant.tuer();
   }
 
-  Editeur apres(d.scripts.path(), d.donnees.path());
+  Editeur apres(d);
   ASSERT_FALSE(apres.activer(kBoite).isEmpty());
   x11::touches(QStringLiteral("Return"));  // "Restaurer", for every copy
   // Saved where they belong, in the bytes they were read in.
@@ -159,38 +162,32 @@ TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
   x11::touches(QStringLiteral("Return"));
   EXPECT_TRUE(x11::attendre([&] { return lire(d.script(QStringLiteral("neuf.txt"))) == "scn Neuf \xFC"; }));
 
-  // A normal quit leaves nothing behind.
-  ASSERT_FALSE(apres.activer(QStringLiteral("^Quillomat - ")).isEmpty());
-  x11::touches(QStringLiteral("alt+F4"));
-  EXPECT_TRUE(apres.fini());
+  EXPECT_TRUE(apres.quitter());  // a normal quit leaves nothing behind
   EXPECT_TRUE(d.vide());
 }
 
 TEST(SurX11Recuperation, UnSecondEditeurLaisseLesCopiesDuPremierEtSupprimerLesEfface) {
   if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
   Dossiers d;
-  Editeur premier(d.scripts.path(), d.donnees.path());
+  Editeur premier(d);
   ASSERT_FALSE(premier.activer(QStringLiteral("^Quillomat - ")).isEmpty());
   x11::taper(QStringLiteral("scn Premier"));
   ASSERT_TRUE(
       x11::attendre([&] { return copies(d.recuperation()) == QStringList{QStringLiteral("scn Premier")}; }, 15000));
 
   {  // The first one runs: the second offers nothing and takes nothing.
-    Editeur second(d.scripts.path(), d.donnees.path());
+    Editeur second(d);
     ASSERT_FALSE(second.activer(QStringLiteral("^Quillomat - ")).isEmpty());
     EXPECT_TRUE(second.activer(kBoite, 2000).isEmpty());
-    x11::touches(QStringLiteral("alt+F4"));
-    EXPECT_TRUE(second.fini());
+    EXPECT_TRUE(second.quitter());
   }
   EXPECT_EQ(copies(d.recuperation()), QStringList{QStringLiteral("scn Premier")});
 
   premier.tuer();
-  Editeur troisieme(d.scripts.path(), d.donnees.path());
+  Editeur troisieme(d);
   ASSERT_FALSE(troisieme.activer(kBoite).isEmpty());
   x11::touches(QStringLiteral("alt+s"));  // "Supprimer la copie"
   EXPECT_TRUE(x11::attendre([&] { return d.vide(); }));
-  ASSERT_FALSE(troisieme.activer(QStringLiteral("^Quillomat - ")).isEmpty());
-  x11::touches(QStringLiteral("alt+F4"));
-  EXPECT_TRUE(troisieme.fini());
+  EXPECT_TRUE(troisieme.quitter());
   EXPECT_TRUE(d.vide());
 }
