@@ -46,7 +46,7 @@ CRecuperation::CRecuperation(CQuillomatApp& app, const QString& dossier, std::ch
 }
 
 void CRecuperation::proposer() {
-  if (m_pMagasin->dossier().isEmpty()) return;
+  if (m_pMagasin->dossier().isEmpty() || !m_app.m_pMainFrame) return;
   const CopiesLaissees laissees(m_pMagasin->dossier());
   if (laissees.copies().empty()) return;
 
