@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 
 #include "app.hpp"
 #include "child_frame.hpp"
@@ -47,6 +48,12 @@ CRecuperation::CRecuperation(CQuillomatApp& app, const QString& dossier, std::ch
 
 void CRecuperation::proposer() {
   if (m_pMagasin->dossier().isEmpty() || !m_app.m_pMainFrame) return;
+  // Once the main window shows, so that the box comes over it, not beside.
+  const QWindow* fenetre = m_app.m_pMainFrame->windowHandle();
+  if (fenetre && !fenetre->isExposed() && ++m_attentes < 40) {
+    QTimer::singleShot(50, this, &CRecuperation::proposer);
+    return;
+  }
   const CopiesLaissees laissees(m_pMagasin->dossier());
   if (laissees.copies().empty()) return;
 

@@ -31,4 +31,5 @@ class CRecuperation : public QObject {
 
   CQuillomatApp& m_app;
   MagasinRecuperation* m_pMagasin;
+  int m_attentes = 0;  // for the main window to show
 };
