@@ -78,9 +78,11 @@ struct Offre {
         lignes.append(QStringList{l->text(0), l->text(1), l->text(3)}.join(u'|'));
       }
       if (choix) r.bouton(*choix)->click();
+      vue = true;
     };
-    QCoreApplication::processEvents();
+    (void)QTest::qWaitFor([this] { return vue; }, 5000);  // once the main window shows
   }
+  bool vue = false;
   QStringList documents() const {
     QStringList vus;
     for (CChildFrame* e : banc->app->enfants()) {
@@ -171,7 +173,7 @@ TEST(Recuperation, AuDemarrageLesCopiesLaisseesSontRendues) {
   }
   {  // Restored: modified, where they belong, the empty start document gone.
     const Offre restaure(d, ChoixCopie::Restaurer);
-    EXPECT_EQ(restaure.documents(), QStringList({QStringLiteral("Quillomat3 (récupéré)||\n  scn Neuf  \n|*"),
+    ASSERT_EQ(restaure.documents(), QStringList({QStringLiteral("Quillomat3 (récupéré)||\n  scn Neuf  \n|*"),
                                                  QStringLiteral("a.txt|%1|scn A\n; é ☺|*").arg(fichier)}));
     const CQuillomatDoc& a = restaure.banc->app->enfants()[1]->GetActiveDocument();
     EXPECT_EQ(a.encodage(), CQuillomatDoc::Encodage::Utf8);
