@@ -34,7 +34,9 @@ if(QUILLOMAT_BUILD_TESTS)
     target_compile_options(quillomat_app_tests PRIVATE ${QUILLOMAT_WARNINGS})
     target_compile_definitions(quillomat_app_tests PRIVATE
       QUILLOMAT_DATA_DIR="${CMAKE_SOURCE_DIR}/data"
-      QUILLOMAT_TESTS_DIR="${CMAKE_SOURCE_DIR}/tests")
+      QUILLOMAT_TESTS_DIR="${CMAKE_SOURCE_DIR}/tests"
+      QUILLOMAT_EDITOR="$<TARGET_FILE:quillomat>")
+    add_dependencies(quillomat_app_tests quillomat)  # the real-display tests start the program itself
     # Widget tests need the offscreen platform wherever they run.
     gtest_discover_tests(quillomat_app_tests DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

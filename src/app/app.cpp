@@ -16,6 +16,7 @@
 #include "latin1.hpp"
 #include "main_frame.hpp"
 #include "pref_dlg.hpp"
+#include "recovery.hpp"
 #include "pipeline/records.hpp"
 #include "view.hpp"
 
@@ -45,6 +46,7 @@ CQuillomatApp::CQuillomatApp(OptionsApp options)
                   ? std::make_unique<QSettings>(QStringLiteral("Applications locales générées par AppWizard"),
                                                 QStringLiteral("Quillomat"))
                   : std::make_unique<QSettings>(options.fichierProfil, QSettings::IniFormat);
+  new CRecuperation(*this, options.dossierRecuperation, options.delaiRecuperation);  // owned by the application
 }
 
 CQuillomatApp::~CQuillomatApp() {
@@ -106,6 +108,7 @@ CChildFrame* CQuillomatApp::ajouterFenetre(CQuillomatDoc* document) {
   enfant->show();
   zone->setActiveSubWindow(enfant);
   RegisterView(enfant->GetActiveView());
+  Q_EMIT documentAjoute(document);
   enfant->GetActiveView().setFocus();
   m_pMainFrame->mettreAJourCommandes();
   return enfant;
@@ -189,6 +192,7 @@ bool CQuillomatApp::peutQuitter() {
 }
 
 void CQuillomatApp::documentFerme(CChildFrame& enfant) {
+  Q_EMIT documentAbandonne(&enfant.GetActiveDocument());
   if (rapportOuvert == &enfant.GetActiveDocument()) {
     rapportOuvert = nullptr;
   } else {

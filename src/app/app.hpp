@@ -3,6 +3,7 @@
 // handlers of the command table.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <utility>
 
@@ -35,6 +36,8 @@ struct OptionsApp {
   QString dossierProgramme;  // where the shipped data files are; empty: the program's directory
   std::unique_ptr<MessageService> messages;  // null: real message boxes
   std::unique_ptr<SystemOpener> ouvreur;     // null: the system's handlers
+  QString dossierRecuperation;  // the recovery copies; empty: "recuperation" in the user's data folder
+  std::chrono::milliseconds delaiRecuperation{3000};  // from the last change to the recovery copy
 };
 
 class CQuillomatApp : public QObject {
@@ -127,6 +130,13 @@ class CQuillomatApp : public QObject {
   void OnWebSite();
   void OnContact();
   void OnAppAbout();
+
+ Q_SIGNALS:
+  // The recovery copies follow these: a document gets a window, the user
+  // closes one, a check run (which may bring the program down) begins.
+  void documentAjoute(CQuillomatDoc* document);
+  void documentAbandonne(CQuillomatDoc* document);
+  void verificationCommence();
 
  private:
   CChildFrame* ajouterFenetre(CQuillomatDoc* document);

@@ -46,6 +46,7 @@ void CQuillomatApp::lancerVerification() {
     return;
   }
 
+  Q_EMIT verificationCommence();
   QProgressBar* barre = cadre.BeginProgress(vue.nombreLignes() - 1, kEnCours);
   const auto avancer = [barre] {
     if (barre && barre->value() < barre->maximum()) barre->setValue(barre->value() + 1);

@@ -179,3 +179,19 @@ void CQuillomatDoc::changerEncodage(Encodage encodage, bool bom) {
   m_encodage = encodage;
   Q_EMIT encodageChange();
 }
+
+void CQuillomatDoc::reprendre(const QString& texte, const QString& chemin, const QString& nom, Encodage encodage,
+                             bool bom, const QByteArray& finDeLigne) {
+  m_pTexte->setUndoRedoEnabled(false);
+  m_pTexte->setPlainText(texte);
+  m_pTexte->setUndoRedoEnabled(true);
+  m_bRTF = false;
+  changerEncodage(encodage, encodage == Encodage::Utf8 && bom);
+  m_finDeLigne = finDeLigne;
+  m_chemin = chemin.isEmpty() ? QString() : QFileInfo(chemin).absoluteFilePath();
+  // What is on disk now is what the watcher compares with, not the recovered text.
+  if (!m_chemin.isEmpty()) m_etatDisque = etatDe(m_chemin);
+  m_nom = chemin.isEmpty() ? nom : QFileInfo(chemin).fileName();
+  m_pTexte->setModified(true);
+  Q_EMIT nomChange();
+}

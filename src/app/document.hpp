@@ -42,6 +42,14 @@ class CQuillomatDoc : public QObject {
   QString nom() const { return m_nom; }
   bool estModifie() const;
   Encodage encodage() const { return m_encodage; }
+  QByteArray finDeLigne() const { return m_finDeLigne; }
+  bool bom() const { return m_bBom; }  // a UTF-8 file that began with a byte order mark
+
+  // Takes back the text of a recovery copy, modified: saving writes it to
+  // `chemin` as the document it was copied from wrote it. Without a file, the
+  // document is called `nom` and saving asks for a name.
+  void reprendre(const QString& texte, const QString& chemin, const QString& nom, Encodage encodage, bool bom,
+                 const QByteArray& finDeLigne);
 
   // The file as this document last read or wrote it, so that a change made by
   // another program is told from the editor's own saves.

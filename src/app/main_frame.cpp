@@ -196,6 +196,7 @@ void CMainFrame::OnTimer() {
     UpdateCaretPosition(*vue);
   }
   mettreAJourCommandes();
+  majTitre();  // the active document may have been renamed (saved under a name, recovered)
 }
 
 void CMainFrame::UpdateCaretPosition(CQuillomatView& vue) {

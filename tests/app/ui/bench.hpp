@@ -2,6 +2,7 @@
 // boxes and a recorded system opener.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -62,8 +63,11 @@ class OuvreurEnregistre : public SystemOpener {
 
 class Banc {
  public:
-  // `avant` runs in the working directory before the application starts.
-  explicit Banc(const std::function<void(const QDir&)>& avant = {}) : m_ancien(QDir::currentPath()) {
+  // `avant` runs in the working directory before the application starts. The
+  // recovery copies go to a folder of the bench's own unless one is named.
+  explicit Banc(const std::function<void(const QDir&)>& avant = {}, const QString& dossierRecuperation = {},
+                std::chrono::milliseconds delaiRecuperation = std::chrono::milliseconds(3000))
+      : m_ancien(QDir::currentPath()) {
     QDir::setCurrent(m_dossier.path());
     if (avant) avant(dossier());
     auto messagesEnregistres = std::make_unique<MessagesEnregistres>();
@@ -75,6 +79,9 @@ class Banc {
     options.dossierProgramme = dossier().filePath(QStringLiteral("programme"));
     options.messages = std::move(messagesEnregistres);
     options.ouvreur = std::move(ouvreurEnregistre);
+    options.dossierRecuperation = dossierRecuperation.isEmpty() ? m_donnees.filePath(QStringLiteral("recuperation"))
+                                                                : dossierRecuperation;
+    options.delaiRecuperation = delaiRecuperation;
     app = std::make_unique<CQuillomatApp>(std::move(options));
     app->InitInstance({});
   }
@@ -115,5 +122,6 @@ class Banc {
 
  private:
   QTemporaryDir m_dossier;
+  QTemporaryDir m_donnees;  // the user's data folder, never the working directory
   QString m_ancien;
 };

@@ -84,6 +84,7 @@ TEST(LigneDeCommande, PlusieursFichiersNommesSOuvrentSansDocumentVide) {
   MessagesEnregistres* recus = messages.get();
   OptionsApp options;
   options.fichierProfil = QDir(dossier.path()).filePath(QStringLiteral("profil.ini"));
+  options.dossierRecuperation = QDir(dossier.path()).filePath(QStringLiteral("recuperation"));
   options.messages = std::move(messages);
   options.ouvreur = std::make_unique<OuvreurEnregistre>();
   {
