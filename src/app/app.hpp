@@ -63,6 +63,7 @@ class CQuillomatApp : public QObject {
   void UnregisterView(CQuillomatView& vue);
 
   MessageService& messages() { return *m_pMessages; }
+  QSettings& profil() const { return *m_pProfil; }
   CChildFrame* enfantActif() const;
   CQuillomatView* vueActive() const;
   CQuillomatDoc* documentActif() const;
@@ -127,6 +128,10 @@ class CQuillomatApp : public QObject {
   void OnWebSite();
   void OnContact();
   void OnAppAbout();
+
+ Q_SIGNALS:
+  // The settings record changed (Préférences, Remettre par défaut).
+  void reglagesAppliques();
 
  private:
   CChildFrame* ajouterFenetre(CQuillomatDoc* document);

@@ -1,0 +1,100 @@
+#include "findings_panel.hpp"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include "latin1.hpp"
+#include "line_gutter.hpp"
+#include "view_findings.hpp"
+
+// The rows of the panel, read from the findings a view shows.
+class ModeleListeConstats : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void montrer(const quillomat::ConstatsAffiches* constats) {
+    beginResetModel();
+    m_pConstats = constats;
+    endResetModel();
+  }
+  const quillomat::Constat* constat(int rang) const {
+    if (!m_pConstats || rang < 0 || rang >= static_cast<int>(m_pConstats->constats().size())) return nullptr;
+    return &m_pConstats->constats()[static_cast<size_t>(rang)];
+  }
+
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() || !m_pConstats ? 0 : static_cast<int>(m_pConstats->constats().size());
+  }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 3; }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    static const char* const kTitres[] = {"Ligne", "Nature", "Constat"};
+    return QString::fromUtf8(kTitres[section]);
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const quillomat::Constat* c = constat(index.row());
+    if (!c) return {};
+    switch (role) {
+      case Qt::DisplayRole:
+        switch (index.column()) {
+          case 0: return c->ligne > 0 ? QString::number(c->ligne) : QStringLiteral("script");
+          case 1: return c->alerte ? QStringLiteral("alerte") : QStringLiteral("erreur");
+          default: return depuisLatin1(c->texte);
+        }
+      case Qt::ForegroundRole:
+        return index.column() == 1 ? QVariant(CGoutiere::couleur(!c->alerte)) : QVariant();
+      case Qt::TextAlignmentRole:
+        return index.column() == 0 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+      case Qt::ToolTipRole:
+        return index.column() == 2 ? depuisLatin1(c->texte) : QVariant();
+      default: return {};
+    }
+  }
+
+ private:
+  const quillomat::ConstatsAffiches* m_pConstats = nullptr;
+};
+
+CPanneauConstats::CPanneauConstats(QWidget* parent)
+    : QDockWidget(QStringLiteral("Constats"), parent), m_pListe(new QTreeView(this)),
+      m_pModele(new ModeleListeConstats(this)) {
+  setObjectName(QStringLiteral("constats"));
+  setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+  m_pListe->setModel(m_pModele);
+  m_pListe->setRootIsDecorated(false);
+  m_pListe->setUniformRowHeights(true);  // thousands of rows stay cheap
+  m_pListe->setAlternatingRowColors(true);
+  m_pListe->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_pListe->header()->setStretchLastSection(true);
+  m_pListe->setColumnWidth(0, 60);
+  m_pListe->setColumnWidth(1, 70);
+  setWidget(m_pListe);
+  connect(m_pListe, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+    if (const int ligne = ligneDe(index.row()); ligne > 0) Q_EMIT ligneChoisie(ligne);
+  });
+  connect(m_pListe, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+    if (const int ligne = ligneDe(index.row()); ligne > 0) Q_EMIT ligneChoisie(ligne);
+  });
+}
+
+void CPanneauConstats::montrer(CConstatsVue* suivi) {
+  if (m_pSuivi) disconnect(m_pSuivi, nullptr, this, nullptr);
+  m_pSuivi = suivi;
+  m_pModele->montrer(suivi ? &suivi->constats() : nullptr);
+  if (!suivi) return;
+  connect(suivi, &CConstatsVue::constatsChanges, this, [this] { m_pModele->montrer(&m_pSuivi->constats()); });
+  connect(suivi, &QObject::destroyed, this, [this] { m_pModele->montrer(nullptr); });
+}
+
+int CPanneauConstats::ligneDe(int rang) const {
+  const quillomat::Constat* c = m_pModele->constat(rang);
+  return c ? c->ligne : 0;
+}
+
+void CPanneauConstats::closeEvent(QCloseEvent* e) {
+  QDockWidget::closeEvent(e);
+  Q_EMIT ferme();
+}
