@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeView>
 
 #include "latin1.hpp"
@@ -13,7 +14,14 @@ class ModeleListeConstats : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
+  // The same number of rows: they are only repainted, so that the list keeps
+  // its selection and its place; else the list starts again.
   void montrer(const quillomat::ConstatsAffiches* constats) {
+    const int avant = rowCount({});
+    if (constats && constats == m_pConstats && static_cast<int>(constats->constats().size()) == avant) {
+      if (avant > 0) Q_EMIT dataChanged(index(0, 0), index(avant - 1, 2));
+      return;
+    }
     beginResetModel();
     m_pConstats = constats;
     endResetModel();
@@ -85,7 +93,12 @@ void CPanneauConstats::montrer(CConstatsVue* suivi) {
   m_pSuivi = suivi;
   m_pModele->montrer(suivi ? &suivi->constats() : nullptr);
   if (!suivi) return;
-  connect(suivi, &CConstatsVue::constatsChanges, this, [this] { m_pModele->montrer(&m_pSuivi->constats()); });
+  connect(suivi, &CConstatsVue::constatsChanges, this, [this] {
+    // A new check of the same script: the list stays where the user left it.
+    const int defilement = m_pListe->verticalScrollBar()->value();
+    m_pModele->montrer(&m_pSuivi->constats());
+    m_pListe->verticalScrollBar()->setValue(defilement);
+  });
   connect(suivi, &QObject::destroyed, this, [this] { m_pModele->montrer(nullptr); });
 }
 

@@ -28,7 +28,13 @@ CGoutiere::CGoutiere(CQuillomatView& vue, const quillomat::ConstatsAffiches& con
     }
   });
   connect(&vue, &QPlainTextEdit::blockCountChanged, this, &CGoutiere::placer);
-  connect(&vue, &QPlainTextEdit::cursorPositionChanged, this, qOverload<>(&QWidget::update));
+  // The caret's number is drawn darker: repainted when the caret changes line.
+  connect(&vue, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    const int ligne = m_vue.textCursor().blockNumber();
+    if (ligne == m_ligneCurseur) return;
+    m_ligneCurseur = ligne;
+    update();
+  });
   vue.installEventFilter(this);
   placer();
 }
@@ -48,7 +54,8 @@ void CGoutiere::setAffichee(bool affichee) {
 
 void CGoutiere::placer() {
   const int largeur = m_bAffichee ? largeurVoulue() : 0;
-  m_vue.setMargeGauche(largeur);
+  if (largeur != m_largeur) m_vue.setMargeGauche(largeur);  // the view lays itself out again
+  m_largeur = largeur;
   const QRect zone = m_vue.contentsRect();
   setGeometry(zone.left(), zone.top(), largeur, zone.height());
 }
@@ -61,7 +68,7 @@ bool CGoutiere::eventFilter(QObject* objet, QEvent* e) {
 void CGoutiere::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.fillRect(e->rect(), QColor(242, 242, 242));
-  const int ligneCurseur = m_vue.textCursor().blockNumber();
+  const int ligneCurseur = m_ligneCurseur = m_vue.textCursor().blockNumber();
   const QColor gris(140, 140, 140);
   p.setRenderHint(QPainter::Antialiasing);
   // The gutter and the text's viewport share their top: one y for both.

@@ -36,4 +36,6 @@ class CGoutiere : public QWidget {
   CQuillomatView& m_vue;
   const quillomat::ConstatsAffiches& m_constats;
   bool m_bAffichee = true;
+  int m_ligneCurseur = -1;
+  int m_largeur = -1;  // the view's margin
 };

@@ -74,6 +74,7 @@ CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
   m_cadre.resizeDocks({m_pPanneau}, {140}, Qt::Vertical);
   m_pPanneau->setVisible(panneau);
   m_pComptes->setObjectName(QStringLiteral("comptesConstats"));
+  m_pComptes->setContentsMargins(6, 0, 12, 0);
   // Between the message pane and the caret panes; the four panes stay as they are.
   m_cadre.statusBar()->insertPermanentWidget(1, m_pComptes);
   m_pComptes->hide();

@@ -84,7 +84,10 @@ bool CConstatsVue::eventFilter(QObject* objet, QEvent* e) {
       if (messages.isEmpty()) {
         QToolTip::hideText();
       } else {
-        QToolTip::showText(aide->globalPos(), messages, m_vue.viewport());
+        // Shown while the mouse stays on the line.
+        const QRect ligne = m_vue.cursorRect(m_vue.cursorForPosition(aide->pos()));
+        QToolTip::showText(aide->globalPos(), messages, m_vue.viewport(),
+                           QRect(0, ligne.top(), m_vue.viewport()->width(), ligne.height()));
       }
       return true;
     }
