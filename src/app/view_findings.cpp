@@ -101,9 +101,11 @@ void CConstatsVue::suivreModification(int position, int otes, int ajoutes) {
   const QTextDocument& texte = *m_vue.document();
   const int lignes = texte.blockCount();
   const QTextBlock debut = texte.findBlock(position);
+  QTextBlock fin = texte.findBlock(position + ajoutes);
+  if (!fin.isValid()) fin = texte.lastBlock();
   quillomat::Modification m;
   m.ligne = debut.blockNumber() + 1;
-  m.lignesAjoutees = texte.findBlock(position + ajoutes).blockNumber() + 1 - m.ligne;
+  m.lignesAjoutees = fin.blockNumber() + 1 - m.ligne;
   m.lignesOtees = m.lignesAjoutees - (lignes - m_lignes);
   m.insertionEnDebutDeLigne = otes == 0 && position == debut.position();
   m_lignes = lignes;

@@ -92,8 +92,9 @@ class Revisions {
   // The check of `revision` ends: true when its findings may be shown, that
   // is when the text has not changed since it started.
   bool accepter(uint64_t revision);
-  // The findings shown are dropped: the next check runs whatever the text.
-  void oublier() { m_affichee = m_enCours = kAucune; }
+  // The findings shown are dropped, or the settings changed: the next check
+  // runs whatever the text, and a check running now is not shown.
+  void oublier() { ++m_courante; }
 
  private:
   static constexpr uint64_t kAucune = std::numeric_limits<uint64_t>::max();

@@ -1,5 +1,5 @@
-// What the tests of the check while typing read on screen: the panel's rows,
-// the underlines, the lines with findings; and a wait for the findings of
+// What the tests of the check while typing read on screen (the panel's rows,
+// the underlines, the lines with findings), and a wait for the findings of
 // the active script's text.
 #pragma once
 
@@ -22,6 +22,7 @@ namespace constats_test {
 inline const QByteArray kScript =
     "scn Essai\r\nshort a\r\nshort _b\r\nbegin GameMode\r\n\tfoo bar ; commentaire\r\n\tset a to 1\t; note\r\n"
     "\tMessage \"x ; y\" ; fin\r\nend\r\n";
+inline const QString kSyntaxe = QStringLiteral("impossible de détecter la syntaxe !");
 inline const QString kTabulation =
     QStringLiteral("alerte, 1 tabulation a été detectée après le premier caractère (risques de plantage in-game).");
 inline const QString kUnderscore =
@@ -41,22 +42,18 @@ inline bool verifie(const Banc& b, int ms = 5000) {
   return QTest::qWaitFor(
       [&] {
         CConstatsVue* s = suivi(b);
-        if (!s) return false;
-        controle(b).verifierMaintenant();
-        return s->revisions().aJour();
+        if (s) controle(b).verifierMaintenant();
+        return s && s->revisions().aJour();
       },
       ms);
 }
 
 struct Rangee {
-  int ligne;
+  int ligne;  // 0 for the whole script
   QString nature;
   QString texte;
   bool operator==(const Rangee&) const = default;
 };
-inline void PrintTo(const Rangee& r, std::ostream* os) {
-  *os << r.ligne << " " << r.nature.toStdString() << " " << r.texte.toStdString();
-}
 
 inline QList<Rangee> rangees(const Banc& b) {
   const CPanneauConstats& p = controle(b).panneau();
@@ -68,33 +65,21 @@ inline QList<Rangee> rangees(const Banc& b) {
 }
 
 struct Soulignement {
-  int ligne;     // 1-based
-  int colonne;   // 0-based
-  int longueur;
-  bool erreur;   // red; else orange
+  int ligne, colonne, longueur;  // 1-based line, 0-based column
+  bool erreur;                   // red; else orange
   bool operator==(const Soulignement&) const = default;
 };
-inline void PrintTo(const Soulignement& s, std::ostream* os) {
-  *os << "{" << s.ligne << ", " << s.colonne << ", " << s.longueur << ", " << s.erreur << "}";
-}
 
-// The underlines the view draws (an underline whose text is gone draws nothing).
+// The underlines the view draws (one whose text is gone draws nothing).
 inline std::vector<Soulignement> soulignements(const CQuillomatView& v) {
   std::vector<Soulignement> out;
   for (const QTextEdit::ExtraSelection& s : v.extraSelections()) {
-    if (!s.cursor.hasSelection()) continue;
-    EXPECT_EQ(s.format.underlineStyle(), QTextCharFormat::WaveUnderline);
+    if (!s.cursor.hasSelection() || s.format.underlineStyle() != QTextCharFormat::WaveUnderline) continue;
     const QTextBlock bloc = v.document()->findBlock(s.cursor.selectionStart());
     out.push_back({bloc.blockNumber() + 1, s.cursor.selectionStart() - bloc.position(),
                    s.cursor.selectionEnd() - s.cursor.selectionStart(),
                    s.format.underlineColor() == CGoutiere::couleur(true)});
   }
-  return out;
-}
-
-inline std::vector<int> lignesSoulignees(const CQuillomatView& v) {
-  std::vector<int> out;
-  for (const Soulignement& s : soulignements(v)) out.push_back(s.ligne);
   return out;
 }
 
