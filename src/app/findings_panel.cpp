@@ -14,26 +14,23 @@ class ModeleListeConstats : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  // The same number of rows: they are only repainted, so that the list keeps
-  // its selection and its place; else the list starts again.
-  void montrer(const quillomat::ConstatsAffiches* constats) {
-    const int avant = rowCount({});
-    if (constats && constats == m_pConstats && static_cast<int>(constats->constats().size()) == avant) {
-      if (avant > 0) Q_EMIT dataChanged(index(0, 0), index(avant - 1, 2));
-      return;
-    }
+  // False when there are as many rows as before: the list then only needs a
+  // repaint (a signal over thousands of rows costs more) and keeps its
+  // selection.
+  bool montrer(const quillomat::ConstatsAffiches* constats) {
+    if (constats && constats == m_pConstats && static_cast<int>(constats->constats().size()) == m_rangees) return false;
     beginResetModel();
     m_pConstats = constats;
+    m_rangees = constats ? static_cast<int>(constats->constats().size()) : 0;
     endResetModel();
+    return true;
   }
   const quillomat::Constat* constat(int rang) const {
     if (!m_pConstats || rang < 0 || rang >= static_cast<int>(m_pConstats->constats().size())) return nullptr;
     return &m_pConstats->constats()[static_cast<size_t>(rang)];
   }
 
-  int rowCount(const QModelIndex& parent) const override {
-    return parent.isValid() || !m_pConstats ? 0 : static_cast<int>(m_pConstats->constats().size());
-  }
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_rangees; }
   int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 3; }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -64,6 +61,7 @@ class ModeleListeConstats : public QAbstractTableModel {
 
  private:
   const quillomat::ConstatsAffiches* m_pConstats = nullptr;
+  int m_rangees = 0;
 };
 
 CPanneauConstats::CPanneauConstats(QWidget* parent)
@@ -96,8 +94,18 @@ void CPanneauConstats::montrer(CConstatsVue* suivi) {
   connect(suivi, &CConstatsVue::constatsChanges, this, [this] {
     // A new check of the same script: the list stays where the user left it.
     const int defilement = m_pListe->verticalScrollBar()->value();
-    m_pModele->montrer(&m_pSuivi->constats());
-    m_pListe->verticalScrollBar()->setValue(defilement);
+    if (m_pModele->montrer(&m_pSuivi->constats())) {
+      m_pListe->verticalScrollBar()->setValue(defilement);
+    } else {
+      m_pListe->viewport()->update();
+    }
+  });
+  // Lines moved by an edit: only the line column is repainted (the whole
+  // list would cost more than the edit itself).
+  connect(suivi, &CConstatsVue::constatsDeplaces, this, [this] {
+    const QHeaderView& entete = *m_pListe->header();
+    m_pListe->viewport()->update(entete.sectionViewportPosition(0), 0, entete.sectionSize(0),
+                                 m_pListe->viewport()->height());
   });
   connect(suivi, &QObject::destroyed, this, [this] { m_pModele->montrer(nullptr); });
 }

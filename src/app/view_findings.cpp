@@ -110,9 +110,14 @@ void CConstatsVue::suivreModification(int position, int otes, int ajoutes) {
   m.insertionEnDebutDeLigne = otes == 0 && position == debut.position();
   m_lignes = lignes;
   if (m.lignesAjoutees != 0 || m.lignesOtees != 0) {
+    const size_t avant = m_constats.constats().size();
     m_constats.suivre(m);
     soulignerLignesVisibles();
-    Q_EMIT constatsChanges();
+    if (m_constats.constats().size() == avant) {
+      Q_EMIT constatsDeplaces();
+    } else {
+      Q_EMIT constatsChanges();
+    }
   }
   Q_EMIT texteModifie();
 }

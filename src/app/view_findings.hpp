@@ -43,8 +43,9 @@ class CConstatsVue : public QObject {
   QString messagesEn(QPoint point) const;
 
  Q_SIGNALS:
-  void texteModifie();     // a check is due
-  void constatsChanges();  // the findings shown changed, or moved
+  void texteModifie();      // a check is due
+  void constatsChanges();   // other findings are shown
+  void constatsDeplaces();  // the same findings, on other lines
 
  protected:
   bool eventFilter(QObject* objet, QEvent* e) override;
