@@ -111,6 +111,15 @@ TEST(DISABLED_MesureVerificationEnDirect, FrappeEntreeEtVerification) {
   }
   verification.afficher("vérification + affichage de ses constats");
   affichage.afficher("affichage seul des constats");
+  // The checker alone on the same text, for comparison.
+  Mesures verificateur;
+  const std::string script = v.toPlainText().toStdString();
+  for (int k = 0; k < 30; ++k) {
+    const auto a = Horloge::now();
+    const auto constats = quillomat::verifierPendantLaFrappe(script, {});
+    verificateur.valeurs.push_back(ms(Horloge::now() - a));
+  }
+  verificateur.afficher("le vérificateur seul (verifierPendantLaFrappe, fil principal)");
 
   b.declencher(CVerificationContinue::kCommandeVerifier);
   ASSERT_FALSE(controle(b).active());
