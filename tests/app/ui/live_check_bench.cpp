@@ -113,10 +113,10 @@ TEST(DISABLED_MesureVerificationEnDirect, FrappeEntreeEtVerification) {
   affichage.afficher("affichage seul des constats");
   // The checker alone on the same text, for comparison.
   Mesures verificateur;
-  const std::string script = v.toPlainText().toStdString();
+  const QByteArray texte = v.toPlainText().toLatin1();
   for (int k = 0; k < 30; ++k) {
     const auto a = Horloge::now();
-    const auto constats = quillomat::verifierPendantLaFrappe(script, {});
+    const auto constats = quillomat::verifierPendantLaFrappe(texte.toStdString(), {});
     verificateur.valeurs.push_back(ms(Horloge::now() - a));
   }
   verificateur.afficher("le vérificateur seul (verifierPendantLaFrappe, fil principal)");
