@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 
@@ -97,9 +98,10 @@ TEST(DISABLED_MesureVerificationEnDirect, FrappeEntreeEtVerification) {
   for (int k = 0; k < 30; ++k) {
     placer(v, 100 + k);
     v.textCursor().insertText(QStringLiteral(" "));
+    QSignalSpy affichees(&controle(b), &CVerificationContinue::constatsAffiches);
     const auto a = Horloge::now();
     controle(b).verifierMaintenant();
-    while (!s.revisions().aJour()) QCoreApplication::processEvents();
+    ASSERT_TRUE(affichees.wait(5000));  // the interface thread sleeps meanwhile, as in the editor
     QCoreApplication::processEvents();
     verification.valeurs.push_back(ms(Horloge::now() - a));
 
