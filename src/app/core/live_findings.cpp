@@ -56,8 +56,10 @@ std::string ConstatsAffiches::comptes() const {
 }
 
 void ConstatsAffiches::suivre(const Modification& m) {
+  // As many lines as before (a character typed, a text re-indented, lines
+  // replaced by as many): each finding stays on its line.
   const int ecart = m.lignesAjoutees - m.lignesOtees;
-  if (ecart == 0 && m.lignesOtees == 0) return;
+  if (ecart == 0) return;
   // The line an old line has become; 0 when the edit removed it.
   const auto devient = [&](int l) {
     if (l < m.ligne || (l == m.ligne && !m.insertionEnDebutDeLigne)) return l;

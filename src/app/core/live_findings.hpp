@@ -59,8 +59,8 @@ class ConstatsAffiches {
   // "1 erreur, 2 alertes, dont 1 sur tout le script".
   std::string comptes() const;
 
-  // Until the next check, findings follow their lines through an edit; those
-  // of the lines the edit removed go.
+  // Until the next check, findings follow their lines through an edit that
+  // adds or removes lines; those of the lines it removed go.
   void suivre(const Modification& m);
 
  private:

@@ -36,6 +36,7 @@ TEST(ConstatsAffiches, ParLigneEtComptes) {
 TEST(ConstatsAffiches, SuiventLesLignesModifiees) {
   const std::pair<Modification, std::vector<int>> cas[] = {
       {{5, 0, 0, false}, {2, 5, 6, 9, 0}},    // a character typed
+      {{1, 8, 8, false}, {2, 5, 6, 9, 0}},    // the whole text re-indented
       {{5, 0, 1, false}, {2, 5, 7, 10, 0}},   // Enter inside line 5
       {{5, 0, 1, true}, {2, 6, 7, 10, 0}},    // Enter before the first character of line 5
       {{4, 0, 3, false}, {2, 8, 9, 12, 0}},   // three lines pasted at the end of line 4
