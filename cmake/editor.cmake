@@ -29,7 +29,7 @@ if(QUILLOMAT_BUILD_TESTS)
   file(GLOB APP_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/app/ui/*.cpp)
   if(APP_TEST_SOURCES)
     add_executable(quillomat_app_tests ${APP_TEST_SOURCES})
-    target_link_libraries(quillomat_app_tests PRIVATE quillomat_app_lib Qt6::Test GTest::gtest)
+    target_link_libraries(quillomat_app_tests PRIVATE quillomat_app_lib quillomat_bench_scripts Qt6::Test GTest::gtest)
     target_include_directories(quillomat_app_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_options(quillomat_app_tests PRIVATE ${QUILLOMAT_WARNINGS})
     target_compile_definitions(quillomat_app_tests PRIVATE

@@ -14,6 +14,7 @@
 #include "document.hpp"
 #include "find_dlg.hpp"
 #include "latin1.hpp"
+#include "live_check.hpp"
 #include "main_frame.hpp"
 #include "pref_dlg.hpp"
 #include "recovery.hpp"
@@ -56,6 +57,7 @@ CQuillomatApp::~CQuillomatApp() {
 
 bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   m_pMainFrame = new CMainFrame(*this);
+  new CVerificationContinue(*this);  // owned by the frame: the check while typing
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);
@@ -237,6 +239,7 @@ void CQuillomatApp::appliquerReglages(const quillomat::SettingsRecord& r) {
   m_bFormatHelp = r.noFormatHelp != 1;
   m_bColouring = r.noColouring != 1;
   m_bFixSpacing = r.autoSpacing == 1;
+  Q_EMIT reglagesAppliques();
   if (m_bColouring != colorierAvant) {
     if (m_bColouring) {
       colorerTousDocuments();

@@ -66,6 +66,7 @@ class CQuillomatApp : public QObject {
   void UnregisterView(CQuillomatView& vue);
 
   MessageService& messages() { return *m_pMessages; }
+  QSettings& profil() const { return *m_pProfil; }
   CChildFrame* enfantActif() const;
   CQuillomatView* vueActive() const;
   CQuillomatDoc* documentActif() const;
@@ -137,6 +138,8 @@ class CQuillomatApp : public QObject {
   void documentAjoute(CQuillomatDoc* document);
   void documentAbandonne(CQuillomatDoc* document);
   void verificationCommence();
+  // The settings record changed (Préférences, Remettre par défaut).
+  void reglagesAppliques();
 
  private:
   CChildFrame* ajouterFenetre(CQuillomatDoc* document);

@@ -56,12 +56,16 @@ const Commande kTable[] = {
     {32794, kDebuguage, 2, kD, "Statistiques du script", nullptr, "Indique les statistiques du script", &A::OnStatistics, Etat::AvecVue},
     {32783, kDebuguage, 2, ND, "Nettoyer l'espace", nullptr, "Nettoie l'espace de travail", &A::OnCleanWorkspace, Etat::Toujours},
     {32784, kDebuguage, 2, ND, "Remettre par défaut", nullptr, "Remet l'espace de travail par défaut", &A::OnResetDefaults, Etat::Toujours},
+    // The check while typing: a switch kept in the profile settings, wired by its own class.
+    {32820, kDebuguage, 3, ND, "Vérifier pendant la frappe", nullptr, "Vérifie le script actif à chaque pause de la frappe\nVérifier pendant la frappe", nullptr, Etat::Toujours, true},
     // Enter: the accelerator takes the key before the text window sees it.
     {32786, nullptr, 0, 0, nullptr, "Return;Enter", nullptr, &A::OnNewLine, Etat::AvecVue},
     {32787, nullptr, 0, 0, nullptr, "Ctrl+G", "Place le curseur à la ligne demandée\nAller à la ligne...", &A::OnGoToLine, Etat::AvecVue},
 
     {59392, kAffichage, 0, ND, "&Barre d'outils", nullptr, "Affiche ou masque la barre d'outils\nActiver/Désactiver Barre d'outils", &A::OnViewToolbar, Etat::Toujours, true},
     {59393, kAffichage, 0, ND, "&Barre d'état", nullptr, "Affiche ou masque la barre d'état\nActiver/Désactiver Barre d'état", &A::OnViewStatusBar, Etat::Toujours, true},
+    {32821, kAffichage, 0, ND, "Numéros de ligne", nullptr, "Affiche ou masque les numéros de ligne\nNuméros de ligne", nullptr, Etat::Toujours, true},
+    {32822, kAffichage, 0, ND, "Constats", nullptr, "Affiche ou masque la liste des constats de la vérification pendant la frappe\nConstats", nullptr, Etat::Toujours, true},
     {32797, kAffichage, 1, kN, "Cascade", nullptr, "Réorganise les fenêtres de façon à ce qu'elles se superposent\nCascade", nullptr, Etat::SansCommande},
     {32798, kAffichage, 1, kN, "Mosaïque", nullptr, "Réorganise les fenêtres en mosaïque de sorte qu'elles ne se superposent pas\nMosaïque", nullptr, Etat::SansCommande},
     {57650, kAffichage, 1, kD, "&Cascade", nullptr, "Réorganise les fenêtres de façon à ce qu'elles se superposent\nCascade", &A::OnWindowCascade, Etat::AvecVue},

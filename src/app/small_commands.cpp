@@ -64,6 +64,7 @@ void CQuillomatApp::OnResetDefaults() {
                         QStringLiteral("Impossible d'écrire le fichier \"DebugKVR4.dat\" !"));
     return;
   }
+  Q_EMIT reglagesAppliques();
   m_pMessages->information(nullptr, QStringLiteral("Quillomat"), depuisLatin1(quillomat::messageParDefaut()));
 }
 

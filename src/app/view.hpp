@@ -20,6 +20,8 @@ class CQuillomatView : public QPlainTextEdit {
   int finSelection() const;
   void setSelection(int debut, int fin);
   int nombreLignes() const;
+  // Room at the left of the text, for the line-number gutter.
+  void setMargeGauche(int largeur) { setViewportMargins(largeur, 0, 0, 0); }
 
   // Paste that colours what it inserts (command 32801).
   void OnPasteColoured();

@@ -21,6 +21,15 @@ FormatCouleur formatDuGenre(int genre) {
 
 }  // namespace
 
+int debutCommentaire(std::string_view ligne) {
+  bool dansGuillemets = false;
+  for (size_t k = 0; k < ligne.size(); ++k) {
+    if (ligne[k] == '"') dansGuillemets = !dansGuillemets;
+    if (ligne[k] == ';' && !dansGuillemets) return static_cast<int>(k);
+  }
+  return static_cast<int>(ligne.size());
+}
+
 StyleCouleur styleDe(FormatCouleur format) {
   switch (format) {
     case FormatCouleur::Fonction:
@@ -59,19 +68,20 @@ std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& 
   }
 
   // Strings and the comment override the words.
+  const int commentaire = debutCommentaire(ligne);
   bool dansGuillemets = false;
   int ouverture = 0;
-  for (int k = 0; k < n; ++k) {
-    if (ligne[k] == '"') {
-      if (dansGuillemets && k - ouverture > 1) plages.push_back({ouverture + 1, k - ouverture - 1, FormatCouleur::Chaine});
-      if (!dansGuillemets) ouverture = k;
-      dansGuillemets = !dansGuillemets;
-    } else if (ligne[k] == ';' && !dansGuillemets) {
-      plages.push_back({k, n - k, FormatCouleur::Commentaire});
-      return plages;
-    }
+  for (int k = 0; k < commentaire; ++k) {
+    if (ligne[k] != '"') continue;
+    if (dansGuillemets && k - ouverture > 1) plages.push_back({ouverture + 1, k - ouverture - 1, FormatCouleur::Chaine});
+    if (!dansGuillemets) ouverture = k;
+    dansGuillemets = !dansGuillemets;
   }
-  if (dansGuillemets && n - ouverture > 1) plages.push_back({ouverture + 1, n - ouverture - 1, FormatCouleur::Chaine});
+  if (commentaire < n) {
+    plages.push_back({commentaire, n - commentaire, FormatCouleur::Commentaire});
+  } else if (dansGuillemets && n - ouverture > 1) {
+    plages.push_back({ouverture + 1, n - ouverture - 1, FormatCouleur::Chaine});
+  }
   return plages;
 }
 

@@ -26,6 +26,10 @@ struct PlageCouleur {
   bool operator==(const PlageCouleur&) const = default;
 };
 
+// Where the comment of a line begins: its first ';' outside double quotes,
+// as the checker cuts a line's code part; the line's length when it has none.
+int debutCommentaire(std::string_view ligne);
+
 // The formats to apply to a line (Latin-1, without its line break), in the
 // order they must be applied: a later range overrides an earlier one. The
 // first range resets the whole line to the plain format.

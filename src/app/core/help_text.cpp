@@ -68,9 +68,20 @@ const Rubrique kMenus[] = {
      "Nettoyer l'espace : efface les fichiers de travail du répertoire courant, et aussi les préférences.|"
      "Remettre par défaut : remet les préférences par défaut (elles prennent effet au prochain démarrage ou "
      "au prochain enregistrement des Préférences).|"
-     "Aller à la ligne... (Ctrl+G, barre d'outils) : place le curseur à la fin de la ligne demandée."},
+     "Aller à la ligne... (Ctrl+G, barre d'outils) : place le curseur à la fin de la ligne demandée.|"
+     "Vérifier pendant la frappe (cochée au départ) : à chaque pause de la frappe, et à l'ouverture d'un "
+     "script, le quillomat vérifie le script de la fenêtre active comme \"Débuguer\" le ferait, avec les "
+     "mêmes préférences, mais sans rien écrire sur le disque et sans corriger l'espacement. Chaque ligne "
+     "fautive est soulignée d'une vague rouge (erreur) ou orange (alerte) ; laissez la souris sur la ligne "
+     "pour lire ses messages. Un caractère qui n'existe pas en Latin-1 empêche la vérification : sa ligne "
+     "est signalée."},
     {"Menu Affichage",
      "Barre d'outils, Barre d'état : affichent ou masquent ces barres.|"
+     "Numéros de ligne : affiche ou masque les numéros à gauche des scripts ; un point rouge ou orange "
+     "marque les lignes fautives.|"
+     "Constats : affiche ou masque, en bas de la fenêtre, la liste des constats de la vérification pendant "
+     "la frappe (ligne, nature, texte) ; un clic sur un constat place le curseur sur sa ligne. La barre "
+     "d'état en donne le compte (\"2 erreurs, 1 alerte\").|"
      "Cascade, Mosaïque : réorganisent les fenêtres. F6 et Maj+F6 passent d'une fenêtre à l'autre."},
     {"Menu Aide",
      "Aide : ouvre ce fichier.|"

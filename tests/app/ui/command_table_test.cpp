@@ -40,7 +40,7 @@ TEST(TableDesCommandes, MenusSansDocument) {
             QStringList({"&Fichier", "Débuguage", "&Affichage", "&Aide"}));
   EXPECT_EQ(elements(menu(b, "Débuguage")),
             QStringList({"Débuguer", "|", "Préférences", "Mettre en forme", "|", "Statistiques du script",
-                         "Nettoyer l'espace", "Remettre par défaut"}));
+                         "Nettoyer l'espace", "Remettre par défaut", "|", "Vérifier pendant la frappe"}));
   EXPECT_EQ(elements(menu(b, "&Aide")),
             QStringList({"Aide", "|", "Le site Lunebrac", "Me contacter", "|", "&À propos de Quillomat..."}));
   for (int id : {32770, 32799, 32800, 32797, 32798, 32771, 57602}) EXPECT_FALSE(b.cadre().action(id)->isEnabled()) << id;

@@ -44,6 +44,12 @@ void cliquer(QWidget& widget, QPoint point) {
            QString::number(global.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void survoler(QWidget& widget, QPoint point) {
+  const QPoint global = widget.mapToGlobal(point);
+  xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+           QString::number(global.y())});
+}
+
 bool attendre(const std::function<bool()>& condition, int ms) { return QTest::qWaitFor(condition, ms); }
 
 }  // namespace x11

@@ -27,6 +27,8 @@ void touches(const QString& noms);
 void taper(const QString& texte);
 // Clicks with the left button at `point` of `widget`.
 void cliquer(QWidget& widget, QPoint point);
+// Moves the mouse to `point` of `widget` and leaves it there.
+void survoler(QWidget& widget, QPoint point);
 
 // Lets events run until `condition` holds, at most `ms` milliseconds.
 bool attendre(const std::function<bool()>& condition, int ms = 3000);
