@@ -196,10 +196,10 @@ void CQuillomatApp::documentFerme(CChildFrame& enfant) {
   }
 }
 
-bool CQuillomatApp::estRaccourciCommande(const QKeyEvent& touche) const {
+QAction* CQuillomatApp::commandeDeLaTouche(const QKeyEvent& touche) const {
   // Keypad Enter is Enter.
   const QKeyCombination touches(touche.modifiers() & ~Qt::KeypadModifier, Qt::Key(touche.key()));
-  return m_pMainFrame && m_pMainFrame->estRaccourci(QKeySequence(touches));
+  return m_pMainFrame ? m_pMainFrame->commandeDeLaTouche(QKeySequence(touches)) : nullptr;
 }
 
 std::pair<QString, QString> CQuillomatApp::textesCurseur(const CQuillomatView& vue, int debut, int fin) const {

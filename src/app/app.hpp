@@ -14,6 +14,7 @@
 #include "message_service.hpp"
 #include "system_opener.hpp"
 
+class QAction;
 class QKeyEvent;
 class QPrinter;
 class QSettings;
@@ -78,9 +79,10 @@ class CQuillomatApp : public QObject {
   bool peutFermer(CChildFrame& enfant);  // asks about unsaved changes
   bool peutQuitter();
   void documentFerme(CChildFrame& enfant);
-  bool estRaccourciCommande(const QKeyEvent& touche) const;
+  // The command whose accelerator the key is, enabled or not; null for none.
+  QAction* commandeDeLaTouche(const QKeyEvent& touche) const;
   std::pair<QString, QString> textesCurseur(const CQuillomatView& vue, int debut, int fin) const;
-  void confirmerAllerALigne();  // a view gains the focus
+  bool confirmerAllerALigne();  // a view gains the focus; false when no box was open
   // Hooks of the colouring: a character typed, a text pasted.
   void caractereTape(CQuillomatView& vue);
   void texteColle(CQuillomatView& vue, int debut, int fin);

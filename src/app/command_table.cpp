@@ -54,8 +54,9 @@ const Commande kTable[] = {
     {32794, kDebuguage, 2, kD, "Statistiques du script", nullptr, "Indique les statistiques du script", &A::OnStatistics, Etat::AvecVue},
     {32783, kDebuguage, 2, ND, "Nettoyer l'espace", nullptr, "Nettoie l'espace de travail", &A::OnCleanWorkspace, Etat::Toujours},
     {32784, kDebuguage, 2, ND, "Remettre par défaut", nullptr, "Remet l'espace de travail par défaut", &A::OnResetDefaults, Etat::Toujours},
-    // Enter: the accelerator takes the key before the text window sees it.
-    {32786, nullptr, 0, 0, nullptr, "Return;Enter", nullptr, &A::OnNewLine, Etat::AvecVue},
+    // Enter: the accelerator takes the key before the text window sees it,
+    // but only there: Enter in a box is that box's.
+    {32786, nullptr, 0, 0, nullptr, "Return;Enter", nullptr, &A::OnNewLine, Etat::AvecVue, false, -1, true},
     {32787, nullptr, 0, 0, nullptr, "Ctrl+G", "Place le curseur à la ligne demandée\nAller à la ligne...", &A::OnGoToLine, Etat::AvecVue},
 
     {59392, kAffichage, 0, ND, "&Barre d'outils", nullptr, "Affiche ou masque la barre d'outils\nActiver/Désactiver Barre d'outils", &A::OnViewToolbar, Etat::Toujours, true},

@@ -36,6 +36,7 @@ struct Commande {
   Etat etat;
   bool cochable = false;   // shows a check mark (tool bar, status bar)
   int recent = -1;         // index in the recent-file list
+  bool dansLaVue = false;  // the accelerator acts only where a text window has the focus
 };
 
 std::span<const Commande> table();

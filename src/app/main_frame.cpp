@@ -75,6 +75,10 @@ void CMainFrame::creerActions() {
       connect(a, &QAction::triggered, this, [this, h = c.handler] { (m_app.*h)(); });
     }
     a->setEnabled(c.etat != commandes::Etat::SansCommande);
+    if (c.dansLaVue) {
+      a->setShortcutContext(Qt::WidgetShortcut);
+      m_commandesDeLaVue.append(a);
+    }
     addAction(a);  // accelerators work whatever menu is shown
     m_actions[c.id] = a;
   }
@@ -248,11 +252,14 @@ void CMainFrame::mettreAJourRecents(const QStringList& fichiers) {
   }
 }
 
-bool CMainFrame::estRaccourci(const QKeySequence& touche) const {
+QAction* CMainFrame::commandeDeLaTouche(const QKeySequence& touche) const {
+  QAction* trouvee = nullptr;
   for (const auto& [id, a] : m_actions) {
-    if (a->isEnabled() && a->shortcuts().contains(touche)) return true;
+    if (!a->shortcuts().contains(touche)) continue;
+    if (a->isEnabled()) return a;
+    trouvee = a;
   }
-  return false;
+  return trouvee;
 }
 
 void CMainFrame::majTitre() {

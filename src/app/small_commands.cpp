@@ -29,8 +29,10 @@ void CQuillomatApp::OnGoToLine() {
   boite->champ()->setFocus();
 }
 
-void CQuillomatApp::confirmerAllerALigne() {
-  if (m_bGoToLineOpen && m_pGoToLineDlg) m_pGoToLineDlg->OnOK();
+bool CQuillomatApp::confirmerAllerALigne() {
+  if (!m_bGoToLineOpen || !m_pGoToLineDlg) return false;
+  m_pGoToLineDlg->OnOK();
+  return true;
 }
 
 void CQuillomatApp::OnHelp() {

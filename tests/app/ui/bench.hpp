@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@
 #include "app/document.hpp"
 #include "app/main_frame.hpp"
 #include "app/view.hpp"
+
+// Failures show texts as text.
+inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << '"' << texte.toStdString() << '"'; }
 
 class MessagesEnregistres : public MessageService {
  public:
