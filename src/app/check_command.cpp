@@ -68,9 +68,12 @@ void CQuillomatApp::lancerVerification() {
   }
   if (resultat.code == 1 && resultat.reglages.showReport == 1) {
     if (rapportOuvert) {
-      // Closing it clears rapportOuvert; a report the user edited is asked about first.
+      // Every check writes the report anew: the old window goes unasked, even
+      // edited, so that nothing writes its text over the report just written.
       for (CChildFrame* f : enfants()) {
-        if (&f->GetActiveDocument() == rapportOuvert) f->close();
+        if (&f->GetActiveDocument() != rapportOuvert) continue;
+        f->fermetureAcceptee();
+        f->close();
       }
       rapportOuvert = nullptr;
     }

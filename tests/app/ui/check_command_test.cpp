@@ -45,13 +45,19 @@ TEST(Debuguer, OuvreLeRapportMarqueEtLeRemplaceAuLancementSuivant) {
   EXPECT_EQ(refus.proprietaire, nullptr);
   EXPECT_EQ(b.cadre().textePanneau(0), "Erreur - débuguage impossible.");
 
-  // Next run from the script: the old report closes, a new one replaces it.
+  // Next run from the script, the report edited meanwhile: the old report
+  // closes unasked, a new one shows the report just written.
+  b.vue().insertPlainText(QStringLiteral("ancienne note\n"));
   b.activer(script);
+  b.vue().insertPlainText(QStringLiteral("; nouveau\n"));
   b.declencher(32771);
+  EXPECT_TRUE(b.messages->questions.isEmpty());
   EXPECT_EQ(b.fenetres(), 2);
   ASSERT_TRUE(b.app->rapportOuvert);
   EXPECT_NE(b.app->rapportOuvert, premier);
   EXPECT_FALSE(b.app->rapportOuvert->contientCode);
+  EXPECT_EQ(b.app->rapportOuvert->contenu().toLatin1(), b.lire(kRapport).replace("\r\n", "\n"));
+  EXPECT_FALSE(b.app->rapportOuvert->contenu().contains(QStringLiteral("ancienne note")));
 
   // Closed by hand: nothing stale is closed on the next run.
   b.app->enfantActif()->close();
