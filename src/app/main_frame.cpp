@@ -39,9 +39,11 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
     if (QMenu* m = creerMenu(titre, commandes::kD)) m_menusDocument.append(m);
   }
   for (QMenu* m : m_menusSansDocument) menuBar()->addMenu(m);
-  connect(m_pZone, &QMdiArea::subWindowActivated, this, [this] {
+  connect(m_pZone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
     mettreAJourCommandes();
     majTitre();
+    // The title follows a rename by "Enregistrer sous" too.
+    if (active) connect(active, &QWidget::windowTitleChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
   });
   connect(&m_timer, &QTimer::timeout, this, &CMainFrame::OnTimer);
   m_timer.start(200);

@@ -96,6 +96,12 @@ TEST(Document, EntreeEtFermetureAvecModifications) {
   b.declencher(57602);
   EXPECT_EQ(b.fenetres(), 0);
 
+  // "Enregistrer sous" renames the window and the main title.
+  b.declencher(57600);
+  b.messages->aEnregistrer = b.chemin("autre.txt");
+  b.declencher(57604);
+  EXPECT_EQ(b.cadre().windowTitle(), "Quillomat - autre.txt");
+
   // Oui saves under the name chosen; quitting asks for every changed window.
   b.declencher(57600);
   taper(b, "garde");

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QUrlQuery>
 
 #include "app/core/small_commands.hpp"
@@ -96,12 +97,22 @@ TEST(PetitesCommandes, DrapeauxLusAuDemarrageEtAPropos) {
   EXPECT_FALSE(b.app->m_bFixSpacing);
 
   QStringList textes;
+  QStringList coupes;
   b.messages->surDialogue = [&](QDialog& d) {
-    for (QLabel* l : d.findChildren<QLabel*>()) textes.append(l->text());
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    for (QLabel* l : d.findChildren<QLabel*>()) {
+      textes.append(l->text());
+      // Every line of every text is shown whole.
+      const QRect place = l->contentsRect();
+      const QSize voulu = l->wordWrap() ? QSize(place.width(), l->heightForWidth(place.width())) : l->sizeHint();
+      if (place.height() < voulu.height() || (!l->wordWrap() && place.width() < voulu.width())) coupes.append(l->text());
+    }
   };
   b.declencher(57664);
   EXPECT_EQ(b.messages->dialogues, QStringList({"À propos de Quillomat"}));
   EXPECT_TRUE(textes.contains("Version : 3.02"));
+  EXPECT_EQ(coupes, QStringList());
   EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const QString& t) { return t.startsWith("Date de sortie : "); }));
 }
 
