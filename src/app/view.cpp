@@ -18,6 +18,14 @@ CQuillomatView::CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWid
   setWordWrapMode(QTextOption::NoWrap);
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   setTabStopDistance(4 * fontMetrics().horizontalAdvance(u' '));
+  // The colours of a script were chosen for a white page: under a dark theme
+  // of the desktop the page stays white, its plain text black.
+  QPalette page = palette();
+  for (const QPalette::ColorGroup groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    page.setColor(groupe, QPalette::Base, Qt::white);
+    page.setColor(groupe, QPalette::Text, groupe == QPalette::Disabled ? Qt::darkGray : Qt::black);
+  }
+  setPalette(page);
   // Enter is a command only where a text window has the focus.
   if (app.m_pMainFrame) addActions(app.m_pMainFrame->commandesDeLaVue());
 }

@@ -23,7 +23,7 @@
 #include "app/view.hpp"
 
 // Failures show texts as text.
-inline void PrintTo(const QString& texte, std::ostream* flux) { *flux << '"' << texte.toStdString() << '"'; }
+inline std::ostream& operator<<(std::ostream& flux, const QString& texte) { return flux << texte.toStdString(); }
 
 class MessagesEnregistres : public MessageService {
  public:
