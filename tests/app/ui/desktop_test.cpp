@@ -1,0 +1,92 @@
+// The editor on a desktop: readable under a dark theme, its help shown even
+// where the desktop cannot open it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPalette>
+#include <QTextBrowser>
+
+#include "app/core/colouring.hpp"
+#include "app/help_window.hpp"
+#include "bench.hpp"
+
+namespace {
+
+// Contrast ratio of two colours, from 1 (same) to 21 (black on white).
+double contraste(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto canal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The desktop's palette for the time of a test.
+class ThemeDuBureau {
+ public:
+  explicit ThemeDuBureau(const QPalette& palette) : m_ancienne(QApplication::palette()) {
+    QApplication::setPalette(palette);
+  }
+  ~ThemeDuBureau() { QApplication::setPalette(m_ancienne); }
+
+ private:
+  QPalette m_ancienne;
+};
+
+}  // namespace
+
+TEST(Bureau, ScriptEtRapportLisiblesSousUnThemeSombre) {
+  QPalette sombre;
+  for (const auto& [role, couleur] : {std::pair{QPalette::Base, QColor(35, 35, 38)}, {QPalette::Text, QColor(225, 225, 225)},
+                                       {QPalette::Window, QColor(50, 50, 52)}, {QPalette::WindowText, QColor(230, 230, 230)}}) {
+    sombre.setColor(role, couleur);
+  }
+  const ThemeDuBureau theme(sombre);
+  Banc b;
+  b.vue().setPlainText(QStringLiteral("scn Essai\nshort a"));
+  b.declencher(32771);
+  ASSERT_TRUE(b.app->rapportOuvert);
+  for (CChildFrame* f : b.app->enfants()) {
+    const QPalette& p = f->GetActiveView().palette();
+    const QColor fond = p.color(QPalette::Active, QPalette::Base);
+    EXPECT_GE(contraste(p.color(QPalette::Active, QPalette::Text), fond), 7.0) << f->GetActiveDocument().nom();
+    EXPECT_GE(contraste(p.color(QPalette::Inactive, QPalette::Text), p.color(QPalette::Inactive, QPalette::Base)), 7.0);
+    using quillomat::FormatCouleur;
+    for (FormatCouleur format : {FormatCouleur::Normal, FormatCouleur::Fonction, FormatCouleur::Systeme,
+                                 FormatCouleur::Statistique, FormatCouleur::Chaine, FormatCouleur::Commentaire}) {
+      const quillomat::StyleCouleur s = quillomat::styleDe(format);
+      EXPECT_GE(contraste(QColor(s.r, s.g, s.b), fond), 3.0) << static_cast<int>(format);
+    }
+  }
+}
+
+TEST(Bureau, AideMontreeParLEditeurQuandLeBureauNePeutPasLOuvrir) {
+  const struct {
+    const char* fichier;
+    QByteArray contenu;
+    const char* attendu;
+  } cas[] = {
+      {"AideDebug.htm",
+       "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"></head>"
+       "<body><h1>D\xE9" "buguer</h1></body></html>",
+       "Débuguer"},
+      {"AideDebug.txt", "Aide du d\xE9" "buguage", "Aide du débuguage"},
+  };
+  for (const auto& c : cas) {
+    Banc b;
+    b.dossier().mkdir(QStringLiteral("programme"));
+    b.ecrire(QStringLiteral("programme/") + c.fichier, c.contenu);
+    b.ouvreur->reussite = false;
+    b.declencher(32775);
+    b.declencher(32785);  // a second time: the same window
+    const auto fenetres = b.cadre().findChildren<CFenetreAide*>();
+    ASSERT_EQ(fenetres.size(), 1) << c.fichier;
+    EXPECT_TRUE(fenetres[0]->isVisible());
+    EXPECT_TRUE(fenetres[0]->texte()->toPlainText().contains(QString::fromUtf8(c.attendu))) << c.fichier;
+    EXPECT_TRUE(b.messages->messages.empty()) << c.fichier;
+  }
+  QString erreur;
+  EXPECT_FALSE(CFenetreAide::afficher(QStringLiteral("/absent/AideDebug.htm"), nullptr, &erreur));
+  EXPECT_TRUE(erreur.contains(QStringLiteral("\"/absent/AideDebug.htm\" n'a pas pu être lu"))) << erreur;
+}
