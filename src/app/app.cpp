@@ -18,6 +18,7 @@
 #include "pref_dlg.hpp"
 #include "pipeline/records.hpp"
 #include "view.hpp"
+#include "window_layout.hpp"
 
 namespace {
 
@@ -54,6 +55,7 @@ CQuillomatApp::~CQuillomatApp() {
 
 bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   m_pMainFrame = new CMainFrame(*this);
+  m_pDisposition = new DispositionFenetres(*m_pMainFrame, *m_pProfil);
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);
@@ -103,6 +105,7 @@ CChildFrame* CQuillomatApp::ajouterFenetre(CQuillomatDoc* document) {
   auto* enfant = new CChildFrame(*this, document);
   QMdiArea* zone = m_pMainFrame->zoneDocuments();
   zone->addSubWindow(enfant);
+  m_pDisposition->placer(*enfant);
   enfant->show();
   zone->setActiveSubWindow(enfant);
   RegisterView(enfant->GetActiveView());

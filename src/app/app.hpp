@@ -25,6 +25,7 @@ class CMainFrame;
 class CPrefDlg;
 class CQuillomatDoc;
 class CQuillomatView;
+class DispositionFenetres;
 
 namespace quillomat {
 class ListeMots;
@@ -152,6 +153,7 @@ class CQuillomatApp : public QObject {
   std::unique_ptr<QPrinter> m_pImprimante;
   QPointer<CFindDlg> m_pRecherche;
   QPointer<CPrefDlg> m_pPreferences;
+  DispositionFenetres* m_pDisposition = nullptr;  // owned by the main frame
   QString m_dossierProgramme;
   QList<QPointer<CQuillomatView>> m_openViews;
   int m_nouveaux = 0;  // numbers the untitled documents

@@ -10,6 +10,7 @@
 #include "main_frame.hpp"
 #include "report_jump.hpp"
 #include "view.hpp"
+#include "window_layout.hpp"
 
 namespace {
 
@@ -82,6 +83,7 @@ void CQuillomatApp::lancerVerification() {
       UnregisterView(rapport->GetActiveView());
       rapportOuvert->contientCode = false;
       new SautRapport(*this, rapport->GetActiveView(), document);  // owned by the view: double-click jumps
+      m_pDisposition->placerRapport(*enfant, *rapport);
     }
   } else if (!resultat.message.empty()) {
     m_pMessages->simple(&cadre, QStringLiteral("Quillomat"), depuisLatin1(resultat.message));

@@ -49,7 +49,6 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
   m_timer.start(200);
   mettreAJourCommandes();
   new DepotFichiers(*this, m_app);  // owned by the frame: dropped files open
-  resize(900, 650);
 }
 
 CMainFrame::~CMainFrame() {
@@ -275,5 +274,6 @@ void CMainFrame::closeEvent(QCloseEvent* e) {
     return;
   }
   m_pZone->closeAllSubWindows();
+  Q_EMIT fermee();
   QMainWindow::closeEvent(e);
 }

@@ -55,6 +55,9 @@ class CMainFrame : public QMainWindow {
   // focus; each view takes them.
   const QList<QAction*>& commandesDeLaVue() const { return m_commandesDeLaVue; }
 
+ Q_SIGNALS:
+  void fermee();  // the user confirmed closing it
+
  protected:
   void closeEvent(QCloseEvent* e) override;
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QRect>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -24,6 +25,10 @@
 
 // Failures show texts as text.
 inline std::ostream& operator<<(std::ostream& flux, const QString& texte) { return flux << texte.toStdString(); }
+inline std::ostream& operator<<(std::ostream& flux, const QSize& t) { return flux << t.width() << 'x' << t.height(); }
+inline std::ostream& operator<<(std::ostream& flux, const QRect& r) {
+  return flux << r.width() << 'x' << r.height() << '+' << r.x() << '+' << r.y();
+}
 
 class MessagesEnregistres : public MessageService {
  public:
@@ -68,6 +73,21 @@ class Banc {
   explicit Banc(const std::function<void(const QDir&)>& avant = {}) : m_ancien(QDir::currentPath()) {
     QDir::setCurrent(m_dossier.path());
     if (avant) avant(dossier());
+    demarrer();
+  }
+  ~Banc() {
+    app.reset();
+    QDir::setCurrent(m_ancien);
+  }
+
+  // Quits as the user does, then starts again with the same profile.
+  void redemarrer() {
+    app->OnAppExit();
+    app.reset();
+    demarrer();
+  }
+
+  void demarrer() {
     auto messagesEnregistres = std::make_unique<MessagesEnregistres>();
     auto ouvreurEnregistre = std::make_unique<OuvreurEnregistre>();
     messages = messagesEnregistres.get();
@@ -79,10 +99,6 @@ class Banc {
     options.ouvreur = std::move(ouvreurEnregistre);
     app = std::make_unique<CQuillomatApp>(std::move(options));
     app->InitInstance({});
-  }
-  ~Banc() {
-    app.reset();
-    QDir::setCurrent(m_ancien);
   }
 
   QDir dossier() const { return QDir(m_dossier.path()); }

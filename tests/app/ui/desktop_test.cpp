@@ -1,9 +1,13 @@
-// The editor on a desktop: readable under a dark theme, its help shown even
-// where the desktop cannot open it.
+// The editor on a desktop: windows large enough to read a script and its
+// report, remembered between runs; readable under a dark theme; its help
+// shown even where the desktop cannot open it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QPalette>
+#include <QScreen>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "app/core/colouring.hpp"
@@ -34,7 +38,58 @@ class ThemeDuBureau {
   QPalette m_ancienne;
 };
 
+QRect zone(const Banc& b) { return b.cadre().zoneDocuments()->viewport()->rect(); }
+
+// Two thirds of the document area at least, and inside it.
+bool grandeDansLaZone(const Banc& b, const CChildFrame& fenetre) {
+  const QRect f = fenetre.geometry(), z = zone(b);
+  return f.width() * 3 >= z.width() * 2 && f.height() * 3 >= z.height() * 2 && z.contains(f);
+}
+
+int lignePlusLongue(const CQuillomatView& vue) {
+  int largeur = 0;
+  for (const QString& ligne : vue.toPlainText().split(u'\n')) {
+    largeur = std::max(largeur, vue.fontMetrics().horizontalAdvance(ligne));
+  }
+  return largeur;
+}
+
 }  // namespace
+
+TEST(Bureau, FenetresAssezGrandesPourLireEtRetenuesDUnLancementALAutre) {
+  Banc b;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.cadre()));
+  const QRect ecran = b.cadre().screen()->availableGeometry();
+  EXPECT_GE(b.cadre().frameGeometry().width() * 10, ecran.width() * 9);
+  EXPECT_GE(b.cadre().frameGeometry().height() * 10, ecran.height() * 8);
+  QTest::qWait(50);  // the area has its size
+  CChildFrame* script = b.app->enfantActif();
+  EXPECT_TRUE(grandeDansLaZone(b, *script)) << script->geometry() << zone(b);
+
+  // The report's lines read whole, the script beside it.
+  b.vue().setPlainText(QStringLiteral("ScriptName Essai\nshort a\nBegin GameMode\n\tset a to 1\nEnd"));
+  b.declencher(32771);
+  CChildFrame* rapport = b.app->enfantActif();
+  ASSERT_NE(rapport, script);
+  EXPECT_GE(rapport->GetActiveView().viewport()->width(), lignePlusLongue(rapport->GetActiveView()));
+  EXPECT_TRUE(zone(b).contains(rapport->geometry()));
+  EXPECT_FALSE(rapport->geometry().intersects(script->geometry()));
+
+  // Cascade: every window stays large.
+  b.declencher(57600);
+  b.declencher(57650);
+  for (const CChildFrame* f : b.app->enfants()) EXPECT_TRUE(grandeDansLaZone(b, *f)) << f->geometry() << zone(b);
+
+  // Size and maximised state, as the user left them.
+  for (CChildFrame* f : b.app->enfants()) f->GetActiveDocument().texte()->setModified(false);
+  b.cadre().resize(ecran.width() / 2, ecran.height() / 2);
+  b.redemarrer();
+  EXPECT_EQ(b.cadre().size(), QSize(ecran.width() / 2, ecran.height() / 2));
+  EXPECT_FALSE(b.cadre().isMaximized());
+  b.cadre().showMaximized();
+  b.redemarrer();
+  EXPECT_TRUE(b.cadre().isMaximized());
+}
 
 TEST(Bureau, ScriptEtRapportLisiblesSousUnThemeSombre) {
   QPalette sombre;
