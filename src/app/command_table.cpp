@@ -35,7 +35,7 @@ const Commande kTable[] = {
     {57665, kFichier, 4, ND, "&Quitter", nullptr, "Quitte l'application et demande si les documents doivent être enregistrés\nQuitter", &A::OnAppExit, Etat::Toujours},
 
     {57643, kEdition, 0, kD, "&Annuler\tCtrl+Z", "Ctrl+E;Alt+Backspace", "Annule la dernière action\nAnnuler", &A::OnEditUndo, Etat::PeutAnnuler},
-    {57644, nullptr, 0, 0, nullptr, nullptr, "Rétablit l'action précédemment annulée\nRétablir", &A::OnEditRedo, Etat::PeutRetablir},
+    {57644, kEdition, 0, kD, "&Rétablir\tCtrl+Y", nullptr, "Rétablit l'action précédemment annulée\nRétablir", &A::OnEditRedo, Etat::PeutRetablir},
     {57635, kEdition, 1, kD, "&Couper\tCtrl+X", "Ctrl+X;Shift+Del", "Coupe la sélection et la place dans le Presse-papiers\nCouper", &A::OnEditCut, Etat::AvecSelection},
     {57634, kEdition, 1, kD, "C&opier\tCtrl+C", "Ctrl+C;Ctrl+P;Ctrl+Ins", "Copie la sélection et la place dans le Presse-papiers\nCopier", &A::OnEditCopy, Etat::AvecSelection},
     {32801, kEdition, 1, kD, "Co&ller\tCtrl+V", "Ctrl+V;Shift+Ins", "Insère le contenu du presse-papiers\nColler", &A::OnPasteColoured, Etat::AvecVue},
@@ -75,11 +75,20 @@ const Commande kTable[] = {
     {57664, kAide, 2, ND, "&À propos de Quillomat...", nullptr, "Affiche des informations sur le programme, son numéro de version et ses droits\nÀ propos de", &A::OnAppAbout, Etat::Toujours},
 };
 
+const Habitude kHabitudes[] = {
+    {57644, "Ctrl+Y;Ctrl+Shift+Z"},
+    {57604, "Ctrl+Shift+S"},
+    {57665, "Ctrl+Q"},
+    {57602, "Ctrl+W;Ctrl+F4"},
+};
+
 const int kBarre[] = {57600, 57601, 57603, 0, 32771, 32782, 32787, 0, 57644, 57643, 0, 57635, 57634, 32801, 0, 32785, 57664};
 
 }  // namespace
 
 std::span<const Commande> table() { return kTable; }
+
+std::span<const Habitude> habitudes() { return kHabitudes; }
 
 const Commande* trouver(int id) {
   for (const auto& c : kTable) {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include "app.hpp"
@@ -42,8 +43,14 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
   connect(m_pZone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
     mettreAJourCommandes();
     majTitre();
-    // The title follows a rename by "Enregistrer sous" too.
+    // The title follows a rename by "Enregistrer sous" too; undo, redo, cut
+    // and copy are enabled as soon as they can run, so that their keys work.
     if (active) connect(active, &QWidget::windowTitleChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
+    if (CQuillomatView* vue = m_app.vueActive()) {
+      connect(vue->document(), &QTextDocument::undoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
+      connect(vue->document(), &QTextDocument::redoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
+      connect(vue, &QPlainTextEdit::copyAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
+    }
   });
   connect(&m_timer, &QTimer::timeout, this, &CMainFrame::OnTimer);
   m_timer.start(200);
@@ -57,6 +64,16 @@ CMainFrame::~CMainFrame() {
   disconnect(m_pZone, nullptr, this, nullptr);
 }
 
+namespace {
+
+QList<QKeySequence> touchesDe(const char* raccourcis) {
+  QList<QKeySequence> touches;
+  for (const QString& t : depuisUtf8(raccourcis).split(u';', Qt::SkipEmptyParts)) touches.append(QKeySequence(t));
+  return touches;
+}
+
+}  // namespace
+
 void CMainFrame::creerActions() {
   for (const auto& c : commandes::table()) {
     const QString invite = depuisUtf8(c.invite);
@@ -65,11 +82,7 @@ void CMainFrame::creerActions() {
     a->setStatusTip(invite.section(u'\n', 0, 0));
     a->setToolTip(infobulle);
     a->setCheckable(c.cochable);
-    if (c.raccourcis) {
-      QList<QKeySequence> touches;
-      for (const QString& t : depuisUtf8(c.raccourcis).split(u';')) touches.append(QKeySequence(t));
-      a->setShortcuts(touches);
-    }
+    if (c.raccourcis) a->setShortcuts(touchesDe(c.raccourcis));
     if (c.etat == commandes::Etat::FichierRecent) {
       connect(a, &QAction::triggered, this, [this, i = c.recent] { m_app.OnFileMru(i); });
     } else if (c.handler) {
@@ -82,6 +95,10 @@ void CMainFrame::creerActions() {
     }
     addAction(a);  // accelerators work whatever menu is shown
     m_actions[c.id] = a;
+  }
+  for (const auto& h : commandes::habitudes()) {
+    QAction* a = m_actions.at(h.id);
+    a->setShortcuts(a->shortcuts() + touchesDe(h.raccourcis));
   }
 }
 

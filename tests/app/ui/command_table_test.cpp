@@ -56,7 +56,7 @@ TEST(TableDesCommandes, MenusAvecDocument) {
   EXPECT_EQ(titres(b.cadre().menusAffiches()),
             QStringList({"&Fichier", "&Edition", "Débuguage", "&Affichage", "&Aide"}));
   EXPECT_EQ(elements(menu(b, "&Edition")),
-            QStringList({"&Annuler\tCtrl+Z", "|", "&Couper\tCtrl+X", "C&opier\tCtrl+C", "Co&ller\tCtrl+V", "|",
+            QStringList({"&Annuler\tCtrl+Z", "&Rétablir\tCtrl+Y", "|", "&Couper\tCtrl+X", "C&opier\tCtrl+C", "Co&ller\tCtrl+V", "|",
                          "Rechercher...\tCtrl+F", "Rechercher le suivant\tF3", "Remplacer...\tCtrl+H"}));
   const QStringList fichier = elements(menu(b, "&Fichier"));
   for (const char* t : {"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "&Fermer", "&Enregistrer\tCtrl+S",

@@ -1,17 +1,22 @@
 // The editor on a desktop: windows large enough to read a script and its
 // report, remembered between runs; readable under a dark theme; its help
-// shown even where the desktop cannot open it.
+// shown even where the desktop cannot open it; Qt's dialogs in French.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "app/core/colouring.hpp"
 #include "app/help_window.hpp"
+#include "app/qt_translation.hpp"
 #include "bench.hpp"
 
 namespace {
@@ -144,4 +149,15 @@ TEST(Bureau, AideMontreeParLEditeurQuandLeBureauNePeutPasLOuvrir) {
   QString erreur;
   EXPECT_FALSE(CFenetreAide::afficher(QStringLiteral("/absent/AideDebug.htm"), nullptr, &erreur));
   EXPECT_TRUE(erreur.contains(QStringLiteral("\"/absent/AideDebug.htm\" n'a pas pu être lu"))) << erreur;
+}
+
+TEST(Bureau, DialoguesDeQtEnFrancais) {
+  EXPECT_FALSE(installerTraductionQt(*QCoreApplication::instance()).isEmpty());
+  QDialogButtonBox boutons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("Annuler"));
+  QFileDialog dialogue(nullptr, QStringLiteral("Ouvrir"));
+  dialogue.setOption(QFileDialog::DontUseNativeDialog);
+  QStringList etiquettes;
+  for (const QLabel* l : dialogue.findChildren<QLabel*>()) etiquettes << l->text();
+  EXPECT_TRUE(etiquettes.join(u'|').contains(QStringLiteral("Nom de fichier"))) << etiquettes.join(u'|');
 }

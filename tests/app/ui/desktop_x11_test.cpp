@@ -3,6 +3,10 @@
 // shortcuts every Linux editor has.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <functional>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -101,4 +105,32 @@ TEST(SurX11Touches, MajEntreeEstEntreeEtUnRaccourciNEditeJamais) {
   x11::touchesVers(b.cadre(), QStringLiteral("ctrl+d"));
   EXPECT_TRUE(x11::attendre([&] { return !b.app->rapportOuvert.isNull(); }));
   EXPECT_EQ(script->contenu(), avant);
+}
+
+TEST(SurX11Touches, RaccourcisHabituelsDesEditeurs) {
+  SANS_X11_PASSER();
+  const struct {
+    const char* touches;
+    std::function<void(Banc&)> avant;
+    std::function<bool(Banc&)> fait;
+  } cas[] = {
+      {"ctrl+y", [](Banc& b) { b.app->OnEditUndo(); }, [](Banc& b) { return b.vue().toPlainText() == "scn A"; }},
+      {"ctrl+shift+z", [](Banc& b) { b.app->OnEditUndo(); }, [](Banc& b) { return b.vue().toPlainText() == "scn A"; }},
+      {"ctrl+shift+s", [](Banc& b) { b.messages->aEnregistrer = b.chemin("copie.txt"); },
+       [](Banc& b) { return b.lire("copie.txt") == "scn A"; }},
+      {"ctrl+w", [](Banc& b) { b.messages->reponses = {Reponse::Non}; }, [](Banc& b) { return b.fenetres() == 1; }},
+      {"ctrl+F4", [](Banc& b) { b.messages->reponses = {Reponse::Non}; }, [](Banc& b) { return b.fenetres() == 1; }},
+      {"ctrl+q", [](Banc& b) { b.messages->reponses = {Reponse::Non, Reponse::Non}; },
+       [](Banc& b) { return !b.cadre().isVisible(); }},
+  };
+  for (const auto& c : cas) {
+    Banc b;
+    b.declencher(57600);
+    b.vue().insertPlainText(QStringLiteral("scn A"));
+    ASSERT_TRUE(x11::activer(b.cadre()));
+    b.vue().setFocus();
+    c.avant(b);
+    x11::touches(QString::fromLatin1(c.touches));
+    EXPECT_TRUE(x11::attendre([&] { return c.fait(b); })) << c.touches;
+  }
 }
