@@ -20,10 +20,10 @@ CFenetreAide::CFenetreAide(QWidget* proprietaire)
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(m_pTexte);
-  // About 90 characters wide and most of the screen's height: a page of the
-  // help reads without resizing.
+  // About 120 characters wide (the examples' lines read whole) and most of
+  // the screen's height: a page of the help reads without resizing.
   const QRect ecran = screen()->availableGeometry();
-  resize(std::min(ecran.width() * 9 / 10, fontMetrics().averageCharWidth() * 90),
+  resize(std::min(ecran.width() * 9 / 10, fontMetrics().averageCharWidth() * 120),
          ecran.height() * 85 / 100);
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString kCleGeometrie = QStringLiteral("Fenêtres/Fenêtre principale");
+const QString kCleGeometrie = QStringLiteral("Disposition/FenetrePrincipale");
 // Where a window was put, and as what: while it is still there, it follows
 // the area.
 const char* const kPlace = "quillomatPlace";

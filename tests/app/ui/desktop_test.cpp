@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLabel>
 #include <QMdiArea>
 #include <QPalette>
 #include <QPushButton>
@@ -155,9 +153,6 @@ TEST(Bureau, DialoguesDeQtEnFrancais) {
   EXPECT_FALSE(installerTraductionQt(*QCoreApplication::instance()).isEmpty());
   QDialogButtonBox boutons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("Annuler"));
-  QFileDialog dialogue(nullptr, QStringLiteral("Ouvrir"));
-  dialogue.setOption(QFileDialog::DontUseNativeDialog);
-  QStringList etiquettes;
-  for (const QLabel* l : dialogue.findChildren<QLabel*>()) etiquettes << l->text();
-  EXPECT_TRUE(etiquettes.join(u'|').contains(QStringLiteral("Nom de fichier"))) << etiquettes.join(u'|');
+  // The file chooser's own words (a dialog would write the user's Qt settings).
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
 }
