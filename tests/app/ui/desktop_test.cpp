@@ -1,6 +1,6 @@
 // The editor on a desktop: windows large enough to read a script and its
-// report, remembered between runs; readable under a dark theme; its help
-// shown even where the desktop cannot open it; Qt's dialogs in French.
+// report, remembered between runs; readable under a dark theme; Qt's dialogs
+// in French.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,10 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTextBrowser>
 
 #include "app/core/colouring.hpp"
-#include "app/help_window.hpp"
 #include "app/qt_translation.hpp"
 #include "bench.hpp"
 
@@ -117,36 +115,6 @@ TEST(Bureau, ScriptEtRapportLisiblesSousUnThemeSombre) {
       EXPECT_GE(contraste(QColor(s.r, s.g, s.b), fond), 3.0) << static_cast<int>(format);
     }
   }
-}
-
-TEST(Bureau, AideMontreeParLEditeurQuandLeBureauNePeutPasLOuvrir) {
-  const struct {
-    const char* fichier;
-    QByteArray contenu;
-    const char* attendu;
-  } cas[] = {
-      {"AideDebug.htm",
-       "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"></head>"
-       "<body><h1>D\xE9" "buguer</h1></body></html>",
-       "Débuguer"},
-      {"AideDebug.txt", "Aide du d\xE9" "buguage", "Aide du débuguage"},
-  };
-  for (const auto& c : cas) {
-    Banc b;
-    b.dossier().mkdir(QStringLiteral("programme"));
-    b.ecrire(QStringLiteral("programme/") + c.fichier, c.contenu);
-    b.ouvreur->reussite = false;
-    b.declencher(32775);
-    b.declencher(32785);  // a second time: the same window
-    const auto fenetres = b.cadre().findChildren<CFenetreAide*>();
-    ASSERT_EQ(fenetres.size(), 1) << c.fichier;
-    EXPECT_TRUE(fenetres[0]->isVisible());
-    EXPECT_TRUE(fenetres[0]->texte()->toPlainText().contains(QString::fromUtf8(c.attendu))) << c.fichier;
-    EXPECT_TRUE(b.messages->messages.empty()) << c.fichier;
-  }
-  QString erreur;
-  EXPECT_FALSE(CFenetreAide::afficher(QStringLiteral("/absent/AideDebug.htm"), nullptr, &erreur));
-  EXPECT_TRUE(erreur.contains(QStringLiteral("\"/absent/AideDebug.htm\" n'a pas pu être lu"))) << erreur;
 }
 
 TEST(Bureau, DialoguesDeQtEnFrancais) {
