@@ -5,8 +5,6 @@
 
 #include <functional>
 
-#include <functional>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -18,8 +16,7 @@
 
 namespace {
 
-#define SANS_X11_PASSER() \
-  if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)"
+const char* const kSansX11 = "pas d'affichage X (scripts/x-session.sh)";
 
 // A script of `n` lines "set varK to K", shown in the active window of an
 // active main window, unmodified.
@@ -49,7 +46,7 @@ void ouvrirAllerA(Banc& b, const QString& numero) {
 }  // namespace
 
 TEST(SurX11AllerALaLigne, EntreeFaitCommeOKSansToucherAuTexte) {
-  SANS_X11_PASSER();
+  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
   for (const char* touche : {"Return", "KP_Enter"}) {
     Banc b;
     preparer(b, 30);
@@ -66,7 +63,7 @@ TEST(SurX11AllerALaLigne, EntreeFaitCommeOKSansToucherAuTexte) {
 }
 
 TEST(SurX11AllerALaLigne, UnClicDansLeTexteValideLeNumeroTape) {
-  SANS_X11_PASSER();
+  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
   Banc b;
   preparer(b, 200);
   b.vue().setSelection(0, 0);
@@ -84,7 +81,7 @@ TEST(SurX11AllerALaLigne, UnClicDansLeTexteValideLeNumeroTape) {
 }
 
 TEST(SurX11Touches, MajEntreeEstEntreeEtUnRaccourciNEditeJamais) {
-  SANS_X11_PASSER();
+  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
   Banc b;
   b.app->m_bFormatHelp = true;
   b.vue().setPlainText(QStringLiteral("begin GameMode\nset a to 1"));
@@ -108,7 +105,7 @@ TEST(SurX11Touches, MajEntreeEstEntreeEtUnRaccourciNEditeJamais) {
 }
 
 TEST(SurX11Touches, RaccourcisHabituelsDesEditeurs) {
-  SANS_X11_PASSER();
+  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
   const struct {
     const char* touches;
     std::function<void(Banc&)> avant;
