@@ -26,7 +26,9 @@ target_link_libraries(quillomat PRIVATE quillomat_app_lib)
 target_compile_options(quillomat PRIVATE ${QUILLOMAT_WARNINGS})
 
 if(QUILLOMAT_BUILD_TESTS)
-  file(GLOB APP_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/app/ui/*.cpp)
+  # The editor's measurements (disabled tests, bench/app) run from the same program.
+  file(GLOB APP_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/app/ui/*.cpp
+       ${CMAKE_SOURCE_DIR}/bench/app/*.cpp)
   if(APP_TEST_SOURCES)
     add_executable(quillomat_app_tests ${APP_TEST_SOURCES})
     target_link_libraries(quillomat_app_tests PRIVATE quillomat_app_lib quillomat_bench_scripts Qt6::Test GTest::gtest)

@@ -33,7 +33,8 @@ if(TARGET quillomat)
 endif()
 
 # The Debian package: quillomat-check is static; the editor needs the Qt 6
-# libraries of Debian 12 and a window-system plugin.
+# libraries of Debian 12, a window-system plugin, and Qt's French translations
+# for its standard dialogs.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillomat)
 set(CPACK_PACKAGE_VERSION 3.02)
@@ -44,7 +45,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4)")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-translations-l10n")
 include(CPack)
 
 if(QUILLOMAT_BUILD_TESTS)

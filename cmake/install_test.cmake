@@ -42,7 +42,8 @@ if(EDITEUR)
   endif()
   get_filename_component(partage ${PREFIX}/share/quillomat ABSOLUTE)
   foreach(attendu "fonctions.txt : ${partage}/fonctions.txt" "AideDebug.htm : ${partage}/AideDebug.htm"
-                  "AideDebug.txt : ${partage}/AideDebug.txt" "mots de coloration : chargés" "fenêtres : 1")
+                  "AideDebug.txt : ${partage}/AideDebug.txt" "mots de coloration : chargés" "fenêtres : 1"
+                  "dialogues de Qt : en français")
     string(FIND "${sortie}" "${attendu}" trouve)
     if(trouve EQUAL -1)
       message(FATAL_ERROR "the editor did not report \"${attendu}\":\n${sortie}\n${erreurs}")

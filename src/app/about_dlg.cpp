@@ -31,5 +31,8 @@ CAboutDlg::CAboutDlg(QWidget* proprietaire) : QDialog(proprietaire) {
   disposition->addWidget(cadre);
   disposition->addWidget(conditions);
   disposition->addWidget(boutons);
-  setFixedWidth(380);
+  // 216 dialog units wide (a unit is a quarter of an average character), and
+  // as tall as the wrapped terms need, so that no line is cut.
+  const int largeur = 216 * fontMetrics().averageCharWidth() / 4;
+  setFixedSize(largeur, heightForWidth(largeur));
 }

@@ -20,6 +20,7 @@
 #include "recovery.hpp"
 #include "pipeline/records.hpp"
 #include "view.hpp"
+#include "window_layout.hpp"
 
 namespace {
 
@@ -57,6 +58,7 @@ CQuillomatApp::~CQuillomatApp() {
 
 bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   m_pMainFrame = new CMainFrame(*this);
+  m_pDisposition = new DispositionFenetres(*m_pMainFrame, *m_pProfil);
   new CVerificationContinue(*this);  // owned by the frame: the check while typing
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
@@ -107,6 +109,7 @@ CChildFrame* CQuillomatApp::ajouterFenetre(CQuillomatDoc* document) {
   auto* enfant = new CChildFrame(*this, document);
   QMdiArea* zone = m_pMainFrame->zoneDocuments();
   zone->addSubWindow(enfant);
+  m_pDisposition->placer(*enfant);
   enfant->show();
   zone->setActiveSubWindow(enfant);
   RegisterView(enfant->GetActiveView());
@@ -202,10 +205,10 @@ void CQuillomatApp::documentFerme(CChildFrame& enfant) {
   }
 }
 
-bool CQuillomatApp::estRaccourciCommande(const QKeyEvent& touche) const {
+QAction* CQuillomatApp::commandeDeLaTouche(const QKeyEvent& touche) const {
   // Keypad Enter is Enter.
   const QKeyCombination touches(touche.modifiers() & ~Qt::KeypadModifier, Qt::Key(touche.key()));
-  return m_pMainFrame && m_pMainFrame->estRaccourci(QKeySequence(touches));
+  return m_pMainFrame ? m_pMainFrame->commandeDeLaTouche(QKeySequence(touches)) : nullptr;
 }
 
 std::pair<QString, QString> CQuillomatApp::textesCurseur(const CQuillomatView& vue, int debut, int fin) const {

@@ -15,6 +15,7 @@
 #include "message_service.hpp"
 #include "system_opener.hpp"
 
+class QAction;
 class QKeyEvent;
 class QPrinter;
 class QSettings;
@@ -25,6 +26,7 @@ class CMainFrame;
 class CPrefDlg;
 class CQuillomatDoc;
 class CQuillomatView;
+class DispositionFenetres;
 
 namespace quillomat {
 class ListeMots;
@@ -82,9 +84,10 @@ class CQuillomatApp : public QObject {
   bool peutFermer(CChildFrame& enfant);  // asks about unsaved changes
   bool peutQuitter();
   void documentFerme(CChildFrame& enfant);
-  bool estRaccourciCommande(const QKeyEvent& touche) const;
+  // The command whose accelerator the key is, enabled or not; null for none.
+  QAction* commandeDeLaTouche(const QKeyEvent& touche) const;
   std::pair<QString, QString> textesCurseur(const CQuillomatView& vue, int debut, int fin) const;
-  void confirmerAllerALigne();  // a view gains the focus
+  bool confirmerAllerALigne();  // a view gains the focus; false when no box was open
   // Hooks of the colouring: a character typed, a text pasted.
   void caractereTape(CQuillomatView& vue);
   void texteColle(CQuillomatView& vue, int debut, int fin);
@@ -163,6 +166,7 @@ class CQuillomatApp : public QObject {
   std::unique_ptr<QPrinter> m_pImprimante;
   QPointer<CFindDlg> m_pRecherche;
   QPointer<CPrefDlg> m_pPreferences;
+  DispositionFenetres* m_pDisposition = nullptr;  // owned by the main frame
   QString m_dossierProgramme;
   QList<QPointer<CQuillomatView>> m_openViews;
   int m_nouveaux = 0;  // numbers the untitled documents

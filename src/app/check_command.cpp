@@ -10,6 +10,7 @@
 #include "main_frame.hpp"
 #include "report_jump.hpp"
 #include "view.hpp"
+#include "window_layout.hpp"
 
 namespace {
 
@@ -69,9 +70,12 @@ void CQuillomatApp::lancerVerification() {
   }
   if (resultat.code == 1 && resultat.reglages.showReport == 1) {
     if (rapportOuvert) {
-      // Closing it clears rapportOuvert; a report the user edited is asked about first.
+      // Every check writes the report anew: the old window goes unasked, even
+      // edited, so that nothing writes its text over the report just written.
       for (CChildFrame* f : enfants()) {
-        if (&f->GetActiveDocument() == rapportOuvert) f->close();
+        if (&f->GetActiveDocument() != rapportOuvert) continue;
+        f->fermetureAcceptee();
+        f->close();
       }
       rapportOuvert = nullptr;
     }
@@ -80,6 +84,7 @@ void CQuillomatApp::lancerVerification() {
       UnregisterView(rapport->GetActiveView());
       rapportOuvert->contientCode = false;
       new SautRapport(*this, rapport->GetActiveView(), document);  // owned by the view: double-click jumps
+      m_pDisposition->placerRapport(*enfant, *rapport);
     }
   } else if (!resultat.message.empty()) {
     m_pMessages->simple(&cadre, QStringLiteral("Quillomat"), depuisLatin1(resultat.message));

@@ -37,7 +37,7 @@ const Commande kTable[] = {
     {57665, kFichier, 4, ND, "&Quitter", nullptr, "Quitte l'application et demande si les documents doivent être enregistrés\nQuitter", &A::OnAppExit, Etat::Toujours},
 
     {57643, kEdition, 0, kD, "&Annuler\tCtrl+Z", "Ctrl+E;Alt+Backspace", "Annule la dernière action\nAnnuler", &A::OnEditUndo, Etat::PeutAnnuler},
-    {57644, nullptr, 0, 0, nullptr, nullptr, "Rétablit l'action précédemment annulée\nRétablir", &A::OnEditRedo, Etat::PeutRetablir},
+    {57644, kEdition, 0, kD, "&Rétablir\tCtrl+Y", nullptr, "Rétablit l'action précédemment annulée\nRétablir", &A::OnEditRedo, Etat::PeutRetablir},
     {57635, kEdition, 1, kD, "&Couper\tCtrl+X", "Ctrl+X;Shift+Del", "Coupe la sélection et la place dans le Presse-papiers\nCouper", &A::OnEditCut, Etat::AvecSelection},
     {57634, kEdition, 1, kD, "C&opier\tCtrl+C", "Ctrl+C;Ctrl+P;Ctrl+Ins", "Copie la sélection et la place dans le Presse-papiers\nCopier", &A::OnEditCopy, Etat::AvecSelection},
     {32801, kEdition, 1, kD, "Co&ller\tCtrl+V", "Ctrl+V;Shift+Ins", "Insère le contenu du presse-papiers\nColler", &A::OnPasteColoured, Etat::AvecVue},
@@ -58,8 +58,9 @@ const Commande kTable[] = {
     {32784, kDebuguage, 2, ND, "Remettre par défaut", nullptr, "Remet l'espace de travail par défaut", &A::OnResetDefaults, Etat::Toujours},
     // The check while typing: a switch kept in the profile settings, wired by its own class.
     {32820, kDebuguage, 3, ND, "Vérifier pendant la frappe", nullptr, "Vérifie le script actif à chaque pause de la frappe\nVérifier pendant la frappe", nullptr, Etat::Toujours, true},
-    // Enter: the accelerator takes the key before the text window sees it.
-    {32786, nullptr, 0, 0, nullptr, "Return;Enter", nullptr, &A::OnNewLine, Etat::AvecVue},
+    // Enter: the accelerator takes the key before the text window sees it,
+    // but only there: Enter in a box is that box's.
+    {32786, nullptr, 0, 0, nullptr, "Return;Enter", nullptr, &A::OnNewLine, Etat::AvecVue, false, -1, true},
     {32787, nullptr, 0, 0, nullptr, "Ctrl+G", "Place le curseur à la ligne demandée\nAller à la ligne...", &A::OnGoToLine, Etat::AvecVue},
 
     {59392, kAffichage, 0, ND, "&Barre d'outils", nullptr, "Affiche ou masque la barre d'outils\nActiver/Désactiver Barre d'outils", &A::OnViewToolbar, Etat::Toujours, true},
@@ -80,11 +81,20 @@ const Commande kTable[] = {
     {57664, kAide, 2, ND, "&À propos de Quillomat...", nullptr, "Affiche des informations sur le programme, son numéro de version et ses droits\nÀ propos de", &A::OnAppAbout, Etat::Toujours},
 };
 
+const Habitude kHabitudes[] = {
+    {57644, "Ctrl+Y;Ctrl+Shift+Z"},
+    {57604, "Ctrl+Shift+S"},
+    {57665, "Ctrl+Q"},
+    {57602, "Ctrl+W;Ctrl+F4"},
+};
+
 const int kBarre[] = {57600, 57601, 57603, 0, 32771, 32782, 32787, 0, 57644, 57643, 0, 57635, 57634, 32801, 0, 32785, 57664};
 
 }  // namespace
 
 std::span<const Commande> table() { return kTable; }
+
+std::span<const Habitude> habitudes() { return kHabitudes; }
 
 const Commande* trouver(int id) {
   for (const auto& c : kTable) {

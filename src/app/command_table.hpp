@@ -37,9 +37,18 @@ struct Commande {
   Etat etat;
   bool cochable = false;   // shows a check mark (tool bar, status bar)
   int recent = -1;         // index in the recent-file list
+  bool dansLaVue = false;  // the accelerator acts only where a text window has the focus
+};
+
+// A shortcut that users of every Linux editor expect, added to a command's
+// accelerators (never in place of one).
+struct Habitude {
+  int id;
+  const char* raccourcis;  // ';' between them
 };
 
 std::span<const Commande> table();
+std::span<const Habitude> habitudes();
 const Commande* trouver(int id);
 
 // The top-level menus in their order.

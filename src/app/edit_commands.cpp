@@ -7,6 +7,7 @@
 #include "find_dlg.hpp"
 #include "main_frame.hpp"
 #include "view.hpp"
+#include "window_layout.hpp"
 
 void CQuillomatApp::OnEditUndo() {
   if (CQuillomatView* vue = vueActive()) vue->undo();
@@ -39,7 +40,7 @@ void CQuillomatApp::OnEditRepeat() {
   if (!m_pRecherche || !m_pRecherche->suivant()) rechercher(false);
 }
 
-void CQuillomatApp::OnWindowCascade() { m_pMainFrame->zoneDocuments()->cascadeSubWindows(); }
+void CQuillomatApp::OnWindowCascade() { m_pDisposition->cascader(); }
 void CQuillomatApp::OnWindowTile() { m_pMainFrame->zoneDocuments()->tileSubWindows(); }
 void CQuillomatApp::OnNextPane() { m_pMainFrame->zoneDocuments()->activateNextSubWindow(); }
 void CQuillomatApp::OnPrevPane() { m_pMainFrame->zoneDocuments()->activatePreviousSubWindow(); }

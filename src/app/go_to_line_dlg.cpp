@@ -1,6 +1,7 @@
 #include "go_to_line_dlg.hpp"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -23,6 +24,9 @@ CGoToLineDlg::CGoToLineDlg(CQuillomatApp& app, CQuillomatView* cible, QWidget* p
   connect(ok, &QPushButton::clicked, this, &CGoToLineDlg::OnOK);
   auto* disposition = new QHBoxLayout(this);
   disposition->setContentsMargins(4, 4, 4, 4);
+  auto* etiquette = new QLabel(QStringLiteral("Ligne :"), this);
+  etiquette->setBuddy(m_pChamp);
+  disposition->addWidget(etiquette);
   disposition->addWidget(m_pChamp);
   disposition->addWidget(ok);
 }

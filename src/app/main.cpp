@@ -5,8 +5,10 @@
 #include <cstring>
 
 #include <QApplication>
+#include <QLocale>
 
 #include "app.hpp"
+#include "qt_translation.hpp"
 #include "startup_check.hpp"
 
 int main(int argc, char** argv) {
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillomat"));
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  installerTraductionQt(application);
   QStringList fichiers = QApplication::arguments();
   fichiers.removeFirst();
   const bool essai = fichiers.removeAll(kOptionEssaiDemarrage) > 0;

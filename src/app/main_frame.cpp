@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include "app.hpp"
@@ -41,9 +42,17 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
     if (QMenu* m = creerMenu(titre, commandes::kD)) m_menusDocument.append(m);
   }
   for (QMenu* m : m_menusSansDocument) menuBar()->addMenu(m);
-  connect(m_pZone, &QMdiArea::subWindowActivated, this, [this] {
+  connect(m_pZone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
     mettreAJourCommandes();
     majTitre();
+    // The title follows a rename by "Enregistrer sous" too; undo, redo, cut
+    // and copy are enabled as soon as they can run, so that their keys work.
+    if (active) connect(active, &QWidget::windowTitleChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
+    if (CQuillomatView* vue = m_app.vueActive()) {
+      connect(vue->document(), &QTextDocument::undoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
+      connect(vue->document(), &QTextDocument::redoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
+      connect(vue, &QPlainTextEdit::copyAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
+    }
   });
   connect(&m_timer, &QTimer::timeout, this, &CMainFrame::OnTimer);
   m_timer.start(200);
@@ -51,7 +60,6 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
   new DepotFichiers(*this, m_app);  // owned by the frame: dropped files open
   new IndicateurEncodage(*this, m_app);    // owned by the frame: UTF-8 documents shown and converted
   new SurveillanceFichiers(*this, m_app);  // owned by the frame: files changed by other programs
-  resize(900, 650);
 }
 
 CMainFrame::~CMainFrame() {
@@ -59,6 +67,16 @@ CMainFrame::~CMainFrame() {
   m_timer.stop();
   disconnect(m_pZone, nullptr, this, nullptr);
 }
+
+namespace {
+
+QList<QKeySequence> touchesDe(const char* raccourcis) {
+  QList<QKeySequence> touches;
+  for (const QString& t : depuisUtf8(raccourcis).split(u';', Qt::SkipEmptyParts)) touches.append(QKeySequence(t));
+  return touches;
+}
+
+}  // namespace
 
 void CMainFrame::creerActions() {
   for (const auto& c : commandes::table()) {
@@ -68,19 +86,23 @@ void CMainFrame::creerActions() {
     a->setStatusTip(invite.section(u'\n', 0, 0));
     a->setToolTip(infobulle);
     a->setCheckable(c.cochable);
-    if (c.raccourcis) {
-      QList<QKeySequence> touches;
-      for (const QString& t : depuisUtf8(c.raccourcis).split(u';')) touches.append(QKeySequence(t));
-      a->setShortcuts(touches);
-    }
+    if (c.raccourcis) a->setShortcuts(touchesDe(c.raccourcis));
     if (c.etat == commandes::Etat::FichierRecent) {
       connect(a, &QAction::triggered, this, [this, i = c.recent] { m_app.OnFileMru(i); });
     } else if (c.handler) {
       connect(a, &QAction::triggered, this, [this, h = c.handler] { (m_app.*h)(); });
     }
     a->setEnabled(c.etat != commandes::Etat::SansCommande);
+    if (c.dansLaVue) {
+      a->setShortcutContext(Qt::WidgetShortcut);
+      m_commandesDeLaVue.append(a);
+    }
     addAction(a);  // accelerators work whatever menu is shown
     m_actions[c.id] = a;
+  }
+  for (const auto& h : commandes::habitudes()) {
+    QAction* a = m_actions.at(h.id);
+    a->setShortcuts(a->shortcuts() + touchesDe(h.raccourcis));
   }
 }
 
@@ -256,11 +278,14 @@ void CMainFrame::mettreAJourRecents(const QStringList& fichiers) {
   }
 }
 
-bool CMainFrame::estRaccourci(const QKeySequence& touche) const {
+QAction* CMainFrame::commandeDeLaTouche(const QKeySequence& touche) const {
+  QAction* trouvee = nullptr;
   for (const auto& [id, a] : m_actions) {
-    if (a->isEnabled() && a->shortcuts().contains(touche)) return true;
+    if (!a->shortcuts().contains(touche)) continue;
+    if (a->isEnabled()) return a;
+    trouvee = a;
   }
-  return false;
+  return trouvee;
 }
 
 void CMainFrame::majTitre() {
@@ -274,5 +299,6 @@ void CMainFrame::closeEvent(QCloseEvent* e) {
     return;
   }
   m_pZone->closeAllSubWindows();
+  Q_EMIT fermee();
   QMainWindow::closeEvent(e);
 }

@@ -48,8 +48,15 @@ class CMainFrame : public QMainWindow {
   // Menus and enabled states follow the active window.
   void mettreAJourCommandes();
   void mettreAJourRecents(const QStringList& fichiers);
-  // True for a key that an enabled command of the table takes.
-  bool estRaccourci(const QKeySequence& touche) const;
+  // The command of the table whose accelerator is `touche` (an enabled one
+  // first), null for none.
+  QAction* commandeDeLaTouche(const QKeySequence& touche) const;
+  // The commands whose accelerator acts only in a text window that has the
+  // focus; each view takes them.
+  const QList<QAction*>& commandesDeLaVue() const { return m_commandesDeLaVue; }
+
+ Q_SIGNALS:
+  void fermee();  // the user confirmed closing it
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -71,6 +78,7 @@ class CMainFrame : public QMainWindow {
   bool m_bPanesDirty = true;
   std::array<int, 4> m_largeurs{};  // pane widths while no progress is shown
   std::map<int, QAction*> m_actions;
+  QList<QAction*> m_commandesDeLaVue;
   QList<QMenu*> m_menusSansDocument;
   QList<QMenu*> m_menusDocument;
   bool m_bMenusDocument = false;

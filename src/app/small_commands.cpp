@@ -7,6 +7,7 @@
 #include "app.hpp"
 #include "app/core/small_commands.hpp"
 #include "go_to_line_dlg.hpp"
+#include "help_window.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
 #include "view.hpp"
@@ -29,16 +30,31 @@ void CQuillomatApp::OnGoToLine() {
   boite->champ()->setFocus();
 }
 
-void CQuillomatApp::confirmerAllerALigne() {
-  if (m_bGoToLineOpen && m_pGoToLineDlg) m_pGoToLineDlg->OnOK();
+bool CQuillomatApp::confirmerAllerALigne() {
+  if (!m_bGoToLineOpen || !m_pGoToLineDlg) return false;
+  m_pGoToLineDlg->OnOK();
+  return true;
 }
 
 void CQuillomatApp::OnHelp() {
+  QStringList trouves;
   for (const QString& nom : {QStringLiteral("AideDebug.htm"), QStringLiteral("AideDebug.txt")}) {
     const QString chemin = fichierDonnees(nom);
-    if (!chemin.isEmpty() && m_pOuvreur->ouvrir(QUrl::fromLocalFile(chemin))) return;
+    if (chemin.isEmpty()) continue;
+    if (m_pOuvreur->ouvrir(QUrl::fromLocalFile(chemin))) return;
+    trouves.append(chemin);
   }
-  m_pMessages->information(m_pMainFrame, QStringLiteral("Quillomat"), depuisLatin1(quillomat::messageAideIntrouvable()));
+  if (trouves.isEmpty()) {
+    m_pMessages->information(m_pMainFrame, QStringLiteral("Quillomat"), depuisLatin1(quillomat::messageAideIntrouvable()));
+    return;
+  }
+  // The files are there, but the desktop has nothing to open them with: the
+  // editor shows them itself.
+  QString erreur;
+  for (const QString& chemin : trouves) {
+    if (CFenetreAide::afficher(chemin, m_pMainFrame, &erreur)) return;
+  }
+  m_pMessages->erreur(m_pMainFrame, QStringLiteral("Quillomat"), erreur);
 }
 
 void CQuillomatApp::OnWebSite() {

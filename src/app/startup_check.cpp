@@ -21,5 +21,8 @@ QString rapportDemarrage(const CQuillomatApp& app) {
   texte += QStringLiteral("mots de coloration : %1\n")
                .arg(app.m_pFunctionWords ? QStringLiteral("chargés") : QStringLiteral("absents"));
   texte += QStringLiteral("fenêtres : %1\n").arg(app.enfants().size());
+  // The standard buttons say which language Qt's own dialogs speak.
+  const bool francais = QCoreApplication::translate("QPlatformTheme", "Cancel") == QStringLiteral("Annuler");
+  texte += QStringLiteral("dialogues de Qt : %1\n").arg(francais ? QStringLiteral("en français") : QStringLiteral("en anglais"));
   return texte;
 }

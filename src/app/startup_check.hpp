@@ -10,5 +10,6 @@ class CQuillomatApp;
 inline const QString kOptionEssaiDemarrage = QStringLiteral("--essai-demarrage");
 
 // One line per data file ("fonctions.txt : /chemin" or "... : introuvable"),
-// whether the colouring words were loaded, and the number of windows open.
+// whether the colouring words were loaded, the number of windows open, and
+// the language of Qt's own dialogs.
 QString rapportDemarrage(const CQuillomatApp& app);

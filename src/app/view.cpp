@@ -1,11 +1,14 @@
 #include "view.hpp"
 
+#include <QAction>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTextBlock>
 
 #include "app.hpp"
 #include "document.hpp"
+#include "main_frame.hpp"
 #include "view_colouring.hpp"
 
 CQuillomatView::CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWidget* parent)
@@ -15,6 +18,16 @@ CQuillomatView::CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWid
   setWordWrapMode(QTextOption::NoWrap);
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   setTabStopDistance(4 * fontMetrics().horizontalAdvance(u' '));
+  // The colours of a script were chosen for a white page: under a dark theme
+  // of the desktop the page stays white, its plain text black.
+  QPalette page = palette();
+  for (const QPalette::ColorGroup groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    page.setColor(groupe, QPalette::Base, Qt::white);
+    page.setColor(groupe, QPalette::Text, groupe == QPalette::Disabled ? Qt::darkGray : Qt::black);
+  }
+  setPalette(page);
+  // Enter is a command only where a text window has the focus.
+  if (app.m_pMainFrame) addActions(app.m_pMainFrame->commandesDeLaVue());
 }
 
 int CQuillomatView::debutSelection() const { return textCursor().selectionStart(); }
@@ -35,7 +48,7 @@ void CQuillomatView::OnPasteColoured() { paste(); }
 bool CQuillomatView::event(QEvent* e) {
   // The command table's accelerators (Ctrl+D, Ctrl+E, Ctrl+P...) win over the
   // text control's own keys.
-  if (e->type() == QEvent::ShortcutOverride && m_app.estRaccourciCommande(*static_cast<QKeyEvent*>(e))) {
+  if (e->type() == QEvent::ShortcutOverride && m_app.commandeDeLaTouche(*static_cast<QKeyEvent*>(e))) {
     e->ignore();
     return true;
   }
@@ -43,9 +56,20 @@ bool CQuillomatView::event(QEvent* e) {
 }
 
 void CQuillomatView::keyPressEvent(QKeyEvent* e) {
-  const bool entree = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-  if (entree && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !isReadOnly()) {
+  // Shift+Enter too: a line separator inside a line would make the window's
+  // lines differ from the file's.
+  const bool entree = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+                      (e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
+  if (entree) {
     m_app.OnNewLine();
+    e->accept();
+    return;
+  }
+  // An accelerator whose shortcut did not fire (its window not yet active)
+  // still runs its command, and never the platform's editing key (Ctrl+D
+  // deletes the next character on X11).
+  if (QAction* commande = m_app.commandeDeLaTouche(*e)) {
+    if (commande->isEnabled()) commande->trigger();
     e->accept();
     return;
   }
@@ -54,8 +78,22 @@ void CQuillomatView::keyPressEvent(QKeyEvent* e) {
 }
 
 void CQuillomatView::focusInEvent(QFocusEvent* e) {
-  m_app.confirmerAllerALigne();
+  const bool parClic = e->reason() == Qt::MouseFocusReason || e->reason() == Qt::ActiveWindowFocusReason;
+  if (m_app.confirmerAllerALigne() && parClic) m_clicConfirmant.start();
   QPlainTextEdit::focusInEvent(e);
+}
+
+void CQuillomatView::mousePressEvent(QMouseEvent* e) {
+  // The click that confirms "Aller à la ligne" (box still open, or its focus
+  // came just before) leaves the caret on the line reached.
+  const bool confirmant = m_app.confirmerAllerALigne() ||
+                          (m_clicConfirmant.isValid() && m_clicConfirmant.elapsed() < QApplication::doubleClickInterval());
+  m_clicConfirmant.invalidate();
+  if (confirmant) {
+    e->accept();
+    return;
+  }
+  QPlainTextEdit::mousePressEvent(e);
 }
 
 void CQuillomatView::insertFromMimeData(const QMimeData* source) {

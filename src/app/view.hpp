@@ -2,6 +2,7 @@
 // line is one script line.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class CQuillomatApp;
@@ -30,9 +31,11 @@ class CQuillomatView : public QPlainTextEdit {
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
   CQuillomatApp& m_app;
   CQuillomatDoc& m_document;
+  QElapsedTimer m_clicConfirmant;  // since a focus that confirmed "Aller à la ligne"
 };

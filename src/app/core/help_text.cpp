@@ -41,8 +41,9 @@ const Rubrique kMenus[] = {
      "Nouveau (Ctrl+N) : ouvre une fenêtre vide.|"
      "Ouvrir... (Ctrl+O) : ouvre un script (fichier texte). Un fichier au format RTF est lu comme texte "
      "enrichi ; chaque enregistrement écrit du texte simple.|"
-     "Fermer : ferme la fenêtre active (le quillomat demande s'il faut enregistrer les modifications).|"
-     "Enregistrer (Ctrl+S) et Enregistrer sous... : enregistrent le script en texte simple.|"
+     "Fermer (Ctrl+W ou Ctrl+F4) : ferme la fenêtre active (le quillomat demande s'il faut enregistrer les "
+     "modifications).|"
+     "Enregistrer (Ctrl+S) et Enregistrer sous... (Ctrl+Maj+S) : enregistrent le script en texte simple.|"
      "Convertir en Latin-1 : un script écrit en UTF-8 par un autre éditeur s'ouvre avec ses accents et "
      "reste en UTF-8 ; la barre d'état le signale, car le jeu lit les scripts en Latin-1. Cette commande le "
      "convertit (le fichier change au prochain enregistrement).|"
@@ -51,10 +52,11 @@ const Rubrique kMenus[] = {
      "Imprimer..., Aperçu avant impression, Configuration de l'impression... : impriment le document actif.|"
      "Envoyer... : envoie le document actif par messagerie électronique.|"
      "Fichier récent : les quatre derniers fichiers ouverts.|"
-     "Quitter : quitte l'application et demande si les documents doivent être enregistrés."},
+     "Quitter (Ctrl+Q) : quitte l'application et demande si les documents doivent être enregistrés. Le "
+     "quillomat rouvre sa fenêtre à la taille et à la place où vous l'avez laissée."},
     {"Menu Edition",
-     "Annuler (Ctrl+E ou Alt+Retour arrière) : annule la dernière action. Le bouton Rétablir de la barre "
-     "d'outils refait l'action annulée.|"
+     "Annuler (Ctrl+E ou Alt+Retour arrière) : annule la dernière action.|"
+     "Rétablir (Ctrl+Y ou Ctrl+Maj+Z, aussi dans la barre d'outils) : refait l'action annulée.|"
      "Couper (Ctrl+X), Copier (Ctrl+C) : placent la sélection dans le presse-papiers.|"
      "Coller (Ctrl+V) : insère le contenu du presse-papiers et le colore.|"
      "Rechercher... (Ctrl+F), Rechercher le suivant (F3), Remplacer... (Ctrl+H) : recherchent ou "
@@ -84,7 +86,8 @@ const Rubrique kMenus[] = {
      "d'état en donne le compte (\"2 erreurs, 1 alerte\").|"
      "Cascade, Mosaïque : réorganisent les fenêtres. F6 et Maj+F6 passent d'une fenêtre à l'autre."},
     {"Menu Aide",
-     "Aide : ouvre ce fichier.|"
+     "Aide : ouvre ce fichier (dans une fenêtre du quillomat si le bureau n'a pas de programme pour "
+     "l'ouvrir).|"
      "Le site Lunebrac : ouvre le site de la communauté dans votre navigateur.|"
      "Me contacter : ouvre votre messagerie pour écrire à l'auteur.|"
      "À propos de Quillomat... : affiche la version et les conditions de diffusion."},

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace quillomat {
 namespace {
 
@@ -16,24 +14,6 @@ const ListeMots& motsDeTest() {
 }
 
 std::vector<PlageCouleur> plages(std::string_view ligne) { return colorerLigne(ligne, motsDeTest()); }
-
-TEST(Coloration, Styles) {
-  EXPECT_EQ(styleDe(F::Normal).r, 0);
-  const StyleCouleur fonction = styleDe(F::Fonction);
-  EXPECT_EQ((std::array{fonction.r, fonction.g, fonction.b}), (std::array{0, 0, 150}));
-  const StyleCouleur systeme = styleDe(F::Systeme);
-  EXPECT_EQ((std::array{systeme.r, systeme.g, systeme.b}), (std::array{80, 0, 100}));
-  EXPECT_TRUE(systeme.gras);
-  const StyleCouleur stat = styleDe(F::Statistique);
-  EXPECT_EQ((std::array{stat.r, stat.g, stat.b}), (std::array{80, 80, 80}));
-  EXPECT_TRUE(stat.gras);
-  const StyleCouleur chaine = styleDe(F::Chaine);
-  EXPECT_EQ((std::array{chaine.r, chaine.g, chaine.b}), (std::array{120, 0, 35}));
-  const StyleCouleur commentaire = styleDe(F::Commentaire);
-  EXPECT_EQ((std::array{commentaire.r, commentaire.g, commentaire.b}), (std::array{130, 130, 130}));
-  EXPECT_TRUE(commentaire.italique);
-  EXPECT_FALSE(commentaire.gras);
-}
 
 TEST(Coloration, MotsDeDroiteAGauchepuisCommentaire) {
   // if GetStage MaQuete >= 10 ; GetStage

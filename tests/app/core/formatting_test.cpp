@@ -24,41 +24,38 @@ Entree entree(const std::string& avant) {
 
 std::string miseEnForme(const std::string& texte) { return appliquer(texte, FormatScript(texte, {}).modifications); }
 
-TEST(IndentationEntree, BlockKeywords) {
-  // endif typed at the level of the if body goes back one level.
-  Entree e = entree("begin GameMode\n\tif x\n\t\tendif");
-  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\tendif\n");
-  EXPECT_EQ(e.tabulations, 1);
-  EXPECT_EQ(e.selection, (Selection{28, 28}));  // the caret follows the deleted tab
-
-  e = entree("begin GameMode\nif x");
-  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n");
-  EXPECT_EQ(e.tabulations, 2);
-
-  e = entree("begin GameMode\n\tif x\n\t\tset a to 1\n\t\telse");
-  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\t\tset a to 1\n\telse\n");
-  EXPECT_EQ(e.tabulations, 2);
-  e = entree("begin GameMode\n\tif x\n\t\tset a to 1\n\t\tElseIf y");
-  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\t\tset a to 1\n\tElseIf y\n");
-  EXPECT_EQ(e.tabulations, 2);
-
-  e = entree("begin GameMode\n\tif x\n\tendif\n\tEND");
-  EXPECT_EQ(e.texte, "begin GameMode\n\tif x\n\tendif\nEND\n");
-  EXPECT_EQ(e.tabulations, 0);
-}
-
-TEST(IndentationEntree, FirstWordOnly) {
-  // A keyword in the middle of a line, in a comment or glued to a word is no keyword.
-  EXPECT_EQ(entree("begin GameMode\n\tset endif to 1 ; endif").tabulations, 1);
-  EXPECT_EQ(entree("begin GameMode\n\t; endif").tabulations, 1);
-  EXPECT_EQ(entree("begin GameMode\n\tendifx").tabulations, 1);
-  EXPECT_EQ(entree("begin GameMode\n\tendwhile").tabulations, 1);
-  // What the checker takes for a keyword: a blank, ';', '(' or ',' after it.
-  EXPECT_EQ(entree("begin GameMode\n\tif(x)").tabulations, 2);
-  EXPECT_EQ(entree("begin GameMode\n\tIF x;").tabulations, 2);
-  EXPECT_EQ(entree("begin GameMode\n\tif;x").tabulations, 2);
-  EXPECT_EQ(entree("begin GameMode\n  \tif,x").tabulations, 2);
-  EXPECT_EQ(entree("begin GameMode\n\tif=x").tabulations, 1);
+TEST(IndentationEntree, KeywordsAtTheStartOfTheLineOnly) {
+  const struct {
+    const char* avant;  // the text, Enter pressed at its end
+    const char* apres;  // the line ended, as the aid leaves it
+    int tabulations;    // of the new line
+  } cas[] = {
+      // endif typed at the level of the if body goes back one level.
+      {"begin GameMode\n\tif x\n\t\tendif", "begin GameMode\n\tif x\n\tendif\n", 1},
+      {"begin GameMode\nif x", "begin GameMode\n\tif x\n", 2},
+      {"begin GameMode\n\tif x\n\t\tset a to 1\n\t\telse", "begin GameMode\n\tif x\n\t\tset a to 1\n\telse\n", 2},
+      {"begin GameMode\n\tif x\n\t\tElseIf y", "begin GameMode\n\tif x\n\tElseIf y\n", 2},
+      {"begin GameMode\n\tif x\n\tendif\n\tEND", "begin GameMode\n\tif x\n\tendif\nEND\n", 0},
+      // In the middle of a line, in a comment or glued to a word: no keyword.
+      {"begin GameMode\n\tset endif to 1 ; endif", nullptr, 1},
+      {"begin GameMode\n\t; endif", nullptr, 1},
+      {"begin GameMode\n\tendifx", nullptr, 1},
+      {"begin GameMode\n\tif=x", nullptr, 1},
+      // What the checker takes for a keyword: a blank, ';', '(' or ',' after it.
+      {"begin GameMode\n\tif(x)", nullptr, 2},
+      {"begin GameMode\n\tIF x;", nullptr, 2},
+      {"begin GameMode\n\tif;x", nullptr, 2},
+      {"begin GameMode\n  \tif,x", nullptr, 2},
+  };
+  for (const auto& c : cas) {
+    const Entree e = entree(c.avant);
+    if (c.apres) {
+      EXPECT_EQ(e.texte, c.apres) << c.avant;
+    }
+    EXPECT_EQ(e.tabulations, c.tabulations) << c.avant;
+  }
+  // The caret follows the deleted tab.
+  EXPECT_EQ(entree("begin GameMode\n\tif x\n\t\tendif").selection, (Selection{28, 28}));
 }
 
 TEST(IndentationEntree, LimitsAndOddCases) {

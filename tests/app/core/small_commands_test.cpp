@@ -17,8 +17,6 @@ TEST(PetitesCommandes, CaretTexts) {
   EXPECT_EQ(texteColonneCurseur(t, 0, 0), "Col 1");
   EXPECT_EQ(texteLigneCurseur(t, 2, 2), "Ln 1");  // on the line break: still line 1
   EXPECT_EQ(texteColonneCurseur(t, 2, 2), "Col 3");
-  EXPECT_EQ(texteLigneCurseur(t, 3, 3), "Ln 2");
-  EXPECT_EQ(texteColonneCurseur(t, 3, 3), "Col 1");
   EXPECT_EQ(texteLigneCurseur(t, 1, 7), "Ln 1-3");
   EXPECT_EQ(texteColonneCurseur(t, 1, 7), "Col 2-2");
   EXPECT_EQ(texteColonneCurseur(t, 3, 5), "Col 1-3");  // one line, two columns
@@ -76,14 +74,6 @@ TEST(PetitesCommandes, CleanUpAndDefaults) {
   const std::string attendu{"\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0", 32};
   EXPECT_EQ(lireBinaire(dir.chemin() / "DebugKVR4.dat"), attendu);
   EXPECT_FALSE(remettreParDefaut(dir.chemin() / "absent"));
-}
-
-TEST(PetitesCommandes, Messages) {
-  EXPECT_EQ(messageAideIntrouvable().substr(0, 3), "  I");
-  EXPECT_EQ(messageSiteIntrouvable(), "Vous pouvez aller \xE0 l'adresse suivante : https://lunebrac.example/index.php");
-  EXPECT_EQ(messageContactImpossible(), "Vous pouvez \xE9\x63rire \xE0 l'adresse suivante:  auteur@lunebrac.example\r\n" +
-                                            std::string(42, ' ') + "Merci !");
-  EXPECT_EQ(messageEspaceNettoye(), "Les fichiers temporaires ont \xE9t\xE9 \x65\x66\x66\x61\x63\xE9s.");
 }
 
 }  // namespace

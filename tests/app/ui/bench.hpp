@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QRect>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -21,6 +23,13 @@
 #include "app/document.hpp"
 #include "app/main_frame.hpp"
 #include "app/view.hpp"
+
+// Failures show texts as text.
+inline std::ostream& operator<<(std::ostream& flux, const QString& texte) { return flux << texte.toStdString(); }
+inline std::ostream& operator<<(std::ostream& flux, const QSize& t) { return flux << t.width() << 'x' << t.height(); }
+inline std::ostream& operator<<(std::ostream& flux, const QRect& r) {
+  return flux << r.width() << 'x' << r.height() << '+' << r.x() << '+' << r.y();
+}
 
 class MessagesEnregistres : public MessageService {
  public:
@@ -67,9 +76,25 @@ class Banc {
   // recovery copies go to a folder of the bench's own unless one is named.
   explicit Banc(const std::function<void(const QDir&)>& avant = {}, const QString& dossierRecuperation = {},
                 std::chrono::milliseconds delaiRecuperation = std::chrono::milliseconds(3000))
-      : m_ancien(QDir::currentPath()) {
+      : m_ancien(QDir::currentPath()), m_dossierRecuperation(dossierRecuperation),
+        m_delaiRecuperation(delaiRecuperation) {
     QDir::setCurrent(m_dossier.path());
     if (avant) avant(dossier());
+    demarrer();
+  }
+  ~Banc() {
+    app.reset();
+    QDir::setCurrent(m_ancien);
+  }
+
+  // Quits as the user does, then starts again with the same profile.
+  void redemarrer() {
+    app->OnAppExit();
+    app.reset();
+    demarrer();
+  }
+
+  void demarrer() {
     auto messagesEnregistres = std::make_unique<MessagesEnregistres>();
     auto ouvreurEnregistre = std::make_unique<OuvreurEnregistre>();
     messages = messagesEnregistres.get();
@@ -79,15 +104,12 @@ class Banc {
     options.dossierProgramme = dossier().filePath(QStringLiteral("programme"));
     options.messages = std::move(messagesEnregistres);
     options.ouvreur = std::move(ouvreurEnregistre);
-    options.dossierRecuperation = dossierRecuperation.isEmpty() ? m_donnees.filePath(QStringLiteral("recuperation"))
-                                                                : dossierRecuperation;
-    options.delaiRecuperation = delaiRecuperation;
+    options.dossierRecuperation = m_dossierRecuperation.isEmpty()
+                                      ? m_donnees.filePath(QStringLiteral("recuperation"))
+                                      : m_dossierRecuperation;
+    options.delaiRecuperation = m_delaiRecuperation;
     app = std::make_unique<CQuillomatApp>(std::move(options));
     app->InitInstance({});
-  }
-  ~Banc() {
-    app.reset();
-    QDir::setCurrent(m_ancien);
   }
 
   QDir dossier() const { return QDir(m_dossier.path()); }
@@ -124,4 +146,6 @@ class Banc {
   QTemporaryDir m_dossier;
   QTemporaryDir m_donnees;  // the user's data folder, never the working directory
   QString m_ancien;
+  QString m_dossierRecuperation;
+  std::chrono::milliseconds m_delaiRecuperation;
 };

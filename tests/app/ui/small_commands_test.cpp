@@ -1,89 +1,94 @@
-// Help, web site, contact, clean-up, defaults, About: what they open and say.
+// Help, web site, contact, clean-up, defaults, About, send, find and replace:
+// what they open, write and say.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+#include <QTextBrowser>
 #include <QUrlQuery>
 
-#include "app/core/small_commands.hpp"
 #include "app/find_dlg.hpp"
+#include "app/help_window.hpp"
 #include "bench.hpp"
 #include "pipeline/records.hpp"
 
-TEST(PetitesCommandes, AideCherchePageHtmlPuisTexteSinonLeDit) {
-  Banc b;
-  b.declencher(32775);
-  EXPECT_TRUE(b.ouvreur->ouverts.isEmpty());
-  ASSERT_EQ(b.messages->messages.size(), 1u);
-  EXPECT_EQ(b.messages->messages[0].texte,
-            "  Impossible de trouver le fichier \"AideDebug.htm\" ou \"AideDebug.txt\" dans le répertoire courant.");
-  EXPECT_EQ(b.messages->messages[0].titre, "Quillomat");
-  EXPECT_EQ(b.messages->messages[0].icone, Icone::Information);
-  EXPECT_EQ(b.messages->messages[0].proprietaire, &b.cadre());
-
-  b.ecrire("AideDebug.txt", "aide");
-  b.declencher(32785);
-  ASSERT_EQ(b.ouvreur->ouverts.size(), 1);
-  EXPECT_EQ(b.ouvreur->ouverts[0], QUrl::fromLocalFile(b.chemin("AideDebug.txt")));
-
-  // Beside the program when the current directory has none.
-  b.dossier().mkdir("programme");
-  b.ecrire("programme/AideDebug.htm", "<p>aide</p>");
-  QFile::remove(b.chemin("AideDebug.txt"));
-  b.declencher(32775);
-  ASSERT_EQ(b.ouvreur->ouverts.size(), 2);
-  EXPECT_EQ(b.ouvreur->ouverts[1], QUrl::fromLocalFile(b.chemin("programme/AideDebug.htm")));
-  EXPECT_EQ(b.messages->messages.size(), 1u);
+TEST(PetitesCommandes, AideParLeBureauSinonDansUneFenetreSinonLeDit) {
+  const QString introuvable =
+      "  Impossible de trouver le fichier \"AideDebug.htm\" ou \"AideDebug.txt\" dans le répertoire courant.";
+  const struct {
+    const char* fichier;  // written in the working directory, or beside the program ("programme/...")
+    QByteArray contenu;
+    bool bureauSait;      // the desktop has a program for it
+    const char* ouvert;   // what the desktop was asked to open last, "" for nothing
+    const char* montre;   // what the editor's help window shows, "" for no window
+  } cas[] = {
+      {"", "", true, "", ""},
+      {"AideDebug.txt", "aide", true, "AideDebug.txt", ""},
+      {"programme/AideDebug.htm", "<p>aide</p>", true, "programme/AideDebug.htm", ""},
+      {"programme/AideDebug.htm",
+       "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"></head>"
+       "<body><h1>D\xE9" "buguer</h1></body></html>",
+       false, "programme/AideDebug.htm", "Débuguer"},
+      {"AideDebug.txt", "Aide du d\xE9" "buguage", false, "AideDebug.txt", "Aide du débuguage"},
+  };
+  for (const auto& c : cas) {
+    Banc b;
+    b.dossier().mkdir(QStringLiteral("programme"));
+    if (*c.fichier) b.ecrire(c.fichier, c.contenu);
+    b.ouvreur->reussite = c.bureauSait;
+    b.declencher(32775);
+    b.declencher(32785);  // the tool bar's, a second time: still one window
+    const QString nom = QString::fromLatin1(c.fichier);
+    EXPECT_EQ(b.ouvreur->ouverts.value(1), *c.ouvert ? QUrl::fromLocalFile(b.chemin(c.ouvert)) : QUrl()) << nom;
+    const auto fenetres = b.cadre().findChildren<CFenetreAide*>();
+    ASSERT_EQ(fenetres.size(), *c.montre ? 1 : 0) << nom;
+    if (*c.montre) {
+      EXPECT_TRUE(fenetres[0]->texte()->toPlainText().contains(QString::fromUtf8(c.montre))) << nom;
+    }
+    if (*c.fichier) {
+      EXPECT_TRUE(b.messages->messages.empty()) << nom;
+    } else {
+      ASSERT_EQ(b.messages->messages.size(), 2u);
+      EXPECT_EQ(b.messages->messages[0].texte, introuvable);
+      EXPECT_EQ(b.messages->messages[0].icone, Icone::Information);
+      EXPECT_EQ(b.messages->messages[0].proprietaire, &b.cadre());
+    }
+  }
+  QString erreur;
+  EXPECT_FALSE(CFenetreAide::afficher(QStringLiteral("/absent/AideDebug.htm"), nullptr, &erreur));
+  EXPECT_TRUE(erreur.contains(QStringLiteral("\"/absent/AideDebug.htm\" n'a pas pu être lu"))) << erreur;
 }
 
-TEST(PetitesCommandes, SiteEtContact) {
+TEST(PetitesCommandes, SiteEtContactSinonLAdresseAEcrire) {
   Banc b;
+  b.ouvreur->reussite = false;
   b.declencher(32776);
   b.declencher(32778);
   ASSERT_EQ(b.ouvreur->ouverts.size(), 2);
   EXPECT_EQ(b.ouvreur->ouverts[0].path(), "/index.php");
   EXPECT_EQ(b.ouvreur->ouverts[1].scheme(), "mailto");
-  EXPECT_TRUE(b.messages->messages.empty());
-
-  b.ouvreur->reussite = false;
-  b.declencher(32776);
-  b.declencher(32778);
   ASSERT_EQ(b.messages->messages.size(), 2u);
   EXPECT_EQ(b.messages->messages[0].titre, "Quillomat - Erreur");
-  EXPECT_EQ(b.messages->messages[0].texte,
-            "Vous pouvez aller à l'adresse suivante : " + b.ouvreur->ouverts[0].toString());
-  EXPECT_EQ(b.messages->messages[1].titre, "Quillomat");
-  EXPECT_EQ(b.messages->messages[1].texte, "Vous pouvez écrire à l'adresse suivante:  " +
-                                               b.ouvreur->ouverts[1].path() + "\r\n" + QString(42, u' ') +
-                                               "Merci !");
+  EXPECT_EQ(b.messages->messages[0].texte, "Vous pouvez aller à l'adresse suivante : " + b.ouvreur->ouverts[0].toString());
+  EXPECT_EQ(b.messages->messages[1].texte, "Vous pouvez écrire à l'adresse suivante:  " + b.ouvreur->ouverts[1].path() +
+                                               "\r\n" + QString(42, u' ') + "Merci !");
 }
 
-TEST(PetitesCommandes, NettoyerEtRemettreParDefaut) {
+TEST(PetitesCommandes, NettoyerEtRemettreParDefautLeDisentSansToucherAuxDrapeaux) {
   Banc b;
-  const QStringList travail = {"ScriptVaelmoor.txt", "DbPlatform.dat", "DebugKVR4.dat", "DbTempKVR4",
-                               "InfTempKVR4",        "InfTempKVR4.2",  "InfTempKVR4.3"};
-  for (const QString& f : travail) b.ecrire(f, "x");
-  b.ecrire("Correction de ScriptVaelmoor.txt", "rapport");
-  b.declencher(32783);
-  for (const QString& f : travail) EXPECT_FALSE(QFile::exists(b.chemin(f))) << f.toStdString();
-  EXPECT_TRUE(QFile::exists(b.chemin("Correction de ScriptVaelmoor.txt")));
-  b.declencher(32783);  // nothing left to delete: still said
-  ASSERT_EQ(b.messages->messages.size(), 2u);
-  EXPECT_EQ(b.messages->messages[1].texte, "Les fichiers temporaires ont été effacés.");
-  EXPECT_EQ(b.messages->messages[1].proprietaire, nullptr);
-
   b.app->m_bColouring = false;
+  b.declencher(32783);
   b.declencher(32784);
-  const QByteArray reglages = b.lire("DebugKVR4.dat");
-  EXPECT_EQ(quillomat::decoderSettings(std::string_view(reglages.constData(), reglages.size())),
-            quillomat::SettingsRecord{});
-  EXPECT_EQ(reglages.size(), 32);
+  ASSERT_EQ(b.messages->messages.size(), 2u);
+  EXPECT_EQ(b.messages->messages[0].texte, "Les fichiers temporaires ont été effacés.");
+  EXPECT_EQ(b.messages->messages[1].texte, "Les variables ont été remises par défaut.");
+  EXPECT_EQ(b.messages->messages[1].proprietaire, nullptr);
+  EXPECT_EQ(b.lire("DebugKVR4.dat").size(), 32);
   EXPECT_FALSE(b.app->m_bColouring);  // until the next start
-  EXPECT_EQ(b.messages->messages.back().texte, "Les variables ont été remises par défaut.");
-  EXPECT_EQ(b.messages->messages.back().icone, Icone::Information);
 }
 
-TEST(PetitesCommandes, DrapeauxLusAuDemarrageEtAPropos) {
+TEST(PetitesCommandes, DrapeauxLusAuDemarrageEtAProposLisibleEnEntier) {
   Banc b([](const QDir& d) {
     quillomat::SettingsRecord r;
     r.noFormatHelp = 1;
@@ -95,14 +100,21 @@ TEST(PetitesCommandes, DrapeauxLusAuDemarrageEtAPropos) {
   EXPECT_FALSE(b.app->m_bColouring);
   EXPECT_FALSE(b.app->m_bFixSpacing);
 
-  QStringList textes;
+  QStringList textes, coupes;
   b.messages->surDialogue = [&](QDialog& d) {
-    for (QLabel* l : d.findChildren<QLabel*>()) textes.append(l->text());
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    for (QLabel* l : d.findChildren<QLabel*>()) {
+      textes.append(l->text());
+      const QRect place = l->contentsRect();
+      const QSize voulu = l->wordWrap() ? QSize(place.width(), l->heightForWidth(place.width())) : l->sizeHint();
+      if (place.height() < voulu.height() || place.width() < voulu.width()) coupes.append(l->text());
+    }
   };
   b.declencher(57664);
   EXPECT_EQ(b.messages->dialogues, QStringList({"À propos de Quillomat"}));
   EXPECT_TRUE(textes.contains("Version : 3.02"));
-  EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const QString& t) { return t.startsWith("Date de sortie : "); }));
+  EXPECT_EQ(coupes, QStringList());
 }
 
 TEST(PetitesCommandes, EnvoyerRechercherRemplacer) {
@@ -110,10 +122,8 @@ TEST(PetitesCommandes, EnvoyerRechercherRemplacer) {
   b.vue().setPlainText("set a to 1\nset b to a");
   b.declencher(57612);
   ASSERT_EQ(b.ouvreur->ouverts.size(), 1);
-  const QUrl courrier = b.ouvreur->ouverts[0];
-  EXPECT_EQ(courrier.scheme(), "mailto");
-  EXPECT_EQ(QUrlQuery(courrier).queryItemValue("subject"), "Quillomat1");
-  EXPECT_EQ(QUrlQuery(courrier).queryItemValue("body", QUrl::FullyDecoded), "set a to 1\nset b to a");
+  EXPECT_EQ(QUrlQuery(b.ouvreur->ouverts[0]).queryItemValue("subject"), "Quillomat1");
+  EXPECT_EQ(QUrlQuery(b.ouvreur->ouverts[0]).queryItemValue("body", QUrl::FullyDecoded), "set a to 1\nset b to a");
 
   b.declencher(57641);
   auto* boite = b.cadre().findChild<CFindDlg*>();

@@ -28,8 +28,20 @@ bool activer(QWidget& fenetre) {
   return QTest::qWaitForWindowActive(&fenetre, 5000);
 }
 
+bool desactiver(QWidget& fenetre) {
+  fenetre.showMinimized();
+  return attendre([] { return QGuiApplication::focusWindow() == nullptr; });
+}
+
 void touches(const QString& noms) {
   QStringList arguments{QStringLiteral("key"), QStringLiteral("--clearmodifiers")};
+  arguments += noms.split(u' ', Qt::SkipEmptyParts);
+  xdotool(arguments);
+}
+
+void touchesVers(QWidget& fenetre, const QString& noms) {
+  QStringList arguments{QStringLiteral("key"), QStringLiteral("--window"),
+                        QString::number(fenetre.window()->winId())};
   arguments += noms.split(u' ', Qt::SkipEmptyParts);
   xdotool(arguments);
 }

@@ -19,10 +19,18 @@ bool disponible();
 // the active one; false when it never became active.
 bool activer(QWidget& fenetre);
 
+// Minimises the window, so that the window manager leaves no window of the
+// application active, as before it has activated a new one; false when one
+// stays active.
+bool desactiver(QWidget& fenetre);
+
 // Sends key presses to the focused window, in xdotool's names
 // ("ctrl+g", "Return", "KP_Enter", "shift+Return"), then lets the
 // application handle them.
 void touches(const QString& noms);
+// The same, sent to the X window of `fenetre` whether or not it is the active
+// one, as a window that is not yet activated receives them.
+void touchesVers(QWidget& fenetre, const QString& noms);
 // Types a text as keys.
 void taper(const QString& texte);
 // Clicks with the left button at `point` of `widget`.

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "bench.hpp"
+#include "app/ui/bench.hpp"
 
 namespace {
 

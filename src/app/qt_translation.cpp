@@ -1,0 +1,19 @@
+#include "qt_translation.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+QString installerTraductionQt(QCoreApplication& application) {
+  const QString programme = QCoreApplication::applicationDirPath();
+  for (const QString& dossier : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), programme,
+                                 QDir(programme).filePath(QStringLiteral("../share/quillomat"))}) {
+    auto traduction = std::make_unique<QTranslator>(&application);
+    if (!traduction->load(QStringLiteral("qtbase_fr"), dossier)) continue;
+    const QString fichier = QDir::cleanPath(traduction->filePath());
+    QCoreApplication::installTranslator(traduction.release());  // owned by the application
+    return fichier;
+  }
+  return {};
+}
