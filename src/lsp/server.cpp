@@ -47,6 +47,8 @@ int64_t versionDe(const json& document) {
   return v != document.end() && v->is_number_integer() ? v->get<int64_t>() : 0;
 }
 
+std::string texteJson(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
+
 bool estIdValide(const json& id) { return id.is_string() || id.is_number_integer(); }
 
 // A method name quoted in a message: printable ASCII only.
@@ -68,27 +70,35 @@ json capacitesDuServeur(Encodage e) {
 
 Serveur::Serveur(std::string lienAide) : lienAide_(std::move(lienAide)) {}
 
-json Serveur::erreurDeTrame() {
-  return erreur(nullptr, kErreurJson, "En-tête de message illisible : \"Content-Length\" manquant ou incorrect.");
+std::string Serveur::erreurDeTrame() {
+  return texteJson(
+      erreur(nullptr, kErreurJson, "En-tête de message illisible : \"Content-Length\" manquant ou incorrect."));
 }
 
-std::vector<json> Serveur::recevoir(std::string_view corps) {
+std::vector<std::string> Serveur::recevoir(std::string_view corps) {
   std::vector<json> sortie;
+  traiter(corps, sortie);
+  std::vector<std::string> textes;
+  for (const json& m : sortie) textes.push_back(texteJson(m));
+  return textes;
+}
+
+void Serveur::traiter(std::string_view corps, std::vector<json>& sortie) {
   const json message = json::parse(corps, nullptr, false);
   if (message.is_discarded()) {
     sortie.push_back(erreur(nullptr, kErreurJson, "Message illisible : ce n'est pas du JSON valide."));
-    return sortie;
+    return;
   }
   if (!message.is_object()) {
     sortie.push_back(erreur(nullptr, kRequeteInvalide, "Message incorrect : un objet JSON est attendu."));
-    return sortie;
+    return;
   }
   const auto id = message.find("id");
   const auto methode = message.find("method");
   const bool estRequete = id != message.end();
   // The answer to a request of the server's: it sends none that waits for one.
   if (methode == message.end() && estRequete && (message.contains("result") || message.contains("error")))
-    return sortie;
+    return;
   const auto jsonrpc = message.find("jsonrpc");
   const bool bienForme = methode != message.end() && methode->is_string() && jsonrpc != message.end() &&
                          *jsonrpc == "2.0" && (!estRequete || estIdValide(*id));
@@ -97,11 +107,12 @@ std::vector<json> Serveur::recevoir(std::string_view corps) {
       sortie.push_back(erreur(estRequete && estIdValide(*id) ? *id : json(nullptr), kRequeteInvalide,
                               "Message incorrect : il faut \"jsonrpc\" valant \"2.0\", une méthode \"method\" "
                               "(texte) et, pour une requête, un \"id\" nombre entier ou texte."));
-    return sortie;
+    return;
   }
   const std::string& nom = methode->get_ref<const std::string&>();
   const auto p = message.find("params");
-  const json params = p != message.end() ? *p : json(nullptr);
+  static const json kSansParametres;
+  const json& params = p != message.end() ? *p : kSansParametres;
 
   if (!estRequete) {
     try {
@@ -109,7 +120,7 @@ std::vector<json> Serveur::recevoir(std::string_view corps) {
     } catch (const std::exception&) {
       // A notification gets no answer: a malformed one is dropped.
     }
-    return sortie;
+    return;
   }
   json reponseOuErreur;
   try {
@@ -122,7 +133,6 @@ std::vector<json> Serveur::recevoir(std::string_view corps) {
     reponseOuErreur = erreur(*id, kErreurInterne, "Erreur interne du serveur pour \"" + nomCite(nom) + "\".");
   }
   sortie.insert(sortie.begin(), std::move(reponseOuErreur));
-  return sortie;
 }
 
 json Serveur::requete(std::string_view methode, const json& params, std::vector<json>& sortie) {
@@ -238,15 +248,18 @@ json Serveur::completion(const json& params) const {
   return {{"isIncomplete", false}, {"items", std::move(items)}};
 }
 
-std::vector<json> Serveur::publier() {
-  std::vector<json> sortie;
+std::vector<std::string> Serveur::publier() {
+  std::vector<std::string> sortie;
   if (etat_ != Etat::Pret) return sortie;
   for (auto& [uri, d] : documents_) {
     if (!d.aVerifier) continue;
     d.aVerifier = false;
-    sortie.push_back(notification(
-        "textDocument/publishDiagnostics",
-        {{"uri", uri}, {"version", d.version}, {"diagnostics", enJson(diagnostiquer(d.texte, reglages_, encodage_), lienAide_)}}));
+    std::string m = "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\",\"params\":{\"uri\":";
+    ajouterTexteJson(m, uri);
+    m += ",\"version\":" + std::to_string(d.version) + ",\"diagnostics\":";
+    m += diagnosticsEnJson(diagnostiquer(d.texte, reglages_, encodage_), lienAide_);
+    m += "}}";
+    sortie.push_back(std::move(m));
   }
   return sortie;
 }

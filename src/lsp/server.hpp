@@ -1,6 +1,7 @@
 // The language server without its transport: one message body in, the
-// messages to send out. Diagnostics wait in `publier` so that the main loop
-// can check a document once after a burst of changes.
+// bodies of the messages to send out (JSON text). Diagnostics wait in
+// `publier` so that the main loop can check a document once after a burst of
+// changes.
 #pragma once
 
 #include <map>
@@ -28,11 +29,11 @@ class Serveur {
   // lienAide: the file URI of the installed help page, or empty.
   explicit Serveur(std::string lienAide = {});
 
-  std::vector<nlohmann::json> recevoir(std::string_view corps);
+  std::vector<std::string> recevoir(std::string_view corps);
   // The answer to a message whose header block could not be read.
-  static nlohmann::json erreurDeTrame();
+  static std::string erreurDeTrame();
   // The diagnostics of every document changed since its last publication.
-  std::vector<nlohmann::json> publier();
+  std::vector<std::string> publier();
 
   bool termine() const { return etat_ == Etat::Termine; }
   // 0 after shutdown then exit, 1 when the client left without shutdown.
@@ -46,6 +47,7 @@ class Serveur {
  private:
   enum class Etat { AvantInitialisation, Pret, Arrete, Termine };
 
+  void traiter(std::string_view corps, std::vector<nlohmann::json>& sortie);
   nlohmann::json initialiser(const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
   void notifier(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
   nlohmann::json requete(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);

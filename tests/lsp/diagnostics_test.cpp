@@ -98,18 +98,21 @@ TEST(Diagnostics, CharactersOutsideLatin1AreCappedNotCrashed) {
 
 TEST(Diagnostics, CodesAndHelpLinksOnlyWhenThereIsOne) {
   const Plage p{{1, 0}, {1, 4}};
-  const std::vector<Diagnostic> d = {{p, kGraviteErreur, "QM101", "a"}, {p, kGraviteAlerte, {}, "b"}};
-  const auto avecLien = enJson(d, "file:///usr/share/quillomat/AideDebug.htm");
+  const std::string bizarre = "\"a\\b\"\n\t\x01" + test::u8(u8"é😀");
+  const std::vector<Diagnostic> d = {{p, kGraviteErreur, "QM101", bizarre}, {p, kGraviteAlerte, {}, "b"}};
+  const auto avecLien = nlohmann::json::parse(diagnosticsEnJson(d, "file:///usr/share/quillomat/AideDebug.htm"));
   EXPECT_EQ(avecLien[0]["code"], "QM101");
   EXPECT_EQ(avecLien[0]["codeDescription"]["href"], "file:///usr/share/quillomat/AideDebug.htm#QM101");
   EXPECT_EQ(avecLien[0]["source"], "quillomat");
+  EXPECT_EQ(avecLien[0]["message"], bizarre);
   EXPECT_EQ(avecLien[0]["range"]["end"]["character"], 4);
   EXPECT_FALSE(avecLien[1].contains("code"));
   EXPECT_FALSE(avecLien[1].contains("codeDescription"));
   EXPECT_EQ(avecLien[1]["severity"], kGraviteAlerte);
-  const auto sansLien = enJson(d, "");
+  const auto sansLien = nlohmann::json::parse(diagnosticsEnJson(d, ""));
   EXPECT_EQ(sansLien[0]["code"], "QM101");
   EXPECT_FALSE(sansLien[0].contains("codeDescription"));
+  EXPECT_EQ(nlohmann::json::parse(diagnosticsEnJson({}, "")), nlohmann::json::array());
 }
 
 }  // namespace

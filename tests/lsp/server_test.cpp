@@ -24,7 +24,12 @@ const std::string kScript = "scn T\nbegin GameMode\nzorglub\nend\n";
 struct Session {
   Serveur serveur{"file:///aide/AideDebug.htm"};
 
-  std::vector<json> envoyer(const json& m) { return serveur.recevoir(m.dump()); }
+  static std::vector<json> lire(const std::vector<std::string>& textes) {
+    std::vector<json> out;
+    for (const std::string& t : textes) out.push_back(json::parse(t));
+    return out;
+  }
+  std::vector<json> envoyer(const json& m) { return lire(serveur.recevoir(m.dump())); }
   json initialiser(json params = {{"capabilities", json::object()}}) {
     auto r = envoyer(requete(1, "initialize", std::move(params)));
     envoyer(notif("initialized"));
@@ -33,7 +38,7 @@ struct Session {
   // The single publication of `uri` due now.
   json diagnostics(std::string_view uri = kUri) {
     json trouvee;
-    for (const json& m : serveur.publier())
+    for (const json& m : lire(serveur.publier()))
       if (m["params"]["uri"] == uri) trouvee = m["params"];
     return trouvee;
   }
@@ -103,7 +108,7 @@ TEST(Serveur, BadMessagesGetTheProtocolsErrors) {
       {R"({"jsonrpc": "2.0", "method": "inconnue"})", std::nullopt},
   };
   for (const Cas& c : cas) {
-    const auto r = s.serveur.recevoir(c.corps);
+    const auto r = Session::lire(s.serveur.recevoir(c.corps));
     if (!c.code) {
       EXPECT_TRUE(r.empty()) << c.corps;
       continue;
@@ -113,7 +118,7 @@ TEST(Serveur, BadMessagesGetTheProtocolsErrors) {
     EXPECT_EQ(r[0]["id"], c.id) << c.corps;
     EXPECT_FALSE(r[0]["error"]["message"].get<std::string>().empty());
   }
-  EXPECT_EQ(Serveur::erreurDeTrame()["error"]["code"], kErreurJson);
+  EXPECT_EQ(json::parse(Serveur::erreurDeTrame())["error"]["code"], kErreurJson);
   // Still serving.
   s.envoyer(ouvrir(kUri, kScript));
   EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);
