@@ -42,7 +42,6 @@ class Serveur {
   void finDeLEntree() { etat_ = Etat::Termine; }
 
   const SettingsRecord& reglages() const { return reglages_; }
-  Encodage encodage() const { return encodage_; }
 
  private:
   enum class Etat { AvantInitialisation, Pret, Arrete, Termine };

@@ -5,8 +5,6 @@
 #include "cli/encoding.hpp"
 #include "lsp/latin1_text.hpp"
 #include "lsp_support.hpp"
-#include "pipeline/memory_check.hpp"
-#include "script_generator.hpp"
 
 namespace quillomat::lsp {
 namespace {
@@ -65,21 +63,6 @@ TEST(Diagnostics, CoverTheCodePartOfTheirLine) {
        {{0, 0, 0, kGraviteErreur, "Ce script compte plus de 4998 lignes"}}},
   };
   for (const Cas& c : cas) comparer(diagnostiquer(c.texte, {}, c.e), c.attendus, c.nom);
-}
-
-TEST(Diagnostics, FollowTheReportOnWholeScriptsUnderEverySetting) {
-  for (const std::string& script : {bench::scriptTypique(), bench::scriptStress(800)})
-    for (const SettingsRecord r : {SettingsRecord{}, SettingsRecord{1, 1, 1, 2, 1, 0, 0, 1}}) {
-      const auto attendus = verifierEnMemoire(script, r).constats;
-      const auto d = diagnostiquer(latin1VersUtf8(script), r, Encodage::Utf16);
-      ASSERT_EQ(d.size(), attendus.size());
-      for (size_t i = 0; i < d.size(); ++i) {
-        EXPECT_EQ(d[i].plage.debut.ligne + 1, static_cast<size_t>(std::max(attendus[i].ligne, 1)));
-        EXPECT_EQ(d[i].gravite, attendus[i].alerte ? kGraviteAlerte : kGraviteErreur);
-        EXPECT_EQ(d[i].message, latin1VersUtf8(attendus[i].texte));
-        EXPECT_EQ(d[i].code, attendus[i].code);
-      }
-    }
 }
 
 TEST(Diagnostics, CharactersOutsideLatin1AreCappedNotCrashed) {
