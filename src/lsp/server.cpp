@@ -76,14 +76,14 @@ std::string Serveur::erreurDeTrame() {
 }
 
 std::vector<std::string> Serveur::recevoir(std::string_view corps) {
-  std::vector<json> sortie;
+  Sortie sortie;
   traiter(corps, sortie);
   std::vector<std::string> textes;
   for (const json& m : sortie) textes.push_back(texteJson(m));
   return textes;
 }
 
-void Serveur::traiter(std::string_view corps, std::vector<json>& sortie) {
+void Serveur::traiter(std::string_view corps, Sortie& sortie) {
   const json message = json::parse(corps, nullptr, false);
   if (message.is_discarded()) {
     sortie.push_back(erreur(nullptr, kErreurJson, "Message illisible : ce n'est pas du JSON valide."));
@@ -135,65 +135,91 @@ void Serveur::traiter(std::string_view corps, std::vector<json>& sortie) {
   sortie.insert(sortie.begin(), std::move(reponseOuErreur));
 }
 
-json Serveur::requete(std::string_view methode, const json& params, std::vector<json>& sortie) {
+json Serveur::requete(std::string_view methode, const json& params, Sortie& sortie) {
+  using Traitement = json (Serveur::*)(const json&, Sortie&);
+  static constexpr std::pair<std::string_view, Traitement> kRequetes[] = {
+      {"initialize", &Serveur::initialiser},
+      {"shutdown", &Serveur::arreter},
+      {"textDocument/hover", &Serveur::survol},
+      {"textDocument/completion", &Serveur::completion},
+  };
   if (etat_ == Etat::AvantInitialisation && methode != "initialize")
     throw Refus{kServeurNonInitialise, "Le serveur attend d'abord la requête \"initialize\"."};
   if (etat_ != Etat::AvantInitialisation && methode == "initialize")
     throw Refus{kRequeteInvalide, "Le serveur a déjà été initialisé."};
   if (etat_ == Etat::Arrete || etat_ == Etat::Termine)
     throw Refus{kRequeteInvalide, "Le serveur s'arrête : seule la notification \"exit\" est encore attendue."};
-  if (methode == "initialize") return initialiser(params, sortie);
-  if (methode == "shutdown") {
-    etat_ = Etat::Arrete;
-    arretDemande_ = true;
-    documents_.clear();
-    return nullptr;
-  }
-  if (methode == "textDocument/hover") return survol(params);
-  if (methode == "textDocument/completion") return completion(params);
+  for (const auto& [nom, traitement] : kRequetes)
+    if (nom == methode) return (this->*traitement)(params, sortie);
   throw Refus{kMethodeInconnue, "Méthode inconnue : \"" + nomCite(methode) + "\"."};
 }
 
-void Serveur::notifier(std::string_view methode, const json& params, std::vector<json>& sortie) {
+void Serveur::notifier(std::string_view methode, const json& params, Sortie& sortie) {
+  using Traitement = void (Serveur::*)(const json&, Sortie&);
+  static constexpr std::pair<std::string_view, Traitement> kNotifications[] = {
+      {"textDocument/didOpen", &Serveur::ouvrir},
+      {"textDocument/didChange", &Serveur::changer},
+      {"textDocument/didSave", &Serveur::enregistrer},
+      {"textDocument/didClose", &Serveur::fermer},
+      {"workspace/didChangeConfiguration", &Serveur::configurer},
+  };
   if (methode == "exit") {
     etat_ = Etat::Termine;
     return;
   }
   if (etat_ != Etat::Pret) return;  // before initialize and after shutdown, only exit counts
-  if (methode == "textDocument/didOpen") {
-    const json& d = params.at("textDocument");
-    documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
-  } else if (methode == "textDocument/didChange") {
-    const json& d = params.at("textDocument");
-    const auto it = documents_.find(texteDe(d, "uri"));
-    if (it == documents_.end()) return;
-    for (const json& c : params.at("contentChanges")) {
-      Changement changement{std::nullopt, texteDe(c, "text")};
-      if (c.contains("range"))
-        changement.plage = Plage{positionDe(c.at("range").at("start")), positionDe(c.at("range").at("end"))};
-      appliquer(it->second.texte, changement, encodage_);
-    }
-    it->second.version = versionDe(d);
-    it->second.aVerifier = true;
-  } else if (methode == "textDocument/didSave") {
-    const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
-    if (it != documents_.end() && params.contains("text") && params["text"].is_string()) {
-      it->second.texte = params["text"].get<std::string>();
-      it->second.aVerifier = true;
-    }
-  } else if (methode == "textDocument/didClose") {
-    const std::string& uri = texteDe(params.at("textDocument"), "uri");
-    if (documents_.erase(uri) > 0)
-      sortie.push_back(notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", json::array()}}));
-  } else if (methode == "workspace/didChangeConfiguration") {
-    if (params.is_object() && params.contains("settings") && !params["settings"].is_null()) {
-      optionsConfiguration_ = params["settings"];
-      recalculerReglages(sortie);
-    }
-  }
+  for (const auto& [nom, traitement] : kNotifications)
+    if (nom == methode) (this->*traitement)(params, sortie);
 }
 
-json Serveur::initialiser(const json& params, std::vector<json>& sortie) {
+json Serveur::arreter(const json&, Sortie&) {
+  etat_ = Etat::Arrete;
+  arretDemande_ = true;
+  documents_.clear();
+  return nullptr;
+}
+
+void Serveur::ouvrir(const json& params, Sortie&) {
+  const json& d = params.at("textDocument");
+  documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
+}
+
+void Serveur::changer(const json& params, Sortie&) {
+  const json& d = params.at("textDocument");
+  const auto it = documents_.find(texteDe(d, "uri"));
+  if (it == documents_.end()) return;
+  for (const json& c : params.at("contentChanges")) {
+    Changement changement{std::nullopt, texteDe(c, "text")};
+    if (c.contains("range"))
+      changement.plage = Plage{positionDe(c.at("range").at("start")), positionDe(c.at("range").at("end"))};
+    appliquer(it->second.texte, changement, encodage_);
+  }
+  it->second.version = versionDe(d);
+  it->second.aVerifier = true;
+}
+
+void Serveur::enregistrer(const json& params, Sortie&) {
+  const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+  const auto texte = params.find("text");
+  if (it == documents_.end() || texte == params.end() || !texte->is_string()) return;
+  it->second.texte = texte->get<std::string>();
+  it->second.aVerifier = true;
+}
+
+void Serveur::fermer(const json& params, Sortie& sortie) {
+  const std::string& uri = texteDe(params.at("textDocument"), "uri");
+  if (documents_.erase(uri) > 0)
+    sortie.push_back(notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", json::array()}}));
+}
+
+void Serveur::configurer(const json& params, Sortie& sortie) {
+  const auto reglages = params.find("settings");
+  if (reglages == params.end() || reglages->is_null()) return;
+  optionsConfiguration_ = *reglages;
+  recalculerReglages(sortie);
+}
+
+json Serveur::initialiser(const json& params, Sortie& sortie) {
   if (!params.is_object()) throw Refus{kParametresInvalides, "Paramètres incorrects pour \"initialize\"."};
   const json capacites = params.value("capabilities", json::object());
   encodage_ = choisirEncodage(capacites);
@@ -206,7 +232,7 @@ json Serveur::initialiser(const json& params, std::vector<json>& sortie) {
           {"serverInfo", {{"name", "quillomat-lsp"}, {"version", kVersion}}}};
 }
 
-void Serveur::recalculerReglages(std::vector<json>& sortie) {
+void Serveur::recalculerReglages(Sortie& sortie) {
   std::vector<std::string> avertissements;
   const SettingsRecord avant = reglages_;
   reglages_ = appliquerOptions(appliquerOptions(reglagesFichier_, optionsDepart_, avertissements),
@@ -218,7 +244,7 @@ void Serveur::recalculerReglages(std::vector<json>& sortie) {
     for (auto& [uri, d] : documents_) d.aVerifier = true;
 }
 
-json Serveur::survol(const json& params) const {
+json Serveur::survol(const json& params, Sortie&) {
   const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
   if (it == documents_.end()) return nullptr;
   const Position p = positionDe(params.at("position"));
@@ -232,7 +258,7 @@ json Serveur::survol(const json& params) const {
           {"range", enJson(plage)}};
 }
 
-json Serveur::completion(const json& params) const {
+json Serveur::completion(const json& params, Sortie&) {
   json items = json::array();
   const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
   if (it != documents_.end()) {

@@ -45,14 +45,22 @@ class Serveur {
 
  private:
   enum class Etat { AvantInitialisation, Pret, Arrete, Termine };
+  using Sortie = std::vector<nlohmann::json>;  // the messages to send, in order
 
-  void traiter(std::string_view corps, std::vector<nlohmann::json>& sortie);
-  nlohmann::json initialiser(const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
-  void notifier(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
-  nlohmann::json requete(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
-  void recalculerReglages(std::vector<nlohmann::json>& sortie);
-  nlohmann::json survol(const nlohmann::json& params) const;
-  nlohmann::json completion(const nlohmann::json& params) const;
+  void traiter(std::string_view corps, Sortie& sortie);
+  // Requests answer with their result; a refusal is thrown.
+  nlohmann::json requete(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json initialiser(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json arreter(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json survol(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json completion(const nlohmann::json& params, Sortie& sortie);
+  void notifier(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
+  void ouvrir(const nlohmann::json& params, Sortie& sortie);
+  void changer(const nlohmann::json& params, Sortie& sortie);
+  void enregistrer(const nlohmann::json& params, Sortie& sortie);
+  void fermer(const nlohmann::json& params, Sortie& sortie);
+  void configurer(const nlohmann::json& params, Sortie& sortie);
+  void recalculerReglages(Sortie& sortie);
 
   std::string lienAide_;
   Etat etat_ = Etat::AvantInitialisation;
