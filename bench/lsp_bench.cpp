@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/encoding.hpp"
+#include "lsp/platform.hpp"
 #include "lsp/server.hpp"
 #include "script_generator.hpp"
 
@@ -28,6 +29,7 @@ void BM_DiagnosticsApresModification(benchmark::State& state) {
   std::string variante = script;
   variante.insert(variante.find('\n', variante.size() / 2) + 1, "zorglub ");
   const std::string textes[] = {quillomat::latin1VersUtf8(script), quillomat::latin1VersUtf8(variante)};
+  quillomat::lsp::garderLaMemoireLiberee();  // as quillomat-lsp does
   quillomat::lsp::Serveur serveur;
   serveur.recevoir(json({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}}).dump());
   serveur.recevoir(json({{"jsonrpc", "2.0"},

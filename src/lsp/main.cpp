@@ -35,6 +35,7 @@ bool envoyer(const std::vector<std::string>& messages) {
 
 int servir(const char* argv0) {
   preparerEntreesSorties();
+  garderLaMemoireLiberee();
   // Shared with the reader thread, which may outlive the loop: it stays
   // blocked on standard input until the process ends.
   const auto file = std::make_shared<FileDEntree>();

@@ -4,6 +4,9 @@
 #include <iterator>
 #include <system_error>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -56,6 +59,15 @@ std::filesystem::path dossierDuProgramme(const char* argv0) {
 }
 
 #endif
+
+void garderLaMemoireLiberee() {
+#ifdef __GLIBC__
+  // A check of the longest script uses a few megabytes at most.
+  constexpr int kSeuil = 64 << 20;
+  mallopt(M_TRIM_THRESHOLD, kSeuil);
+  mallopt(M_MMAP_THRESHOLD, kSeuil);
+#endif
+}
 
 bool ecrireSortie(std::string_view octets) {
   return std::fwrite(octets.data(), 1, octets.size(), stdout) == octets.size() && std::fflush(stdout) == 0;
