@@ -1,8 +1,9 @@
 # A real client: Neovim, headless, runs quillomat-lsp on a script (data/exemple.txt
 # with a Latin-1 comment added) and the diagnostics it receives must be the
 # findings quillomat-check lists for the same script, in the same order, with
-# the same line, nature and text. The hover on "GetAV" and a clean stop are
-# checked too. Run by ctest (test "lsp_neovim"); skipped without Neovim.
+# the same line, nature, code and text; a coded diagnostic links to the help
+# page beside the server. The hover on "GetAV" and a clean stop are checked
+# too. Run by ctest (test "lsp_neovim"); skipped without Neovim.
 # Arguments: LSP, CHECK, SCRIPT, INIT, WORK.
 find_program(NVIM nvim)
 if(NOT NVIM)
@@ -23,16 +24,25 @@ if(NOT rc EQUAL 2)
   message(FATAL_ERROR "quillomat-check -f json failed (${rc}):\n${json}")
 endif()
 string(JSON n LENGTH "${json}" scripts 0 constats)
+get_filename_component(dossierLsp ${LSP} DIRECTORY)
 set(attendu "")
 math(EXPR dernier "${n} - 1")
 foreach(i RANGE ${dernier})
   string(JSON ligne GET "${json}" scripts 0 constats ${i} ligne)
   string(JSON nature GET "${json}" scripts 0 constats ${i} nature)
   string(JSON texte GET "${json}" scripts 0 constats ${i} texte)
+  string(JSON code ERROR_VARIABLE sansCode GET "${json}" scripts 0 constats ${i} code)
   if(ligne STREQUAL "")
     set(ligne 1)  # a finding on the whole script stands on line 1
   endif()
-  string(APPEND attendu "${ligne}|${nature}|${texte}\n")
+  if(sansCode OR code STREQUAL "")
+    set(code "sans code")
+  elseif(EXISTS ${dossierLsp}/AideDebug.htm)
+    string(APPEND code " lien")
+  else()
+    string(APPEND code " sans lien")
+  endif()
+  string(APPEND attendu "${ligne}|${nature}|${code}|${texte}\n")
 endforeach()
 string(APPEND attendu "SURVOL|**GetAV**\nARRET|ok\n")
 

@@ -2,7 +2,9 @@
 -- quillomat-lsp to the script it was started on, waits for the diagnostics,
 -- asks for a hover, stops the server and writes what it received to
 -- $QUILLOMAT_SORTIE, one line each:
---   LINE|erreur or alerte|message    for each diagnostic, in the order received
+--   LINE|erreur or alerte|CODE|message   for each diagnostic, in the order received;
+--       CODE is "sans code", or the code followed by "lien" when it links to
+--       AideDebug.htm#CODE, "sans lien" otherwise
 --   SURVOL|first line of the hover
 --   ARRET|ok                         when the server has stopped
 -- Works with Neovim 0.7 (Debian 12) and later.
@@ -34,7 +36,12 @@ local function executer()
   if vim.wait(20000, function() return recus ~= nil end, 20) then
     for _, d in ipairs(recus.diagnostics) do
       local nature = d.severity == 1 and 'erreur' or 'alerte'
-      table.insert(lignes, string.format('%d|%s|%s', d.range.start.line + 1, nature, d.message))
+      local code = 'sans code'
+      if d.code then
+        local lien = d.codeDescription and vim.endswith(d.codeDescription.href, '/AideDebug.htm#' .. d.code)
+        code = d.code .. (lien and ' lien' or ' sans lien')
+      end
+      table.insert(lignes, string.format('%d|%s|%s|%s', d.range.start.line + 1, nature, code, d.message))
     end
   else
     table.insert(lignes, 'ECHEC|aucun diagnostic reçu')
