@@ -3,13 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "cli/platform.hpp"
+
 namespace quillomat {
 namespace {
-
-void ecrire(std::FILE* flux, std::string_view texte) {
-  std::fwrite(texte.data(), 1, texte.size(), flux);
-  std::fflush(flux);
-}
 
 // A value dumped at the depth `niveau` of the whole object.
 std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
@@ -26,15 +23,15 @@ std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
 
 }  // namespace
 
-FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrire(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
+FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrireSortie(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
 
 void FluxJson::script(const nlohmann::ordered_json& j) {
-  ecrire(flux_, (premier_ ? "\n    " : ",\n    ") + aLaProfondeur(j, 2));
+  ecrireSortie(flux_, (premier_ ? "\n    " : ",\n    ") + aLaProfondeur(j, 2));
   premier_ = false;
 }
 
 void FluxJson::terminer(const nlohmann::ordered_json& bilan) {
-  ecrire(flux_, (premier_ ? "],\n  \"bilan\": " : "\n  ],\n  \"bilan\": ") + aLaProfondeur(bilan, 1) + "\n}\n");
+  ecrireSortie(flux_, (premier_ ? "],\n  \"bilan\": " : "\n  ],\n  \"bilan\": ") + aLaProfondeur(bilan, 1) + "\n}\n");
 }
 
 }  // namespace quillomat
