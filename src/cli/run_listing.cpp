@@ -57,6 +57,8 @@ std::string_view typeDe(int k) {
 
 }  // namespace
 
+std::string_view nomDuType(int kind) { return typeDe(kind); }
+
 std::vector<Constat> constatsListes(const Verification& v) {
   return constatsListes(v.findings, v.lines, v.reglages.hideAlerts);
 }

@@ -12,6 +12,10 @@
 
 namespace quillomat {
 
+// The type word of the inventory entries of a kind ("PERSONNE", "QUETE"...),
+// empty for a kind that has none.
+std::string_view nomDuType(int kind);
+
 // The findings listed by the report of a run, in its order.
 std::vector<Constat> constatsListes(const Verification& v);
 

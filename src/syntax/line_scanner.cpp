@@ -13,23 +13,12 @@ namespace {
 
 constexpr size_t kCodeMax = 4999;
 
-// The code part of the next line: up to a line end or to a ';' that stands
-// after an even number of double quotes. The rest of the physical line is skipped.
+// The next physical line (up to its line feed, which is skipped) cut to its
+// code part.
 std::string lireCode(CharStream& in, bool& tropLong) {
-  std::string code;
-  tropLong = false;
-  int guillemets = 0;
-  int c = in.lire();
-  while (c != '\n' && c != '\r' && c != kFin && !(c == ';' && guillemets % 2 == 0)) {
-    if (c == '"') ++guillemets;
-    if (code.size() < kCodeMax)
-      code += static_cast<char>(c);
-    else
-      tropLong = true;
-    c = in.lire();
-  }
-  while (c != '\n' && c != kFin) c = in.lire();
-  return code;
+  const std::string_view code = partieCode(in.ligne());
+  tropLong = code.size() > kCodeMax;
+  return std::string(code.substr(0, kCodeMax));
 }
 
 // Lines inside a Begin/End block, the begin and end lines included.
@@ -55,6 +44,17 @@ std::vector<int> lignesDeBloc(std::string_view script, int lines) {
 }
 
 }  // namespace
+
+std::string_view partieCode(std::string_view ligne) {
+  int guillemets = 0;
+  size_t i = 0;
+  for (; i < ligne.size(); ++i) {
+    const char c = ligne[i];
+    if (c == '\n' || c == '\r' || (c == ';' && guillemets % 2 == 0)) break;
+    if (c == '"') ++guillemets;
+  }
+  return ligne.substr(0, i);
+}
 
 void verifierTabulations(WorkFiles& wf, int lineIndex, std::string_view code) {
   size_t i = 0;

@@ -11,6 +11,11 @@ namespace quillomat {
 
 using Progression = std::function<void()>;
 
+// The code part of a line: up to its first line feed or carriage return, or
+// to a ';' that stands after an even number of double quotes (a comment).
+// Every byte it stops at is ASCII, so it cuts a UTF-8 line as well.
+std::string_view partieCode(std::string_view ligne);
+
 // The tab alert for one line's code part.
 void verifierTabulations(WorkFiles& wf, int lineIndex, std::string_view code);
 

@@ -1,0 +1,95 @@
+#include "lsp/assistance.hpp"
+
+#include <algorithm>
+
+#include "cli/encoding.hpp"
+#include "functions/catalogue.hpp"
+#include "functions/vocabulary.hpp"
+#include "lsp/signature_words.hpp"
+#include "pipeline/ascii.hpp"
+#include "syntax/line_scanner.hpp"
+
+namespace quillomat::lsp {
+namespace {
+
+bool estDuMot(char c) { return estLettre(c) || estChiffre(c) || c == '_'; }
+
+std::string detailDe(const Fiche& f) { return latin1VersUtf8("Paramètres : " + motsParametres(f)); }
+
+const std::vector<Proposition>& propositionsFonctions() {
+  static const std::vector<Proposition> out = [] {
+    std::vector<Proposition> p;
+    for (std::string_view nom : nomsDesFonctions()) {
+      const auto f = ficheDe(nom);
+      p.push_back({std::string(nom), Genre::Fonction, f ? detailDe(*f) : std::string()});
+    }
+    return p;
+  }();
+  return out;
+}
+
+// The word typed right before the parameter that starts at `debut`
+// ("GetAV Str", "player.GetAV, Str"): at least one blank or a ',' between.
+std::string_view motPrecedent(std::string_view ligne, size_t debut) {
+  size_t j = debut;
+  while (j > 0 && estEspaceOuTab(ligne[j - 1])) --j;
+  if (j > 0 && ligne[j - 1] == ',') {
+    --j;
+    while (j > 0 && estEspaceOuTab(ligne[j - 1])) --j;
+  }
+  if (j == debut) return {};
+  size_t i = j;
+  while (i > 0 && estDuMot(ligne[i - 1])) --i;
+  return ligne.substr(i, j - i);
+}
+
+}  // namespace
+
+std::optional<Etendue> motA(std::string_view ligne, size_t octet) {
+  octet = std::min(octet, ligne.size());
+  if ((octet == ligne.size() || !estDuMot(ligne[octet])) && (octet == 0 || !estDuMot(ligne[octet - 1])))
+    return std::nullopt;
+  size_t debut = octet, fin = octet;
+  while (debut > 0 && estDuMot(ligne[debut - 1])) --debut;
+  while (fin < ligne.size() && estDuMot(ligne[fin])) ++fin;
+  return Etendue{debut, fin};
+}
+
+std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdown) {
+  if (octet > partieCode(ligne).size()) return std::nullopt;
+  const auto mot = motA(ligne, octet);
+  if (!mot) return std::nullopt;
+  const auto f = ficheDe(ligne.substr(mot->debut, mot->fin - mot->debut));
+  if (!f) return std::nullopt;
+  const std::string nom = markdown ? "**" + std::string(f->nom) + "**" : std::string(f->nom);
+  const std::string lignes[] = {
+      nom,
+      "Appelant : " + motsAppelant(*f),
+      "Paramètres : " + motsParametres(*f),
+      std::string(f->vlse ? "Nécessite" : "Ne nécessite pas") + " Vaelmoor Script Extender (VLSE).",
+  };
+  std::string texte;
+  for (const std::string& l : lignes) texte += (texte.empty() ? "" : markdown ? "\n\n" : "\n") + l;
+  return Survol{latin1VersUtf8(texte), *mot};
+}
+
+std::vector<Proposition> completer(std::string_view ligne, size_t octet) {
+  std::vector<Proposition> out;
+  const std::string_view code = partieCode(ligne);
+  if (octet > code.size()) return out;
+  if (std::count(code.begin(), code.begin() + static_cast<long>(octet), '"') % 2 == 1) return out;
+  size_t debut = octet;
+  while (debut > 0 && estDuMot(ligne[debut - 1])) --debut;
+  const std::string tape = enMinuscules(ligne.substr(debut, octet - debut));
+  const auto precedent = ficheDe(motPrecedent(ligne, debut));
+  if (precedent && precedent->statistique) {
+    for (std::string_view stat : nomsDesStatistiques())
+      if (commencePar(stat, tape)) out.push_back({std::string(stat), Genre::Valeur, {}});
+    return out;
+  }
+  for (const Proposition& p : propositionsFonctions())
+    if (commencePar(p.etiquette, tape)) out.push_back(p);
+  return out;
+}
+
+}  // namespace quillomat::lsp

@@ -1,0 +1,43 @@
+// Help while typing: the description of a catalogued function under the
+// cursor, and the names that may be typed where the cursor stands.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillomat::lsp {
+
+// Bytes of a line.
+struct Etendue {
+  size_t debut = 0, fin = 0;
+};
+
+// The word (letters, digits, '_') that holds the byte `octet` of a line, or
+// that ends right before it.
+std::optional<Etendue> motA(std::string_view ligne, size_t octet);
+
+struct Survol {
+  std::string texte;  // UTF-8
+  Etendue mot;
+};
+
+// The hover of a catalogued function name; markdown or plain text.
+std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdown);
+
+enum class Genre { Fonction = 3, Valeur = 20 };  // the protocol's completion item kinds
+
+struct Proposition {
+  std::string etiquette;  // as the catalogue or the vocabulary spells it
+  Genre genre;
+  std::string detail;  // UTF-8, may be empty
+};
+
+// What may be typed at byte `octet` of a line (UTF-8): the actor values
+// after a function that takes one, the function names elsewhere in code;
+// nothing in a comment or between double quotes. Only the entries that begin
+// with the word already typed (any letter case) are given.
+std::vector<Proposition> completer(std::string_view ligne, size_t octet);
+
+}  // namespace quillomat::lsp

@@ -1,0 +1,98 @@
+#include "lsp/diagnostics.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/encoding.hpp"
+#include "lsp/latin1_text.hpp"
+#include "lsp/protocol_json.hpp"
+#include "pipeline/enchaine_tests.hpp"
+#include "pipeline/fatal_stop.hpp"
+#include "pipeline/memory_check.hpp"
+#include "syntax/line_scanner.hpp"
+
+namespace quillomat::lsp {
+namespace {
+
+// Where each of the checker's lines starts in the UTF-8 text: the checker
+// breaks lines at LF only (a CR LF pair is read as LF).
+std::vector<size_t> debutsDesLignesVerifiees(std::string_view utf8) {
+  std::vector<size_t> debuts{0};
+  for (size_t i = utf8.find('\n'); i != std::string_view::npos; i = utf8.find('\n', i + 1)) debuts.push_back(i + 1);
+  return debuts;
+}
+
+// The code part of the checker's line `ligne` (1-based; 0, the whole script,
+// stands on line 1).
+Plage plageDuCode(std::string_view utf8, const Lignes& lignes, const std::vector<size_t>& debuts, int ligne,
+                  Encodage e) {
+  const size_t i = ligne > 0 ? std::min(static_cast<size_t>(ligne - 1), debuts.size() - 1) : 0;
+  const std::string_view code = partieCode(utf8.substr(debuts[i]));
+  const size_t l = lignes.ligneDe(debuts[i]);
+  return {{l, 0}, {l, unites(code, e)}};
+}
+
+std::string hexa(char32_t point) {
+  char tampon[16];
+  std::snprintf(tampon, sizeof tampon, "U+%04X", static_cast<unsigned>(point));
+  return tampon;
+}
+
+std::string messageHorsLatin1(std::string_view caractere, char32_t point) {
+  if (point == 0xFFFD)
+    return latin1VersUtf8("caractère de remplacement (U+FFFD) : ce script a sans doute été ouvert avec un autre "
+                          "encodage que Latin-1 (ISO 8859-1), celui des scripts du jeu ; rouvrez-le en Latin-1. "
+                          "La vérification l'a lu comme un \"?\".");
+  return latin1VersUtf8("le caractère \"") + std::string(caractere) + "\" (" + hexa(point) +
+         latin1VersUtf8(") n'existe pas en Latin-1 (ISO 8859-1), l'encodage des scripts du jeu : remplacez-le. "
+                        "La vérification l'a lu comme un \"?\".");
+}
+
+}  // namespace
+
+std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e) {
+  const TexteLatin1 latin1 = versLatin1(utf8);
+  const Lignes lignes(utf8);
+  const std::vector<size_t> debuts = debutsDesLignesVerifiees(utf8);
+  std::vector<Diagnostic> out;
+  auto surLaLigneUn = [&](std::string_view texteLatin1) {
+    out.push_back({plageDuCode(utf8, lignes, debuts, 0, e), kGraviteErreur, {}, latin1VersUtf8(texteLatin1)});
+  };
+  try {
+    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages);
+    if (v.code != kSucces) surLaLigneUn(messageResultat(v.code));
+    out.reserve(v.constats.size() + std::min(latin1.horsLatin1.size(), kHorsLatin1Max));
+    for (const Constat& c : v.constats)
+      out.push_back({plageDuCode(utf8, lignes, debuts, c.ligne, e), c.alerte ? kGraviteAlerte : kGraviteErreur, c.code,
+                     latin1VersUtf8(c.texte)});
+  } catch (const ArretFatal& a) {
+    surLaLigneUn(texteSurUneLigne(a.message()));
+  }
+  for (size_t k = 0; k < latin1.horsLatin1.size() && k < kHorsLatin1Max; ++k) {
+    const HorsLatin1& h = latin1.horsLatin1[k];
+    out.push_back({{lignes.position(h.octet, e), lignes.position(h.octet + h.longueur, e)},
+                   kGraviteErreur,
+                   {},
+                   messageHorsLatin1(utf8.substr(h.octet, h.longueur), h.point)});
+  }
+  return out;
+}
+
+nlohmann::json enJson(const std::vector<Diagnostic>& diagnostics, std::string_view lienAide) {
+  nlohmann::json out = nlohmann::json::array();
+  for (const Diagnostic& d : diagnostics) {
+    nlohmann::json j = {
+        {"range", enJson(d.plage)},
+        {"severity", d.gravite},
+        {"source", "quillomat"},
+        {"message", d.message}};
+    if (!d.code.empty()) {
+      j["code"] = d.code;
+      if (!lienAide.empty()) j["codeDescription"] = {{"href", std::string(lienAide) + "#" + std::string(d.code)}};
+    }
+    out.push_back(std::move(j));
+  }
+  return out;
+}
+
+}  // namespace quillomat::lsp

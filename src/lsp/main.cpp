@@ -1,0 +1,87 @@
+// quillomat-lsp: the checker as a language server, speaking the protocol on
+// standard input and output.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "app/core/small_commands.hpp"
+#include "cli/encoding.hpp"
+#include "lsp/input_queue.hpp"
+#include "lsp/platform.hpp"
+#include "lsp/server.hpp"
+#include "lsp/uri.hpp"
+
+namespace {
+
+using namespace quillomat;
+using namespace quillomat::lsp;
+
+constexpr std::string_view kVersion = "quillomat-lsp, serveur de langage des scripts Vaelmoor, version 3.02\n";
+constexpr std::string_view kAide =
+    "Utilisation : quillomat-lsp [--stdio]\n\n"
+    "Serveur de langage (Language Server Protocol) des scripts Vaelmoor : un éditeur le lance et lui parle "
+    "sur l'entrée et la sortie standard ; il lui envoie les erreurs et les alertes du quillomat à chaque "
+    "modification, décrit les fonctions du jeu au survol et complète leurs noms.\n\n"
+    "  --stdio     (accepté, c'est le seul mode)\n"
+    "  --version   affiche la version et quitte\n"
+    "  -h, --help  affiche cette aide et quitte\n";
+
+// The help page the diagnostics link to, where the editor finds its data files.
+std::string lienAide(const char* argv0) {
+  const auto page = trouverFichierDonnees("AideDebug.htm", {}, dossierDuProgramme(argv0));
+  if (!page) return {};
+  std::error_code ec;
+  const auto absolu = std::filesystem::weakly_canonical(*page, ec);
+  return uriDeChemin(ec ? *page : absolu);
+}
+
+bool envoyer(const std::vector<nlohmann::json>& messages) {
+  for (const nlohmann::json& m : messages)
+    if (!ecrireSortie(trame(m.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)))) return false;
+  return true;
+}
+
+int servir(const char* argv0) {
+  preparerEntreesSorties();
+  // Shared with the reader thread, which may outlive the loop: it stays
+  // blocked on standard input until the process ends.
+  const auto file = std::make_shared<FileDEntree>();
+  std::thread([file] { lireLEntree(*file); }).detach();
+  Serveur serveur(lienAide(argv0));
+  while (!serveur.termine()) {
+    auto t = file->attendre();
+    if (!t) {
+      serveur.finDeLEntree();
+      break;
+    }
+    if (!envoyer(t->erreur ? std::vector{Serveur::erreurDeTrame()} : serveur.recevoir(t->corps))) break;
+    if (file->vide() && !envoyer(serveur.publier())) break;
+  }
+  return serveur.codeDeSortie();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--version") {
+      std::fputs(latin1VersUtf8(kVersion).c_str(), stdout);
+      return 0;
+    }
+    if (a == "--help" || a == "-h") {
+      std::fputs(latin1VersUtf8(kAide).c_str(), stdout);
+      return 0;
+    }
+    if (a != "--stdio") {
+      std::fputs((latin1VersUtf8("Erreur : option inconnue \"") + nomAffiche(a) +
+                  latin1VersUtf8("\" (aide : quillomat-lsp --help).\n"))
+                     .c_str(),
+                 stderr);
+      return 1;
+    }
+  }
+  return servir(argv[0]);
+}

@@ -1,0 +1,26 @@
+// What differs between systems for the server: raw standard input and
+// output, and where the program lies. Everything else is portable.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+
+namespace quillomat::lsp {
+
+// Standard input and output carry bytes, untouched: no CR LF translation on
+// Windows; a write to a client that has gone fails instead of killing the
+// process on POSIX systems.
+void preparerEntreesSorties();
+
+// Bytes read from standard input: 0 at its end, -1 on an error.
+long lireEntree(char* tampon, size_t taille);
+
+// Writes and flushes; false when the client can no longer read.
+bool ecrireSortie(std::string_view octets);
+
+// The directory of the running program; `argv0` serves when the system
+// cannot tell.
+std::filesystem::path dossierDuProgramme(const char* argv0);
+
+}  // namespace quillomat::lsp

@@ -1,0 +1,254 @@
+#include "lsp/server.hpp"
+
+#include <algorithm>
+
+#include "cli/encoding.hpp"
+#include "lsp/assistance.hpp"
+#include "lsp/diagnostics.hpp"
+#include "lsp/protocol_json.hpp"
+#include "lsp/settings.hpp"
+
+namespace quillomat::lsp {
+namespace {
+
+using json = nlohmann::json;
+
+constexpr std::string_view kVersion = "3.02";
+constexpr int kMessageAvertissement = 2;  // window/logMessage type
+
+// A request the server turns down, with the protocol's code.
+struct Refus {
+  int code;
+  std::string message;  // Latin-1
+};
+
+// The encoding of the client's first choice that the server knows; UTF-16,
+// which every client must accept, when it offers none.
+Encodage choisirEncodage(const json& capacites) {
+  const json::json_pointer chemin("/general/positionEncodings");
+  if (capacites.is_object() && capacites.contains(chemin) && capacites[chemin].is_array())
+    for (const json& nom : capacites[chemin])
+      if (nom.is_string())
+        if (const auto e = encodageDeNom(nom.get_ref<const std::string&>())) return *e;
+  return Encodage::Utf16;
+}
+
+bool accepteMarkdown(const json& capacites) {
+  const json::json_pointer chemin("/textDocument/hover/contentFormat");
+  if (!capacites.is_object() || !capacites.contains(chemin)) return false;
+  const json& formats = capacites[chemin];
+  return formats.is_array() && std::find(formats.begin(), formats.end(), "markdown") != formats.end();
+}
+
+const std::string& texteDe(const json& j, const char* cle) { return j.at(cle).get_ref<const std::string&>(); }
+
+int64_t versionDe(const json& document) {
+  const auto v = document.find("version");
+  return v != document.end() && v->is_number_integer() ? v->get<int64_t>() : 0;
+}
+
+bool estIdValide(const json& id) { return id.is_string() || id.is_number_integer(); }
+
+// A method name quoted in a message: printable ASCII only.
+std::string nomCite(std::string_view nom) {
+  std::string out;
+  for (char c : nom.substr(0, 100))
+    if (c >= ' ' && c <= '~') out += c;
+  return out;
+}
+
+json capacitesDuServeur(Encodage e) {
+  return {{"positionEncoding", nomDeEncodage(e)},
+          {"textDocumentSync", {{"openClose", true}, {"change", 1}, {"save", {{"includeText", false}}}}},
+          {"hoverProvider", true},
+          {"completionProvider", {{"triggerCharacters", {"."}}, {"resolveProvider", false}}}};
+}
+
+}  // namespace
+
+Serveur::Serveur(std::string lienAide) : lienAide_(std::move(lienAide)) {}
+
+json Serveur::erreurDeTrame() {
+  return erreur(nullptr, kErreurJson, "En-tête de message illisible : \"Content-Length\" manquant ou incorrect.");
+}
+
+std::vector<json> Serveur::recevoir(std::string_view corps) {
+  std::vector<json> sortie;
+  const json message = json::parse(corps, nullptr, false);
+  if (message.is_discarded()) {
+    sortie.push_back(erreur(nullptr, kErreurJson, "Message illisible : ce n'est pas du JSON valide."));
+    return sortie;
+  }
+  if (!message.is_object()) {
+    sortie.push_back(erreur(nullptr, kRequeteInvalide, "Message incorrect : un objet JSON est attendu."));
+    return sortie;
+  }
+  const auto id = message.find("id");
+  const auto methode = message.find("method");
+  const bool estRequete = id != message.end();
+  // The answer to a request of the server's: it sends none that waits for one.
+  if (methode == message.end() && estRequete && (message.contains("result") || message.contains("error")))
+    return sortie;
+  const auto jsonrpc = message.find("jsonrpc");
+  const bool bienForme = methode != message.end() && methode->is_string() && jsonrpc != message.end() &&
+                         *jsonrpc == "2.0" && (!estRequete || estIdValide(*id));
+  if (!bienForme) {
+    if (estRequete || methode == message.end())
+      sortie.push_back(erreur(estRequete && estIdValide(*id) ? *id : json(nullptr), kRequeteInvalide,
+                              "Message incorrect : il faut \"jsonrpc\" valant \"2.0\", une méthode \"method\" "
+                              "(texte) et, pour une requête, un \"id\" nombre entier ou texte."));
+    return sortie;
+  }
+  const std::string& nom = methode->get_ref<const std::string&>();
+  const auto p = message.find("params");
+  const json params = p != message.end() ? *p : json(nullptr);
+
+  if (!estRequete) {
+    try {
+      notifier(nom, params, sortie);
+    } catch (const std::exception&) {
+      // A notification gets no answer: a malformed one is dropped.
+    }
+    return sortie;
+  }
+  json reponseOuErreur;
+  try {
+    reponseOuErreur = reponse(*id, requete(nom, params, sortie));
+  } catch (const Refus& r) {
+    reponseOuErreur = erreur(*id, r.code, r.message);
+  } catch (const json::exception&) {
+    reponseOuErreur = erreur(*id, kParametresInvalides, "Paramètres incorrects pour \"" + nomCite(nom) + "\".");
+  } catch (const std::exception&) {
+    reponseOuErreur = erreur(*id, kErreurInterne, "Erreur interne du serveur pour \"" + nomCite(nom) + "\".");
+  }
+  sortie.insert(sortie.begin(), std::move(reponseOuErreur));
+  return sortie;
+}
+
+json Serveur::requete(std::string_view methode, const json& params, std::vector<json>& sortie) {
+  if (etat_ == Etat::AvantInitialisation && methode != "initialize")
+    throw Refus{kServeurNonInitialise, "Le serveur attend d'abord la requête \"initialize\"."};
+  if (etat_ != Etat::AvantInitialisation && methode == "initialize")
+    throw Refus{kRequeteInvalide, "Le serveur a déjà été initialisé."};
+  if (etat_ == Etat::Arrete || etat_ == Etat::Termine)
+    throw Refus{kRequeteInvalide, "Le serveur s'arrête : seule la notification \"exit\" est encore attendue."};
+  if (methode == "initialize") return initialiser(params, sortie);
+  if (methode == "shutdown") {
+    etat_ = Etat::Arrete;
+    arretDemande_ = true;
+    documents_.clear();
+    return nullptr;
+  }
+  if (methode == "textDocument/hover") return survol(params);
+  if (methode == "textDocument/completion") return completion(params);
+  throw Refus{kMethodeInconnue, "Méthode inconnue : \"" + nomCite(methode) + "\"."};
+}
+
+void Serveur::notifier(std::string_view methode, const json& params, std::vector<json>& sortie) {
+  if (methode == "exit") {
+    etat_ = Etat::Termine;
+    return;
+  }
+  if (etat_ != Etat::Pret) return;  // before initialize and after shutdown, only exit counts
+  if (methode == "textDocument/didOpen") {
+    const json& d = params.at("textDocument");
+    documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
+  } else if (methode == "textDocument/didChange") {
+    const json& d = params.at("textDocument");
+    const auto it = documents_.find(texteDe(d, "uri"));
+    if (it == documents_.end()) return;
+    for (const json& c : params.at("contentChanges")) {
+      Changement changement{std::nullopt, texteDe(c, "text")};
+      if (c.contains("range"))
+        changement.plage = Plage{positionDe(c.at("range").at("start")), positionDe(c.at("range").at("end"))};
+      appliquer(it->second.texte, changement, encodage_);
+    }
+    it->second.version = versionDe(d);
+    it->second.aVerifier = true;
+  } else if (methode == "textDocument/didSave") {
+    const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+    if (it != documents_.end() && params.contains("text") && params["text"].is_string()) {
+      it->second.texte = params["text"].get<std::string>();
+      it->second.aVerifier = true;
+    }
+  } else if (methode == "textDocument/didClose") {
+    const std::string& uri = texteDe(params.at("textDocument"), "uri");
+    if (documents_.erase(uri) > 0)
+      sortie.push_back(notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", json::array()}}));
+  } else if (methode == "workspace/didChangeConfiguration") {
+    if (params.is_object() && params.contains("settings") && !params["settings"].is_null()) {
+      optionsConfiguration_ = params["settings"];
+      recalculerReglages(sortie);
+    }
+  }
+}
+
+json Serveur::initialiser(const json& params, std::vector<json>& sortie) {
+  if (!params.is_object()) throw Refus{kParametresInvalides, "Paramètres incorrects pour \"initialize\"."};
+  const json capacites = params.value("capabilities", json::object());
+  encodage_ = choisirEncodage(capacites);
+  markdown_ = accepteMarkdown(capacites);
+  if (const auto racine = racineDuProjet(params)) reglagesFichier_ = lireReglages(*racine);
+  optionsDepart_ = params.value("initializationOptions", json());
+  recalculerReglages(sortie);
+  etat_ = Etat::Pret;
+  return {{"capabilities", capacitesDuServeur(encodage_)},
+          {"serverInfo", {{"name", "quillomat-lsp"}, {"version", kVersion}}}};
+}
+
+void Serveur::recalculerReglages(std::vector<json>& sortie) {
+  std::vector<std::string> avertissements;
+  const SettingsRecord avant = reglages_;
+  reglages_ = appliquerOptions(appliquerOptions(reglagesFichier_, optionsDepart_, avertissements),
+                               optionsConfiguration_, avertissements);
+  for (const std::string& a : avertissements)
+    sortie.push_back(
+        notification("window/logMessage", {{"type", kMessageAvertissement}, {"message", latin1VersUtf8(a)}}));
+  if (reglages_ != avant)
+    for (auto& [uri, d] : documents_) d.aVerifier = true;
+}
+
+json Serveur::survol(const json& params) const {
+  const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+  if (it == documents_.end()) return nullptr;
+  const Position p = positionDe(params.at("position"));
+  const Lignes lignes(it->second.texte);
+  const std::string_view ligne = lignes.ligne(p.ligne);
+  const auto s = survoler(ligne, octetsDe(ligne, p.colonne, encodage_), markdown_);
+  if (!s) return nullptr;
+  const Plage plage{{p.ligne, unites(ligne.substr(0, s->mot.debut), encodage_)},
+                    {p.ligne, unites(ligne.substr(0, s->mot.fin), encodage_)}};
+  return {{"contents", {{"kind", markdown_ ? "markdown" : "plaintext"}, {"value", s->texte}}},
+          {"range", enJson(plage)}};
+}
+
+json Serveur::completion(const json& params) const {
+  json items = json::array();
+  const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+  if (it != documents_.end()) {
+    const Position p = positionDe(params.at("position"));
+    const Lignes lignes(it->second.texte);
+    const std::string_view ligne = lignes.ligne(p.ligne);
+    for (const Proposition& prop : completer(ligne, octetsDe(ligne, p.colonne, encodage_))) {
+      json item = {{"label", prop.etiquette}, {"kind", static_cast<int>(prop.genre)}};
+      if (!prop.detail.empty()) item["detail"] = prop.detail;
+      items.push_back(std::move(item));
+    }
+  }
+  return {{"isIncomplete", false}, {"items", std::move(items)}};
+}
+
+std::vector<json> Serveur::publier() {
+  std::vector<json> sortie;
+  if (etat_ != Etat::Pret) return sortie;
+  for (auto& [uri, d] : documents_) {
+    if (!d.aVerifier) continue;
+    d.aVerifier = false;
+    sortie.push_back(notification(
+        "textDocument/publishDiagnostics",
+        {{"uri", uri}, {"version", d.version}, {"diagnostics", enJson(diagnostiquer(d.texte, reglages_, encodage_), lienAide_)}}));
+  }
+  return sortie;
+}
+
+}  // namespace quillomat::lsp

@@ -1,0 +1,67 @@
+// The language server without its transport: one message body in, the
+// messages to send out. Diagnostics wait in `publier` so that the main loop
+// can check a document once after a burst of changes.
+#pragma once
+
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lsp/documents.hpp"
+#include "lsp/positions.hpp"
+#include "pipeline/records.hpp"
+
+namespace quillomat::lsp {
+
+// Error codes of the protocol.
+inline constexpr int kErreurJson = -32700;
+inline constexpr int kRequeteInvalide = -32600;
+inline constexpr int kMethodeInconnue = -32601;
+inline constexpr int kParametresInvalides = -32602;
+inline constexpr int kErreurInterne = -32603;
+inline constexpr int kServeurNonInitialise = -32002;
+
+class Serveur {
+ public:
+  // lienAide: the file URI of the installed help page, or empty.
+  explicit Serveur(std::string lienAide = {});
+
+  std::vector<nlohmann::json> recevoir(std::string_view corps);
+  // The answer to a message whose header block could not be read.
+  static nlohmann::json erreurDeTrame();
+  // The diagnostics of every document changed since its last publication.
+  std::vector<nlohmann::json> publier();
+
+  bool termine() const { return etat_ == Etat::Termine; }
+  // 0 after shutdown then exit, 1 when the client left without shutdown.
+  int codeDeSortie() const { return arretDemande_ ? 0 : 1; }
+  // The client is gone: the end of its input stands for "exit".
+  void finDeLEntree() { etat_ = Etat::Termine; }
+
+  const SettingsRecord& reglages() const { return reglages_; }
+  Encodage encodage() const { return encodage_; }
+
+ private:
+  enum class Etat { AvantInitialisation, Pret, Arrete, Termine };
+
+  nlohmann::json initialiser(const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
+  void notifier(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
+  nlohmann::json requete(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
+  void recalculerReglages(std::vector<nlohmann::json>& sortie);
+  nlohmann::json survol(const nlohmann::json& params) const;
+  nlohmann::json completion(const nlohmann::json& params) const;
+
+  std::string lienAide_;
+  Etat etat_ = Etat::AvantInitialisation;
+  bool arretDemande_ = false;
+  Encodage encodage_ = Encodage::Utf16;
+  bool markdown_ = false;
+  SettingsRecord reglagesFichier_;
+  nlohmann::json optionsDepart_, optionsConfiguration_;
+  SettingsRecord reglages_;
+  std::map<std::string, Document> documents_;
+};
+
+}  // namespace quillomat::lsp

@@ -1,0 +1,216 @@
+#include "lsp/server.hpp"
+
+#include <gtest/gtest.h>
+
+#include "cli/encoding.hpp"
+#include "lsp_support.hpp"
+#include "pipeline/memory_check.hpp"
+#include "script_generator.hpp"
+#include "test_support.hpp"
+
+namespace quillomat::lsp {
+namespace {
+
+using nlohmann::json;
+using test::changer;
+using test::notif;
+using test::ouvrir;
+using test::requete;
+
+constexpr std::string_view kUri = "file:///scripts/quete.txt";
+const std::string kScript = "scn T\nbegin GameMode\nzorglub\nend\n";
+
+// A server and what it said.
+struct Session {
+  Serveur serveur{"file:///aide/AideDebug.htm"};
+
+  std::vector<json> envoyer(const json& m) { return serveur.recevoir(m.dump()); }
+  json initialiser(json params = {{"capabilities", json::object()}}) {
+    auto r = envoyer(requete(1, "initialize", std::move(params)));
+    envoyer(notif("initialized"));
+    return r.at(0);
+  }
+  // The single publication of `uri` due now.
+  json diagnostics(std::string_view uri = kUri) {
+    json trouvee;
+    for (const json& m : serveur.publier())
+      if (m["params"]["uri"] == uri) trouvee = m["params"];
+    return trouvee;
+  }
+};
+
+TEST(Serveur, Lifecycle) {
+  Session s;
+  // Before initialize: requests are refused, notifications dropped.
+  EXPECT_EQ(s.envoyer(requete(7, "textDocument/hover")).at(0)["error"]["code"], kServeurNonInitialise);
+  EXPECT_TRUE(s.envoyer(ouvrir(kUri, kScript)).empty());
+  EXPECT_TRUE(s.serveur.publier().empty());
+
+  const json init = s.initialiser();
+  EXPECT_EQ(init["id"], 1);
+  EXPECT_EQ(init["result"]["capabilities"]["positionEncoding"], "utf-16");
+  EXPECT_EQ(init["result"]["capabilities"]["textDocumentSync"]["change"], 1);
+  EXPECT_EQ(init["result"]["serverInfo"]["version"], "3.02");
+  EXPECT_EQ(s.envoyer(requete(2, "initialize")).at(0)["error"]["code"], kRequeteInvalide);
+
+  s.envoyer(ouvrir(kUri, kScript));
+  EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);
+  EXPECT_TRUE(s.serveur.publier().empty());  // nothing changed since
+
+  const auto fin = s.envoyer(requete("x", "shutdown"));
+  EXPECT_EQ(fin.at(0)["id"], "x");
+  EXPECT_TRUE(fin.at(0)["result"].is_null());
+  EXPECT_EQ(s.envoyer(requete(3, "textDocument/hover")).at(0)["error"]["code"], kRequeteInvalide);
+  EXPECT_FALSE(s.serveur.termine());
+  s.envoyer(notif("exit"));
+  EXPECT_TRUE(s.serveur.termine());
+  EXPECT_EQ(s.serveur.codeDeSortie(), 0);
+
+  Session sansArret;
+  sansArret.initialiser();
+  sansArret.envoyer(notif("exit"));
+  EXPECT_TRUE(sansArret.serveur.termine());
+  EXPECT_EQ(sansArret.serveur.codeDeSortie(), 1);
+}
+
+TEST(Serveur, BadMessagesGetTheProtocolsErrors) {
+  Session s;
+  s.initialiser();
+  struct Cas {
+    std::string corps;
+    std::optional<int> code;  // none: no answer
+    json id = nullptr;
+  };
+  const Cas cas[] = {
+      {"{\"jsonrpc\": \"2.0\", \"id\": 1, \"method\": ", kErreurJson},
+      {"", kErreurJson},
+      {"\xFF\xFE", kErreurJson},
+      {"[1, 2]", kRequeteInvalide},
+      {"42", kRequeteInvalide},
+      {R"({"jsonrpc": "2.0", "id": 4})", kRequeteInvalide, 4},
+      {R"({"jsonrpc": "1.0", "id": 5, "method": "shutdown"})", kRequeteInvalide, 5},
+      {R"({"jsonrpc": "2.0", "id": [1], "method": "shutdown"})", kRequeteInvalide},
+      {R"({"jsonrpc": "2.0", "id": 6, "method": 12})", kRequeteInvalide, 6},
+      {R"({"jsonrpc": "2.0", "id": 8, "method": "textDocument/definition", "params": {}})", kMethodeInconnue, 8},
+      {R"({"jsonrpc": "2.0", "id": 9, "method": "$/bidule"})", kMethodeInconnue, 9},
+      {R"({"jsonrpc": "2.0", "id": 10, "method": "textDocument/hover", "params": {"position": 3}})",
+       kParametresInvalides, 10},
+      {R"({"jsonrpc": "2.0", "id": 11, "method": "textDocument/completion", "params": null})", kParametresInvalides,
+       11},
+      {R"({"jsonrpc": "2.0", "id": 12, "result": null})", std::nullopt},  // an answer to nothing
+      {R"({"jsonrpc": "2.0", "method": "textDocument/didOpen", "params": {"textDocument": 5}})", std::nullopt},
+      {R"({"jsonrpc": "2.0", "method": "$/cancelRequest", "params": {"id": 3}})", std::nullopt},
+      {R"({"jsonrpc": "2.0", "method": "inconnue"})", std::nullopt},
+  };
+  for (const Cas& c : cas) {
+    const auto r = s.serveur.recevoir(c.corps);
+    if (!c.code) {
+      EXPECT_TRUE(r.empty()) << c.corps;
+      continue;
+    }
+    ASSERT_EQ(r.size(), 1u) << c.corps;
+    EXPECT_EQ(r[0]["error"]["code"], *c.code) << c.corps;
+    EXPECT_EQ(r[0]["id"], c.id) << c.corps;
+    EXPECT_FALSE(r[0]["error"]["message"].get<std::string>().empty());
+  }
+  EXPECT_EQ(Serveur::erreurDeTrame()["error"]["code"], kErreurJson);
+  // Still serving.
+  s.envoyer(ouvrir(kUri, kScript));
+  EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);
+}
+
+// A client typing fast: checks are left for the last text only, and the
+// last publication is that text's.
+TEST(Serveur, AThousandQuickChangesEndOnTheLastText) {
+  Session s;
+  s.initialiser();
+  s.envoyer(ouvrir(kUri, kScript));
+  std::string texte = kScript;
+  for (int v = 2; v <= 1001; ++v) {
+    texte = "scn T\nbegin GameMode\n" + std::string(static_cast<size_t>(v % 7), '\n') + "zorglub" +
+            std::to_string(v) + "\nend\n";
+    s.envoyer(changer(kUri, texte, v));
+    if (v % 97 == 0) s.serveur.publier();  // the odd pause
+  }
+  const json d = s.diagnostics();
+  EXPECT_EQ(d["version"], 1001);
+  ASSERT_EQ(d["diagnostics"].size(), 1u);
+  EXPECT_EQ(d["diagnostics"][0]["range"]["start"]["line"], 2 + 1001 % 7);
+}
+
+TEST(Serveur, DocumentsFollowTheirChangesAndAreClearedOnClose) {
+  Session s;
+  s.initialiser({{"capabilities", {{"general", {{"positionEncodings", {"utf-32", "utf-8"}}}}}}});
+  s.envoyer(ouvrir(kUri, test::u8(u8"scn T\nbegin GameMode\n\"😀\" zorglub\nend")));
+  const json d = s.diagnostics()["diagnostics"];
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_EQ(d[0]["range"]["end"]["character"], 11);  // code points
+  // A range change, in code points, as a client that ignores full sync sends it.
+  const json plage = {{"start", {{"line", 2}, {"character", 0}}}, {"end", {{"line", 2}, {"character", 4}}}};
+  json changement = changer(kUri, "", 2);
+  changement["params"]["contentChanges"] = json::array({{{"range", plage}, {"text", "Return ;"}}});
+  s.envoyer(changement);
+  EXPECT_TRUE(s.diagnostics()["diagnostics"].empty());
+  s.envoyer(changer("file:///jamais/ouvert.txt", kScript, 1));  // ignored
+  EXPECT_TRUE(s.serveur.publier().empty());
+  const auto fermeture = s.envoyer(notif("textDocument/didClose", {{"textDocument", {{"uri", kUri}}}}));
+  ASSERT_EQ(fermeture.size(), 1u);
+  EXPECT_EQ(fermeture[0]["method"], "textDocument/publishDiagnostics");
+  EXPECT_TRUE(fermeture[0]["params"]["diagnostics"].empty());
+  EXPECT_TRUE(s.envoyer(requete(5, "textDocument/hover", {{"textDocument", {{"uri", kUri}}},
+                                                          {"position", {{"line", 0}, {"character", 0}}}}))
+                  .at(0)["result"]
+                  .is_null());
+}
+
+TEST(Serveur, HoverAndCompletionSpeakTheClientsUnits) {
+  Session s;
+  s.initialiser({{"capabilities", {{"textDocument", {{"hover", {{"contentFormat", {"markdown", "plaintext"}}}}}}}}});
+  s.envoyer(ouvrir(kUri, test::u8(u8"scn T\nbegin GameMode\nset é to player.GetAV Str\nend")));
+  auto a = [&](std::string_view methode, int ligne, int colonne) {
+    return s.envoyer(requete(9, methode, {{"textDocument", {{"uri", kUri}}},
+                                          {"position", {{"line", ligne}, {"character", colonne}}}}))
+        .at(0)["result"];
+  };
+  // "é" is one UTF-16 unit and two bytes: "GetAV" spans units 16 to 21.
+  const json survol = a("textDocument/hover", 2, 18);
+  EXPECT_EQ(survol["contents"]["kind"], "markdown");
+  EXPECT_EQ(survol["range"]["start"]["character"], 16);
+  EXPECT_EQ(survol["range"]["end"]["character"], 21);
+  EXPECT_TRUE(a("textDocument/hover", 2, 5).is_null());
+  EXPECT_TRUE(a("textDocument/hover", 40, 1).is_null());
+  const json items = a("textDocument/completion", 2, 25)["items"];
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(items[0]["label"], "strength");
+}
+
+TEST(Serveur, SettingsComeFromTheWorkspaceFileThenTheClient) {
+  test::DossierTemporaire dir;
+  ASSERT_TRUE(ecrireReglages(dir.chemin(), SettingsRecord{1, 1, 1, 2, 1, 0, 0, 1}));
+  const std::string alerteEtVlse = "scn T\nbegin GameMode\n  DisableMouse\t\nend";
+  Session s;
+  s.initialiser({{"capabilities", json::object()},
+                 {"rootUri", "file://" + dir.chemin().generic_string()},
+                 {"initializationOptions", {{"vlse", false}}}});
+  EXPECT_EQ(s.serveur.reglages().scriptKind, 2);
+  EXPECT_EQ(s.serveur.reglages().hideAlerts, 1);
+  EXPECT_EQ(s.serveur.reglages().vlseDependent, 0);
+  s.envoyer(ouvrir(kUri, alerteEtVlse));
+  EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);  // the extender error, the tab alert hidden
+  const auto r = s.envoyer(notif("workspace/didChangeConfiguration",
+                                 {{"settings", {{"quillomat", {{"sansAlertes", false}, {"vlse", true}, {"type", "x"}}}}}}));
+  ASSERT_EQ(r.size(), 1u);  // the warning about "type"
+  EXPECT_EQ(r[0]["method"], "window/logMessage");
+  const json d = s.diagnostics()["diagnostics"];
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0]["severity"], 2);
+  s.envoyer(notif("workspace/didChangeConfiguration", {{"settings", nullptr}}));
+  EXPECT_TRUE(s.serveur.publier().empty());
+
+  Session sansFichier;
+  sansFichier.initialiser({{"capabilities", json::object()}, {"rootUri", "file:///nulle/part"}});
+  EXPECT_EQ(sansFichier.serveur.reglages(), SettingsRecord{});
+}
+
+}  // namespace
+}  // namespace quillomat::lsp
