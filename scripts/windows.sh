@@ -18,5 +18,5 @@ cmake --build "$build" -j"$(nproc)"
 if [[ ! -f "$linux/CMakeCache.txt" ]]; then
   cmake -S "$racine" -B "$linux" -DCMAKE_BUILD_TYPE=Release -DQUILLOMAT_BUILD_TESTS=ON >/dev/null
 fi
-cmake --build "$linux" -j"$(nproc)" --target quillomat-check quillomat-gen
+cmake --build "$linux" -j"$(nproc)" --target quillomat-check quillomat-lsp quillomat-gen
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -15,9 +15,9 @@ add_test(NAME wine_arret COMMAND wineserver -w)
 set_tests_properties(wine_prefixe PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${QUILLOMAT_WINE_ENV}" TIMEOUT 300)
 set_tests_properties(wine_arret PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${QUILLOMAT_WINE_ENV}")
 
-foreach(cas exemple scripts dossier accents entree ligne_de_commande console verrou)
-  add_test(NAME windows_check_${cas} COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/check_cases.sh ${cas})
-  set_tests_properties(windows_check_${cas} PROPERTIES
+foreach(cas exemple scripts dossier accents entree ligne_de_commande console verrou lsp)
+  add_test(NAME windows_${cas} COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/wine_cases.sh ${cas})
+  set_tests_properties(windows_${cas} PROPERTIES
     FIXTURES_REQUIRED wine TIMEOUT 300
-    ENVIRONMENT "${QUILLOMAT_WINE_ENV};QUILLOMAT_EXE=$<TARGET_FILE:quillomat-check>")
+    ENVIRONMENT "${QUILLOMAT_WINE_ENV};QUILLOMAT_EXE=$<TARGET_FILE:quillomat-check>;QUILLOMAT_LSP_EXE=$<TARGET_FILE:quillomat-lsp>")
 endforeach()

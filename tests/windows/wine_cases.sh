@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The Windows quillomat-check under Wine, compared with the Linux program on
-# the same inputs: standard output, standard error, exit status and what the
-# run leaves in its directory, byte for byte.
-#   check_cases.sh CAS
-# Environment: QUILLOMAT_EXE (the .exe), QUILLOMAT_LINUX (the Linux build:
-# quillomat-check, quillomat-gen), QUILLOMAT_SOURCES, and Wine's WINEPREFIX.
+# The Windows programs under Wine, compared with the Linux ones on the same
+# inputs. quillomat-check: standard output, standard error, exit status and
+# what the run leaves in its directory, byte for byte. quillomat-lsp: the
+# diagnostics of a whole session (tests/windows/lsp_session.py).
+#   wine_cases.sh CAS
+# Environment: QUILLOMAT_EXE and QUILLOMAT_LSP_EXE (the .exe), QUILLOMAT_LINUX
+# (the Linux build: quillomat-check, quillomat-lsp, quillomat-gen),
+# QUILLOMAT_SOURCES, and Wine's WINEPREFIX.
 set -uo pipefail
 cas=$1
 exe=$QUILLOMAT_EXE
@@ -131,15 +133,19 @@ case $cas in
     # accents must show whatever its code page. A pseudo-terminal wide enough
     # that Wine's console wraps no line; its escapes and CR are taken out.
     cp "$sources/data/exemple.txt" .
-    for args in "--version" "-f lignes exemple.txt"; do
-      script -qec "stty cols 1000; wine '$exe' $args" /dev/null </dev/null |
+    for ligne in "check --version" "check -f lignes exemple.txt" "lsp --help"; do
+      read -r programme args <<<"$ligne"
+      windows=$exe
+      attendu=$linux
+      [[ $programme == lsp ]] && windows=$QUILLOMAT_LSP_EXE attendu=$QUILLOMAT_LINUX/quillomat-lsp
+      script -qec "stty cols 1000; wine '$windows' $args" /dev/null </dev/null |
         sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' | tr -d '\r' >"$travail/console"
       # shellcheck disable=SC2086
-      "$linux" $args >"$travail/attendu"
+      "$attendu" $args >"$travail/attendu"
       if cmp -s "$travail/console" "$travail/attendu"; then
         reussis=$((reussis + 1))
       else
-        echouer "console $args" "$(diff "$travail/console" "$travail/attendu" | head -5)"
+        echouer "console $ligne" "$(diff "$travail/console" "$travail/attendu" | head -5)"
       fi
     done
     ;;
@@ -160,6 +166,30 @@ case $cas in
         echouer "verrou, essai $essai" "un rapport mélangé à l'autre"
       fi
     done
+    ;;
+  lsp)
+    # A workspace and a script whose names the ANSI code page cannot spell,
+    # known to the server by their URIs only.
+    dossier="$PWD/Mes scripts à Łódź"
+    mkdir "$dossier"
+    cp "$sources/data/exemple.txt" "$dossier/Quête de Łódź.txt"
+    session() {
+      local session=$sources/tests/windows/lsp_session.py script="$dossier/Quête de Łódź.txt"
+      python3 "$session" "$dossier" "$script" --windows -- wine "$QUILLOMAT_LSP_EXE" >"$travail/w.lsp" &&
+        python3 "$session" "$dossier" "$script" -- "$QUILLOMAT_LINUX/quillomat-lsp" >"$travail/l.lsp" ||
+        { echouer "lsp $1" "session interrompue"; return; }
+      if ! cmp -s "$travail/w.lsp" "$travail/l.lsp"; then
+        echouer "lsp $1" "diagnostics différents : $(diff "$travail/w.lsp" "$travail/l.lsp" | head -4)"
+      elif [[ $(grep -c '"severity": 2' "$travail/w.lsp") != "$2" ]] || ! grep -q 'variables en entrée !' "$travail/w.lsp"; then
+        echouer "lsp $1" "$2 alertes attendues, en français : $(head -3 "$travail/w.lsp")"
+      else
+        reussis=$((reussis + 1))
+      fi
+    }
+    session "sans préférences" 3
+    # DebugKVR4.dat of the workspace hides the alerts: the server found it.
+    printf '\1\0\0\0\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0' >"$dossier/DebugKVR4.dat"
+    session "DebugKVR4.dat sans alertes" 0
     ;;
   *)
     echo "cas inconnu : $cas" >&2
