@@ -70,6 +70,14 @@ case $cas in
     cmp -s "$travail/windows/Correction de ScriptVaelmoor.txt" "$sources/tests/data/exemple.rapport" ||
       echouer exemple "le rapport sur le disque n'est pas tests/data/exemple.rapport"
     grep -q "^ Liste des erreurs :" "$travail/w.out" || echouer exemple "aucun rapport affiché"
+    # After a longer script in the same directory, the work copy and the
+    # report are cut to their new size.
+    "$QUILLOMAT_LINUX/quillomat-gen" "$travail/generes"
+    (cd "$travail/windows" && wine "$exe" "$travail/generes/stress-4998.txt" >/dev/null
+     wine "$exe" exemple.txt >"$travail/w.out")
+    cmp -s "$travail/windows/ScriptVaelmoor.txt" exemple.txt &&
+      cmp -s "$travail/windows/Correction de ScriptVaelmoor.txt" "$sources/tests/data/exemple.rapport" &&
+      cmp -s "$travail/w.out" "$travail/l.out" || echouer exemple "fichiers de travail non raccourcis"
     ;;
   scripts)
     # The generated test scripts (every construct, thousands of findings),
@@ -153,10 +161,10 @@ case $cas in
     # Two runs in one directory at once take turns: each shows its own report.
     "$QUILLOMAT_LINUX/quillomat-gen" scripts
     cp scripts/stress-4998.txt a.txt
-    cp "$sources/data/exemple.txt" b.txt
+    cp scripts/stress-2500.txt b.txt
     "$linux" a.txt >"$travail/a.attendu"
     "$linux" b.txt >"$travail/b.attendu"
-    for essai in 1 2 3; do
+    for essai in 1 2 3 4 5; do
       wine "$exe" a.txt >"$travail/a.out" &
       wine "$exe" b.txt >"$travail/b.out"
       wait
