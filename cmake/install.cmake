@@ -1,4 +1,4 @@
-# Installation: the two programs, their data files under share/quillomat
+# Installation: the three programs, their data files under share/quillomat
 # (the editor looks there, from bin/), a desktop entry and an icon; the Debian
 # package; the help files, generated from the checker's own messages; and a
 # test that installs into a scratch prefix and runs both programs from there.
@@ -20,7 +20,7 @@ add_custom_command(
 add_custom_target(quillomat_aide_fichiers ALL DEPENDS ${QUILLOMAT_AIDE_TXT} ${QUILLOMAT_AIDE_HTM})
 
 set(QUILLOMAT_DONNEES ${CMAKE_INSTALL_DATADIR}/quillomat)
-install(TARGETS quillomat-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quillomat-check quillomat-lsp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUILLOMAT_AIDE_TXT} ${QUILLOMAT_AIDE_HTM} DESTINATION ${QUILLOMAT_DONNEES})
 if(DEFINED QUILLOMAT_FONCTIONS_TXT)
   install(FILES ${QUILLOMAT_FONCTIONS_TXT} DESTINATION ${QUILLOMAT_DONNEES})
@@ -32,8 +32,9 @@ if(TARGET quillomat)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
 
-# The Debian package: quillomat-check is static; the editor needs the Qt 6
-# libraries of Debian 12 and a window-system plugin.
+# The Debian package: quillomat-check is static; quillomat-lsp needs the C++
+# library; the editor needs the Qt 6 libraries of Debian 12 and a
+# window-system plugin.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillomat)
 set(CPACK_PACKAGE_VERSION 3.02)
@@ -51,5 +52,6 @@ if(QUILLOMAT_BUILD_TESTS)
   add_test(NAME installation
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/essai-installation
                    -DSCRIPT=${CMAKE_SOURCE_DIR}/data/exemple.txt -DEDITEUR=$<IF:$<TARGET_EXISTS:quillomat>,1,0>
+                   -DSESSION_LSP=${CMAKE_SOURCE_DIR}/tests/lsp/session_courte.jsonrpc
                    -P ${CMAKE_SOURCE_DIR}/cmake/install_test.cmake)
 endif()

@@ -1,4 +1,4 @@
-# Installs the build into a scratch prefix and runs both programs from it, in
+# Installs the build into a scratch prefix and runs the programs from it, in
 # a directory that holds none of the data files: they must find what they
 # need under the prefix alone. Run by ctest (test "installation").
 file(REMOVE_RECURSE ${PREFIX})
@@ -6,7 +6,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${rc})")
 endif()
-foreach(f share/quillomat/AideDebug.txt share/quillomat/AideDebug.htm share/quillomat/fonctions.txt bin/quillomat-check)
+foreach(f share/quillomat/AideDebug.txt share/quillomat/AideDebug.htm share/quillomat/fonctions.txt bin/quillomat-check
+          bin/quillomat-lsp)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "${f} is not installed")
   endif()
@@ -18,6 +19,17 @@ execute_process(COMMAND ${PREFIX}/bin/quillomat-check ${SCRIPT} WORKING_DIRECTOR
                 RESULT_VARIABLE rc OUTPUT_VARIABLE sortie)
 if(NOT sortie MATCHES "Liste des erreurs")
   message(FATAL_ERROR "quillomat-check from the prefix wrote no report (${rc}):\n${sortie}")
+endif()
+
+# The language server: its version, and a session from initialize to exit.
+execute_process(COMMAND ${PREFIX}/bin/quillomat-lsp --version RESULT_VARIABLE rc OUTPUT_VARIABLE sortie)
+if(NOT rc EQUAL 0 OR NOT sortie MATCHES "quillomat-lsp, serveur de langage des scripts Vaelmoor, version 3.02")
+  message(FATAL_ERROR "quillomat-lsp --version failed (${rc}): ${sortie}")
+endif()
+execute_process(COMMAND ${PREFIX}/bin/quillomat-lsp INPUT_FILE ${SESSION_LSP} WORKING_DIRECTORY ${vide}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE sortie TIMEOUT 30)
+if(NOT rc EQUAL 0 OR NOT sortie MATCHES "\"serverInfo\":{\"name\":\"quillomat-lsp\"")
+  message(FATAL_ERROR "the quillomat-lsp session failed (${rc}):\n${sortie}")
 endif()
 
 if(EDITEUR)

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 
-paquets=(cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins)
+# neovim: the language server is tested under a real client.
+paquets=(cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins neovim)
 if [[ "${QUILLOMAT_BENCH:-0}" == 1 ]]; then paquets+=(libbenchmark-dev); fi
 if [[ "${QUILLOMAT_FUZZ:-0}" == 1 ]]; then paquets+=(clang libclang-rt-14-dev); fi
 # A real X display for the editor's tests (scripts/x-session.sh).

@@ -14,7 +14,7 @@ namespace {
 
 bool estDuMot(char c) { return estLettre(c) || estChiffre(c) || c == '_'; }
 
-std::string detailDe(const Fiche& f) { return latin1VersUtf8("Paramètres : " + motsParametres(f)); }
+std::string detailDe(const FicheFonction& f) { return latin1VersUtf8("Paramètres : " + motsParametres(f)); }
 
 const std::vector<Proposition>& propositionsFonctions() {
   static const std::vector<Proposition> out = [] {

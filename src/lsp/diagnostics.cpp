@@ -78,20 +78,28 @@ std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecor
   return out;
 }
 
-nlohmann::json enJson(const std::vector<Diagnostic>& diagnostics, std::string_view lienAide) {
-  nlohmann::json out = nlohmann::json::array();
+std::string diagnosticsEnJson(const std::vector<Diagnostic>& diagnostics, std::string_view lienAide) {
+  std::string out = "[";
+  out.reserve(diagnostics.size() * 220);
   for (const Diagnostic& d : diagnostics) {
-    nlohmann::json j = {
-        {"range", enJson(d.plage)},
-        {"severity", d.gravite},
-        {"source", "quillomat"},
-        {"message", d.message}};
+    if (out.size() > 1) out += ',';
+    out += "{\"range\":";
+    ajouterPlageJson(out, d.plage);
+    out += ",\"severity\":" + std::to_string(d.gravite) + ",\"source\":\"quillomat\"";
     if (!d.code.empty()) {
-      j["code"] = d.code;
-      if (!lienAide.empty()) j["codeDescription"] = {{"href", std::string(lienAide) + "#" + std::string(d.code)}};
+      out += ",\"code\":";
+      ajouterTexteJson(out, d.code);
+      if (!lienAide.empty()) {
+        out += ",\"codeDescription\":{\"href\":";
+        ajouterTexteJson(out, std::string(lienAide) + "#" + std::string(d.code));
+        out += '}';
+      }
     }
-    out.push_back(std::move(j));
+    out += ",\"message\":";
+    ajouterTexteJson(out, d.message);
+    out += '}';
   }
+  out += ']';
   return out;
 }
 

@@ -3,7 +3,6 @@
 // character that Latin-1 cannot hold.
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,8 +27,8 @@ struct Diagnostic {
 // utf8: the document's text.
 std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e);
 
-// The "diagnostics" array of a publication; lienAide: the file URI of the
-// help page, or empty (then no link is given).
-nlohmann::json enJson(const std::vector<Diagnostic>& diagnostics, std::string_view lienAide);
+// The "diagnostics" array of a publication, as JSON text; lienAide: the file
+// URI of the help page, or empty (then no link is given).
+std::string diagnosticsEnJson(const std::vector<Diagnostic>& diagnostics, std::string_view lienAide);
 
 }  // namespace quillomat::lsp

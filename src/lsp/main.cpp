@@ -6,7 +6,6 @@
 #include <string_view>
 #include <thread>
 
-#include "app/core/small_commands.hpp"
 #include "cli/encoding.hpp"
 #include "cli/platform.hpp"
 #include "lsp/input_queue.hpp"
@@ -29,18 +28,9 @@ constexpr std::string_view kAide =
     "  --version   affiche la version et quitte\n"
     "  -h, --help  affiche cette aide et quitte\n";
 
-// The help page the diagnostics link to, where the editor finds its data files.
-std::string lienAide(const char* argv0) {
-  const auto page = trouverFichierDonnees("AideDebug.htm", {}, dossierDuProgramme(argv0));
-  if (!page) return {};
-  std::error_code ec;
-  const auto absolu = std::filesystem::weakly_canonical(*page, ec);
-  return uriDeChemin(ec ? *page : absolu);
-}
-
-bool envoyer(const std::vector<nlohmann::json>& messages) {
-  for (const nlohmann::json& m : messages)
-    if (!ecrireSortie(trame(m.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)))) return false;
+bool envoyer(const std::vector<std::string>& messages) {
+  for (const std::string& m : messages)
+    if (!ecrireSortie(trame(m))) return false;
   return true;
 }
 
@@ -50,7 +40,7 @@ int servir(const char* argv0) {
   // blocked on standard input until the process ends.
   const auto file = std::make_shared<FileDEntree>();
   std::thread([file] { lireLEntree(*file); }).detach();
-  Serveur serveur(lienAide(argv0));
+  Serveur serveur(lienPageAide(dossierDuProgramme(argv0)));
   while (!serveur.termine()) {
     auto t = file->attendre();
     if (!t) {

@@ -1,6 +1,7 @@
 #include "lsp/platform.hpp"
 
 #include <cstdio>
+#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32

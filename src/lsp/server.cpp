@@ -47,6 +47,8 @@ int64_t versionDe(const json& document) {
   return v != document.end() && v->is_number_integer() ? v->get<int64_t>() : 0;
 }
 
+std::string texteJson(const json& j) { return j.dump(-1, ' ', false, json::error_handler_t::replace); }
+
 bool estIdValide(const json& id) { return id.is_string() || id.is_number_integer(); }
 
 // A method name quoted in a message: printable ASCII only.
@@ -68,27 +70,35 @@ json capacitesDuServeur(Encodage e) {
 
 Serveur::Serveur(std::string lienAide) : lienAide_(std::move(lienAide)) {}
 
-json Serveur::erreurDeTrame() {
-  return erreur(nullptr, kErreurJson, "En-tête de message illisible : \"Content-Length\" manquant ou incorrect.");
+std::string Serveur::erreurDeTrame() {
+  return texteJson(
+      erreur(nullptr, kErreurJson, "En-tête de message illisible : \"Content-Length\" manquant ou incorrect."));
 }
 
-std::vector<json> Serveur::recevoir(std::string_view corps) {
-  std::vector<json> sortie;
+std::vector<std::string> Serveur::recevoir(std::string_view corps) {
+  Sortie sortie;
+  traiter(corps, sortie);
+  std::vector<std::string> textes;
+  for (const json& m : sortie) textes.push_back(texteJson(m));
+  return textes;
+}
+
+void Serveur::traiter(std::string_view corps, Sortie& sortie) {
   const json message = json::parse(corps, nullptr, false);
   if (message.is_discarded()) {
     sortie.push_back(erreur(nullptr, kErreurJson, "Message illisible : ce n'est pas du JSON valide."));
-    return sortie;
+    return;
   }
   if (!message.is_object()) {
     sortie.push_back(erreur(nullptr, kRequeteInvalide, "Message incorrect : un objet JSON est attendu."));
-    return sortie;
+    return;
   }
   const auto id = message.find("id");
   const auto methode = message.find("method");
   const bool estRequete = id != message.end();
   // The answer to a request of the server's: it sends none that waits for one.
   if (methode == message.end() && estRequete && (message.contains("result") || message.contains("error")))
-    return sortie;
+    return;
   const auto jsonrpc = message.find("jsonrpc");
   const bool bienForme = methode != message.end() && methode->is_string() && jsonrpc != message.end() &&
                          *jsonrpc == "2.0" && (!estRequete || estIdValide(*id));
@@ -97,11 +107,12 @@ std::vector<json> Serveur::recevoir(std::string_view corps) {
       sortie.push_back(erreur(estRequete && estIdValide(*id) ? *id : json(nullptr), kRequeteInvalide,
                               "Message incorrect : il faut \"jsonrpc\" valant \"2.0\", une méthode \"method\" "
                               "(texte) et, pour une requête, un \"id\" nombre entier ou texte."));
-    return sortie;
+    return;
   }
   const std::string& nom = methode->get_ref<const std::string&>();
   const auto p = message.find("params");
-  const json params = p != message.end() ? *p : json(nullptr);
+  static const json kSansParametres;
+  const json& params = p != message.end() ? *p : kSansParametres;
 
   if (!estRequete) {
     try {
@@ -109,7 +120,7 @@ std::vector<json> Serveur::recevoir(std::string_view corps) {
     } catch (const std::exception&) {
       // A notification gets no answer: a malformed one is dropped.
     }
-    return sortie;
+    return;
   }
   json reponseOuErreur;
   try {
@@ -122,68 +133,93 @@ std::vector<json> Serveur::recevoir(std::string_view corps) {
     reponseOuErreur = erreur(*id, kErreurInterne, "Erreur interne du serveur pour \"" + nomCite(nom) + "\".");
   }
   sortie.insert(sortie.begin(), std::move(reponseOuErreur));
-  return sortie;
 }
 
-json Serveur::requete(std::string_view methode, const json& params, std::vector<json>& sortie) {
+json Serveur::requete(std::string_view methode, const json& params, Sortie& sortie) {
+  using Traitement = json (Serveur::*)(const json&, Sortie&);
+  static constexpr std::pair<std::string_view, Traitement> kRequetes[] = {
+      {"initialize", &Serveur::initialiser},
+      {"shutdown", &Serveur::arreter},
+      {"textDocument/hover", &Serveur::survol},
+      {"textDocument/completion", &Serveur::completion},
+  };
   if (etat_ == Etat::AvantInitialisation && methode != "initialize")
     throw Refus{kServeurNonInitialise, "Le serveur attend d'abord la requête \"initialize\"."};
   if (etat_ != Etat::AvantInitialisation && methode == "initialize")
     throw Refus{kRequeteInvalide, "Le serveur a déjà été initialisé."};
   if (etat_ == Etat::Arrete || etat_ == Etat::Termine)
     throw Refus{kRequeteInvalide, "Le serveur s'arrête : seule la notification \"exit\" est encore attendue."};
-  if (methode == "initialize") return initialiser(params, sortie);
-  if (methode == "shutdown") {
-    etat_ = Etat::Arrete;
-    arretDemande_ = true;
-    documents_.clear();
-    return nullptr;
-  }
-  if (methode == "textDocument/hover") return survol(params);
-  if (methode == "textDocument/completion") return completion(params);
+  for (const auto& [nom, traitement] : kRequetes)
+    if (nom == methode) return (this->*traitement)(params, sortie);
   throw Refus{kMethodeInconnue, "Méthode inconnue : \"" + nomCite(methode) + "\"."};
 }
 
-void Serveur::notifier(std::string_view methode, const json& params, std::vector<json>& sortie) {
+void Serveur::notifier(std::string_view methode, const json& params, Sortie& sortie) {
+  using Traitement = void (Serveur::*)(const json&, Sortie&);
+  static constexpr std::pair<std::string_view, Traitement> kNotifications[] = {
+      {"textDocument/didOpen", &Serveur::ouvrir},
+      {"textDocument/didChange", &Serveur::changer},
+      {"textDocument/didSave", &Serveur::enregistrer},
+      {"textDocument/didClose", &Serveur::fermer},
+      {"workspace/didChangeConfiguration", &Serveur::configurer},
+  };
   if (methode == "exit") {
     etat_ = Etat::Termine;
     return;
   }
   if (etat_ != Etat::Pret) return;  // before initialize and after shutdown, only exit counts
-  if (methode == "textDocument/didOpen") {
-    const json& d = params.at("textDocument");
-    documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
-  } else if (methode == "textDocument/didChange") {
-    const json& d = params.at("textDocument");
-    const auto it = documents_.find(texteDe(d, "uri"));
-    if (it == documents_.end()) return;
-    for (const json& c : params.at("contentChanges")) {
-      Changement changement{std::nullopt, texteDe(c, "text")};
-      if (c.contains("range"))
-        changement.plage = Plage{positionDe(c.at("range").at("start")), positionDe(c.at("range").at("end"))};
-      appliquer(it->second.texte, changement, encodage_);
-    }
-    it->second.version = versionDe(d);
-    it->second.aVerifier = true;
-  } else if (methode == "textDocument/didSave") {
-    const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
-    if (it != documents_.end() && params.contains("text") && params["text"].is_string()) {
-      it->second.texte = params["text"].get<std::string>();
-      it->second.aVerifier = true;
-    }
-  } else if (methode == "textDocument/didClose") {
-    const std::string& uri = texteDe(params.at("textDocument"), "uri");
-    if (documents_.erase(uri) > 0)
-      sortie.push_back(notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", json::array()}}));
-  } else if (methode == "workspace/didChangeConfiguration") {
-    if (params.is_object() && params.contains("settings") && !params["settings"].is_null()) {
-      optionsConfiguration_ = params["settings"];
-      recalculerReglages(sortie);
-    }
-  }
+  for (const auto& [nom, traitement] : kNotifications)
+    if (nom == methode) (this->*traitement)(params, sortie);
 }
 
-json Serveur::initialiser(const json& params, std::vector<json>& sortie) {
+json Serveur::arreter(const json&, Sortie&) {
+  etat_ = Etat::Arrete;
+  arretDemande_ = true;
+  documents_.clear();
+  return nullptr;
+}
+
+void Serveur::ouvrir(const json& params, Sortie&) {
+  const json& d = params.at("textDocument");
+  documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
+}
+
+void Serveur::changer(const json& params, Sortie&) {
+  const json& d = params.at("textDocument");
+  const auto it = documents_.find(texteDe(d, "uri"));
+  if (it == documents_.end()) return;
+  for (const json& c : params.at("contentChanges")) {
+    Changement changement{std::nullopt, texteDe(c, "text")};
+    if (c.contains("range"))
+      changement.plage = Plage{positionDe(c.at("range").at("start")), positionDe(c.at("range").at("end"))};
+    appliquer(it->second.texte, changement, encodage_);
+  }
+  it->second.version = versionDe(d);
+  it->second.aVerifier = true;
+}
+
+void Serveur::enregistrer(const json& params, Sortie&) {
+  const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+  const auto texte = params.find("text");
+  if (it == documents_.end() || texte == params.end() || !texte->is_string()) return;
+  it->second.texte = texte->get<std::string>();
+  it->second.aVerifier = true;
+}
+
+void Serveur::fermer(const json& params, Sortie& sortie) {
+  const std::string& uri = texteDe(params.at("textDocument"), "uri");
+  if (documents_.erase(uri) > 0)
+    sortie.push_back(notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", json::array()}}));
+}
+
+void Serveur::configurer(const json& params, Sortie& sortie) {
+  const auto reglages = params.find("settings");
+  if (reglages == params.end() || reglages->is_null()) return;
+  optionsConfiguration_ = *reglages;
+  recalculerReglages(sortie);
+}
+
+json Serveur::initialiser(const json& params, Sortie& sortie) {
   if (!params.is_object()) throw Refus{kParametresInvalides, "Paramètres incorrects pour \"initialize\"."};
   const json capacites = params.value("capabilities", json::object());
   encodage_ = choisirEncodage(capacites);
@@ -196,7 +232,7 @@ json Serveur::initialiser(const json& params, std::vector<json>& sortie) {
           {"serverInfo", {{"name", "quillomat-lsp"}, {"version", kVersion}}}};
 }
 
-void Serveur::recalculerReglages(std::vector<json>& sortie) {
+void Serveur::recalculerReglages(Sortie& sortie) {
   std::vector<std::string> avertissements;
   const SettingsRecord avant = reglages_;
   reglages_ = appliquerOptions(appliquerOptions(reglagesFichier_, optionsDepart_, avertissements),
@@ -208,7 +244,7 @@ void Serveur::recalculerReglages(std::vector<json>& sortie) {
     for (auto& [uri, d] : documents_) d.aVerifier = true;
 }
 
-json Serveur::survol(const json& params) const {
+json Serveur::survol(const json& params, Sortie&) {
   const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
   if (it == documents_.end()) return nullptr;
   const Position p = positionDe(params.at("position"));
@@ -222,7 +258,7 @@ json Serveur::survol(const json& params) const {
           {"range", enJson(plage)}};
 }
 
-json Serveur::completion(const json& params) const {
+json Serveur::completion(const json& params, Sortie&) {
   json items = json::array();
   const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
   if (it != documents_.end()) {
@@ -238,15 +274,18 @@ json Serveur::completion(const json& params) const {
   return {{"isIncomplete", false}, {"items", std::move(items)}};
 }
 
-std::vector<json> Serveur::publier() {
-  std::vector<json> sortie;
+std::vector<std::string> Serveur::publier() {
+  std::vector<std::string> sortie;
   if (etat_ != Etat::Pret) return sortie;
   for (auto& [uri, d] : documents_) {
     if (!d.aVerifier) continue;
     d.aVerifier = false;
-    sortie.push_back(notification(
-        "textDocument/publishDiagnostics",
-        {{"uri", uri}, {"version", d.version}, {"diagnostics", enJson(diagnostiquer(d.texte, reglages_, encodage_), lienAide_)}}));
+    std::string m = "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\",\"params\":{\"uri\":";
+    ajouterTexteJson(m, uri);
+    m += ",\"version\":" + std::to_string(d.version) + ",\"diagnostics\":";
+    m += diagnosticsEnJson(diagnostiquer(d.texte, reglages_, encodage_), lienAide_);
+    m += "}}";
+    sortie.push_back(std::move(m));
   }
   return sortie;
 }

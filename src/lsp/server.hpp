@@ -1,6 +1,7 @@
 // The language server without its transport: one message body in, the
-// messages to send out. Diagnostics wait in `publier` so that the main loop
-// can check a document once after a burst of changes.
+// bodies of the messages to send out (JSON text). Diagnostics wait in
+// `publier` so that the main loop can check a document once after a burst of
+// changes.
 #pragma once
 
 #include <map>
@@ -28,11 +29,11 @@ class Serveur {
   // lienAide: the file URI of the installed help page, or empty.
   explicit Serveur(std::string lienAide = {});
 
-  std::vector<nlohmann::json> recevoir(std::string_view corps);
+  std::vector<std::string> recevoir(std::string_view corps);
   // The answer to a message whose header block could not be read.
-  static nlohmann::json erreurDeTrame();
+  static std::string erreurDeTrame();
   // The diagnostics of every document changed since its last publication.
-  std::vector<nlohmann::json> publier();
+  std::vector<std::string> publier();
 
   bool termine() const { return etat_ == Etat::Termine; }
   // 0 after shutdown then exit, 1 when the client left without shutdown.
@@ -41,17 +42,25 @@ class Serveur {
   void finDeLEntree() { etat_ = Etat::Termine; }
 
   const SettingsRecord& reglages() const { return reglages_; }
-  Encodage encodage() const { return encodage_; }
 
  private:
   enum class Etat { AvantInitialisation, Pret, Arrete, Termine };
+  using Sortie = std::vector<nlohmann::json>;  // the messages to send, in order
 
-  nlohmann::json initialiser(const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
-  void notifier(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
-  nlohmann::json requete(std::string_view methode, const nlohmann::json& params, std::vector<nlohmann::json>& sortie);
-  void recalculerReglages(std::vector<nlohmann::json>& sortie);
-  nlohmann::json survol(const nlohmann::json& params) const;
-  nlohmann::json completion(const nlohmann::json& params) const;
+  void traiter(std::string_view corps, Sortie& sortie);
+  // Requests answer with their result; a refusal is thrown.
+  nlohmann::json requete(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json initialiser(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json arreter(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json survol(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json completion(const nlohmann::json& params, Sortie& sortie);
+  void notifier(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
+  void ouvrir(const nlohmann::json& params, Sortie& sortie);
+  void changer(const nlohmann::json& params, Sortie& sortie);
+  void enregistrer(const nlohmann::json& params, Sortie& sortie);
+  void fermer(const nlohmann::json& params, Sortie& sortie);
+  void configurer(const nlohmann::json& params, Sortie& sortie);
+  void recalculerReglages(Sortie& sortie);
 
   std::string lienAide_;
   Etat etat_ = Etat::AvantInitialisation;

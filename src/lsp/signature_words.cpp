@@ -87,15 +87,15 @@ std::string entreParentheses(int kind) {
   return type.empty() ? std::string() : " (" + std::string(type) + ")";
 }
 
-const std::unordered_map<std::string, Fiche>& index() {
-  static const std::unordered_map<std::string, Fiche> fiches = [] {
-    std::unordered_map<std::string, Fiche> out;
+const std::unordered_map<std::string, FicheFonction>& index() {
+  static const std::unordered_map<std::string, FicheFonction> fiches = [] {
+    std::unordered_map<std::string, FicheFonction> out;
     auto ajouter = [&](std::span<const Row> rows) {
       for (const Row& r : rows) {
         const bool vlse = r.group == Group::Vlse || r.group == Group::VlseRef;
         const Signature* s = signatureDe(r.check);
         const bool statistique = s && s->statistique;
-        auto [it, nouveau] = out.try_emplace(enMinuscules(r.name), Fiche{r.name, &r, vlse, statistique});
+        auto [it, nouveau] = out.try_emplace(enMinuscules(r.name), FicheFonction{r.name, &r, vlse, statistique});
         if (nouveau) continue;
         it->second.vlse = it->second.vlse && vlse;
         it->second.statistique = it->second.statistique || statistique;
@@ -118,13 +118,13 @@ const Signature* signatureDe(Checker c) {
   return it == std::end(kSignatures) ? nullptr : &*it;
 }
 
-std::optional<Fiche> ficheDe(std::string_view nom) {
+std::optional<FicheFonction> ficheDe(std::string_view nom) {
   const auto it = index().find(enMinuscules(nom));
   if (it == index().end()) return std::nullopt;
   return it->second;
 }
 
-std::string motsAppelant(const Fiche& f) {
+std::string motsAppelant(const FicheFonction& f) {
   const Signature* s = signatureDe(f.ligne->check);
   if (!s || s->appelant == Appelant::Aucun || (s->appelant == Appelant::SelonLigne && f.ligne->callerAllowed == 0))
     return "aucun";
@@ -132,7 +132,7 @@ std::string motsAppelant(const Fiche& f) {
   return "facultatif" + entreParentheses(s->typeAppelant == kTypeDeLaLigne ? f.ligne->callerKind : s->typeAppelant);
 }
 
-std::string motsParametres(const Fiche& f) {
+std::string motsParametres(const FicheFonction& f) {
   const Signature* s = signatureDe(f.ligne->check);
   if (!s) return {};
   std::string out;

@@ -34,7 +34,7 @@ std::span<const Signature> signatures();
 const Signature* signatureDe(Checker c);
 
 // A catalogued function, all its rows taken together.
-struct Fiche {
+struct FicheFonction {
   std::string_view nom;  // as the catalogue spells it
   const Row* ligne;      // its first row, in the order of the word list
   bool vlse;             // every row of the name needs the script extender
@@ -42,11 +42,11 @@ struct Fiche {
 };
 
 // The function of that name (any letter case), if the catalogues know it.
-std::optional<Fiche> ficheDe(std::string_view nom);
+std::optional<FicheFonction> ficheDe(std::string_view nom);
 
 // Latin-1 texts of a function's first row: "aucun", "facultatif (PERSONNE)"...;
 // the parameters with the ID types filled in.
-std::string motsAppelant(const Fiche& f);
-std::string motsParametres(const Fiche& f);
+std::string motsAppelant(const FicheFonction& f);
+std::string motsParametres(const FicheFonction& f);
 
 }  // namespace quillomat::lsp

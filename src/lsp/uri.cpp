@@ -1,5 +1,6 @@
 #include "lsp/uri.hpp"
 
+#include "app/core/small_commands.hpp"
 #include "pipeline/ascii.hpp"
 
 namespace quillomat::lsp {
@@ -66,6 +67,14 @@ std::optional<std::filesystem::path> cheminDeUri(std::string_view uri) {
   const auto texte = cheminTexteDeUri(uri, kWindows);
   if (!texte) return std::nullopt;
   return std::filesystem::path(std::u8string(texte->begin(), texte->end()));
+}
+
+std::string lienPageAide(const std::filesystem::path& dossierProgramme) {
+  const auto page = trouverFichierDonnees("AideDebug.htm", {}, dossierProgramme);
+  if (!page) return {};
+  std::error_code ec;
+  const auto absolu = std::filesystem::weakly_canonical(std::filesystem::absolute(*page, ec), ec);
+  return uriDeChemin(ec ? *page : absolu);
 }
 
 std::string uriDeChemin(const std::filesystem::path& chemin) {

@@ -15,6 +15,11 @@ namespace quillomat::lsp {
 std::optional<std::string> cheminTexteDeUri(std::string_view uri, bool windows);
 std::optional<std::filesystem::path> cheminDeUri(std::string_view uri);
 
+// The URI of the help page the diagnostics link to, "AideDebug.htm", found
+// as the editor finds its data files: beside the program, then in
+// ../share/quillomat; empty when neither has it.
+std::string lienPageAide(const std::filesystem::path& dossierProgramme);
+
 // The "file:" URI of an absolute path; bytes outside the unreserved set are
 // written %XX.
 std::string uriDeChemin(const std::filesystem::path& chemin);

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/encoding.hpp"
 #include "lsp_support.hpp"
-#include "pipeline/memory_check.hpp"
-#include "script_generator.hpp"
 #include "test_support.hpp"
 
 namespace quillomat::lsp {
@@ -24,18 +21,28 @@ const std::string kScript = "scn T\nbegin GameMode\nzorglub\nend\n";
 struct Session {
   Serveur serveur{"file:///aide/AideDebug.htm"};
 
-  std::vector<json> envoyer(const json& m) { return serveur.recevoir(m.dump()); }
+  static std::vector<json> lire(const std::vector<std::string>& textes) {
+    std::vector<json> out;
+    for (const std::string& t : textes) out.push_back(json::parse(t));
+    return out;
+  }
+  std::vector<json> envoyer(const json& m) { return lire(serveur.recevoir(m.dump())); }
   json initialiser(json params = {{"capabilities", json::object()}}) {
     auto r = envoyer(requete(1, "initialize", std::move(params)));
     envoyer(notif("initialized"));
     return r.at(0);
   }
-  // The single publication of `uri` due now.
-  json diagnostics(std::string_view uri = kUri) {
-    json trouvee;
-    for (const json& m : serveur.publier())
-      if (m["params"]["uri"] == uri) trouvee = m["params"];
-    return trouvee;
+  // The diagnostics published now for kUri (null when none are).
+  json diagnostics() {
+    json trouves;
+    for (const json& m : lire(serveur.publier()))
+      if (m["params"]["uri"] == kUri) trouves = m["params"]["diagnostics"];
+    return trouves;
+  }
+  json demander(std::string_view methode, size_t ligne, size_t colonne) {
+    return envoyer(requete(9, methode, {{"textDocument", {{"uri", kUri}}},
+                                        {"position", {{"line", ligne}, {"character", colonne}}}}))
+        .at(0)["result"];
   }
 };
 
@@ -47,14 +54,11 @@ TEST(Serveur, Lifecycle) {
   EXPECT_TRUE(s.serveur.publier().empty());
 
   const json init = s.initialiser();
-  EXPECT_EQ(init["id"], 1);
   EXPECT_EQ(init["result"]["capabilities"]["positionEncoding"], "utf-16");
-  EXPECT_EQ(init["result"]["capabilities"]["textDocumentSync"]["change"], 1);
   EXPECT_EQ(init["result"]["serverInfo"]["version"], "3.02");
   EXPECT_EQ(s.envoyer(requete(2, "initialize")).at(0)["error"]["code"], kRequeteInvalide);
-
   s.envoyer(ouvrir(kUri, kScript));
-  EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);
+  EXPECT_EQ(s.diagnostics().size(), 1u);
   EXPECT_TRUE(s.serveur.publier().empty());  // nothing changed since
 
   const auto fin = s.envoyer(requete("x", "shutdown"));
@@ -83,103 +87,63 @@ TEST(Serveur, BadMessagesGetTheProtocolsErrors) {
   };
   const Cas cas[] = {
       {"{\"jsonrpc\": \"2.0\", \"id\": 1, \"method\": ", kErreurJson},
-      {"", kErreurJson},
       {"\xFF\xFE", kErreurJson},
       {"[1, 2]", kRequeteInvalide},
-      {"42", kRequeteInvalide},
       {R"({"jsonrpc": "2.0", "id": 4})", kRequeteInvalide, 4},
       {R"({"jsonrpc": "1.0", "id": 5, "method": "shutdown"})", kRequeteInvalide, 5},
       {R"({"jsonrpc": "2.0", "id": [1], "method": "shutdown"})", kRequeteInvalide},
-      {R"({"jsonrpc": "2.0", "id": 6, "method": 12})", kRequeteInvalide, 6},
       {R"({"jsonrpc": "2.0", "id": 8, "method": "textDocument/definition", "params": {}})", kMethodeInconnue, 8},
-      {R"({"jsonrpc": "2.0", "id": 9, "method": "$/bidule"})", kMethodeInconnue, 9},
       {R"({"jsonrpc": "2.0", "id": 10, "method": "textDocument/hover", "params": {"position": 3}})",
        kParametresInvalides, 10},
       {R"({"jsonrpc": "2.0", "id": 11, "method": "textDocument/completion", "params": null})", kParametresInvalides,
        11},
       {R"({"jsonrpc": "2.0", "id": 12, "result": null})", std::nullopt},  // an answer to nothing
       {R"({"jsonrpc": "2.0", "method": "textDocument/didOpen", "params": {"textDocument": 5}})", std::nullopt},
-      {R"({"jsonrpc": "2.0", "method": "$/cancelRequest", "params": {"id": 3}})", std::nullopt},
       {R"({"jsonrpc": "2.0", "method": "inconnue"})", std::nullopt},
   };
   for (const Cas& c : cas) {
-    const auto r = s.serveur.recevoir(c.corps);
-    if (!c.code) {
-      EXPECT_TRUE(r.empty()) << c.corps;
-      continue;
-    }
-    ASSERT_EQ(r.size(), 1u) << c.corps;
+    const auto r = Session::lire(s.serveur.recevoir(c.corps));
+    ASSERT_EQ(r.size(), c.code ? 1u : 0u) << c.corps;
+    if (!c.code) continue;
     EXPECT_EQ(r[0]["error"]["code"], *c.code) << c.corps;
     EXPECT_EQ(r[0]["id"], c.id) << c.corps;
-    EXPECT_FALSE(r[0]["error"]["message"].get<std::string>().empty());
   }
-  EXPECT_EQ(Serveur::erreurDeTrame()["error"]["code"], kErreurJson);
-  // Still serving.
-  s.envoyer(ouvrir(kUri, kScript));
-  EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);
-}
-
-// A client typing fast: checks are left for the last text only, and the
-// last publication is that text's.
-TEST(Serveur, AThousandQuickChangesEndOnTheLastText) {
-  Session s;
-  s.initialiser();
-  s.envoyer(ouvrir(kUri, kScript));
-  std::string texte = kScript;
-  for (int v = 2; v <= 1001; ++v) {
-    texte = "scn T\nbegin GameMode\n" + std::string(static_cast<size_t>(v % 7), '\n') + "zorglub" +
-            std::to_string(v) + "\nend\n";
-    s.envoyer(changer(kUri, texte, v));
-    if (v % 97 == 0) s.serveur.publier();  // the odd pause
-  }
-  const json d = s.diagnostics();
-  EXPECT_EQ(d["version"], 1001);
-  ASSERT_EQ(d["diagnostics"].size(), 1u);
-  EXPECT_EQ(d["diagnostics"][0]["range"]["start"]["line"], 2 + 1001 % 7);
+  s.envoyer(ouvrir(kUri, kScript));  // still serving
+  EXPECT_EQ(s.diagnostics().size(), 1u);
 }
 
 TEST(Serveur, DocumentsFollowTheirChangesAndAreClearedOnClose) {
   Session s;
   s.initialiser({{"capabilities", {{"general", {{"positionEncodings", {"utf-32", "utf-8"}}}}}}});
   s.envoyer(ouvrir(kUri, test::u8(u8"scn T\nbegin GameMode\n\"😀\" zorglub\nend")));
-  const json d = s.diagnostics()["diagnostics"];
-  ASSERT_EQ(d.size(), 2u);
-  EXPECT_EQ(d[0]["range"]["end"]["character"], 11);  // code points
-  // A range change, in code points, as a client that ignores full sync sends it.
-  const json plage = {{"start", {{"line", 2}, {"character", 0}}}, {"end", {{"line", 2}, {"character", 4}}}};
+  EXPECT_EQ(s.diagnostics().at(0)["range"]["end"]["character"], 11);  // code points
+  // A range change, in code points, from a client that ignores full sync.
   json changement = changer(kUri, "", 2);
-  changement["params"]["contentChanges"] = json::array({{{"range", plage}, {"text", "Return ;"}}});
+  changement["params"]["contentChanges"] = {
+      {{"range", {{"start", {{"line", 2}, {"character", 0}}}, {"end", {{"line", 2}, {"character", 4}}}}},
+       {"text", "Return ;"}}};
   s.envoyer(changement);
-  EXPECT_TRUE(s.diagnostics()["diagnostics"].empty());
+  EXPECT_TRUE(s.diagnostics().empty());
   s.envoyer(changer("file:///jamais/ouvert.txt", kScript, 1));  // ignored
   EXPECT_TRUE(s.serveur.publier().empty());
   const auto fermeture = s.envoyer(notif("textDocument/didClose", {{"textDocument", {{"uri", kUri}}}}));
   ASSERT_EQ(fermeture.size(), 1u);
-  EXPECT_EQ(fermeture[0]["method"], "textDocument/publishDiagnostics");
-  EXPECT_TRUE(fermeture[0]["params"]["diagnostics"].empty());
-  EXPECT_TRUE(s.envoyer(requete(5, "textDocument/hover", {{"textDocument", {{"uri", kUri}}},
-                                                          {"position", {{"line", 0}, {"character", 0}}}}))
-                  .at(0)["result"]
-                  .is_null());
+  EXPECT_EQ(fermeture[0]["params"]["diagnostics"], json::array());
+  EXPECT_TRUE(s.demander("textDocument/hover", 0, 0).is_null());
 }
 
 TEST(Serveur, HoverAndCompletionSpeakTheClientsUnits) {
   Session s;
   s.initialiser({{"capabilities", {{"textDocument", {{"hover", {{"contentFormat", {"markdown", "plaintext"}}}}}}}}});
   s.envoyer(ouvrir(kUri, test::u8(u8"scn T\nbegin GameMode\nset é to player.GetAV Str\nend")));
-  auto a = [&](std::string_view methode, int ligne, int colonne) {
-    return s.envoyer(requete(9, methode, {{"textDocument", {{"uri", kUri}}},
-                                          {"position", {{"line", ligne}, {"character", colonne}}}}))
-        .at(0)["result"];
-  };
   // "é" is one UTF-16 unit and two bytes: "GetAV" spans units 16 to 21.
-  const json survol = a("textDocument/hover", 2, 18);
+  const json survol = s.demander("textDocument/hover", 2, 18);
   EXPECT_EQ(survol["contents"]["kind"], "markdown");
   EXPECT_EQ(survol["range"]["start"]["character"], 16);
   EXPECT_EQ(survol["range"]["end"]["character"], 21);
-  EXPECT_TRUE(a("textDocument/hover", 2, 5).is_null());
-  EXPECT_TRUE(a("textDocument/hover", 40, 1).is_null());
-  const json items = a("textDocument/completion", 2, 25)["items"];
+  EXPECT_TRUE(s.demander("textDocument/hover", 2, 5).is_null());
+  EXPECT_TRUE(s.demander("textDocument/hover", 40, 1).is_null());
+  const json items = s.demander("textDocument/completion", 2, 25)["items"];
   ASSERT_EQ(items.size(), 1u);
   EXPECT_EQ(items[0]["label"], "strength");
 }
@@ -187,21 +151,18 @@ TEST(Serveur, HoverAndCompletionSpeakTheClientsUnits) {
 TEST(Serveur, SettingsComeFromTheWorkspaceFileThenTheClient) {
   test::DossierTemporaire dir;
   ASSERT_TRUE(ecrireReglages(dir.chemin(), SettingsRecord{1, 1, 1, 2, 1, 0, 0, 1}));
-  const std::string alerteEtVlse = "scn T\nbegin GameMode\n  DisableMouse\t\nend";
   Session s;
   s.initialiser({{"capabilities", json::object()},
                  {"rootUri", "file://" + dir.chemin().generic_string()},
                  {"initializationOptions", {{"vlse", false}}}});
-  EXPECT_EQ(s.serveur.reglages().scriptKind, 2);
-  EXPECT_EQ(s.serveur.reglages().hideAlerts, 1);
-  EXPECT_EQ(s.serveur.reglages().vlseDependent, 0);
-  s.envoyer(ouvrir(kUri, alerteEtVlse));
-  EXPECT_EQ(s.diagnostics()["diagnostics"].size(), 1u);  // the extender error, the tab alert hidden
+  EXPECT_EQ(s.serveur.reglages(), (SettingsRecord{1, 1, 1, 2, 0, 0, 0, 1}));
+  s.envoyer(ouvrir(kUri, "scn T\nbegin GameMode\n  DisableMouse\t\nend"));
+  EXPECT_EQ(s.diagnostics().size(), 1u);  // the extender error, the tab alert hidden
   const auto r = s.envoyer(notif("workspace/didChangeConfiguration",
                                  {{"settings", {{"quillomat", {{"sansAlertes", false}, {"vlse", true}, {"type", "x"}}}}}}));
   ASSERT_EQ(r.size(), 1u);  // the warning about "type"
   EXPECT_EQ(r[0]["method"], "window/logMessage");
-  const json d = s.diagnostics()["diagnostics"];
+  const json d = s.diagnostics();
   ASSERT_EQ(d.size(), 1u);
   EXPECT_EQ(d[0]["severity"], 2);
   s.envoyer(notif("workspace/didChangeConfiguration", {{"settings", nullptr}}));
