@@ -125,10 +125,10 @@ CQuillomatDoc* CQuillomatApp::OpenDocumentFile(const QString& chemin) {
   return &enfant->GetActiveDocument();
 }
 
-CChildFrame* CQuillomatApp::ouvrirFenetre(const QString& chemin) {
+CChildFrame* CQuillomatApp::ouvrirFenetre(const QString& chemin, bool rapport) {
   auto document = std::make_unique<CQuillomatDoc>(QFileInfo(chemin).fileName());
   QString erreur;
-  if (!document->charger(chemin, &erreur)) {
+  if (!document->charger(chemin, &erreur, rapport)) {
     m_pMessages->erreur(m_pMainFrame, QStringLiteral("Quillomat"), erreur);
     return nullptr;
   }

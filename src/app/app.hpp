@@ -130,7 +130,7 @@ class CQuillomatApp : public QObject {
 
  private:
   CChildFrame* ajouterFenetre(CQuillomatDoc* document);
-  CChildFrame* ouvrirFenetre(const QString& chemin);
+  CChildFrame* ouvrirFenetre(const QString& chemin, bool rapport = false);  // a report is read as Latin-1
   bool enregistrer(CQuillomatDoc& document, bool demanderNom);
   void ajouterRecent(const QString& chemin);
   void ecrireRecents(const QStringList& fichiers);

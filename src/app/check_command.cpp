@@ -74,7 +74,7 @@ void CQuillomatApp::lancerVerification() {
       }
       rapportOuvert = nullptr;
     }
-    if (CChildFrame* rapport = ouvrirFenetre(QDir(dossier).filePath(kRapport))) {
+    if (CChildFrame* rapport = ouvrirFenetre(QDir(dossier).filePath(kRapport), true)) {
       rapportOuvert = &rapport->GetActiveDocument();
       UnregisterView(rapport->GetActiveView());
       rapportOuvert->contientCode = false;

@@ -23,6 +23,8 @@ const Commande kTable[] = {
     {57602, kFichier, 0, ND, "&Fermer", nullptr, "Ferme le document actif\nFermer", &A::OnFileClose, Etat::AvecVue},
     {57603, kFichier, 0, kD, "&Enregistrer\tCtrl+S", "Ctrl+S", "Enregistre le document actif\nEnregistrer", &A::OnFileSave, Etat::AvecVue},
     {57604, kFichier, 0, kD, "Enregistrer &sous...", nullptr, "Enregistre le document actif sous un nouveau nom\nEnregistrer sous", &A::OnFileSaveAs, Etat::AvecVue},
+    // Run by the encoding indicator of the status bar (encoding_status.hpp).
+    {32840, kFichier, 5, kD, "Convertir en &Latin-1", nullptr, "Convertit le document UTF-8 en Latin-1, le codage que lit le jeu\nConvertir en Latin-1", nullptr, Etat::DocumentUtf8},
     {57607, kFichier, 1, kD, "&Imprimer...", nullptr, "Imprime le document actif\nImprimer", &A::OnFilePrint, Etat::AvecVue},
     {57609, kFichier, 1, kD, "Aperçu a&vant impression", nullptr, "Affiche les pages entières\nAperçu avant impression", &A::OnFilePrintPreview, Etat::AvecVue},
     {57606, kFichier, 1, kD, "Configuration de l'i&mpression...", nullptr, "Modifie les options d'impression et celles de l'imprimante\nConfiguration de l'impression", &A::OnFilePrintSetup, Etat::Toujours},

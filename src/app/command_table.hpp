@@ -22,6 +22,7 @@ enum class Etat {
   PeutRetablir,
   AvecSelection,
   FichierRecent,  // one entry of the recent-file list
+  DocumentUtf8,   // the active document's file is UTF-8
 };
 
 struct Commande {

@@ -15,7 +15,9 @@
 #include "app.hpp"
 #include "command_table.hpp"
 #include "document.hpp"
+#include "encoding_status.hpp"
 #include "file_drop.hpp"
+#include "file_watch.hpp"
 #include "icons.hpp"
 #include "view.hpp"
 
@@ -47,6 +49,8 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
   m_timer.start(200);
   mettreAJourCommandes();
   new DepotFichiers(*this, m_app);  // owned by the frame: dropped files open
+  new IndicateurEncodage(*this, m_app);    // owned by the frame: UTF-8 documents shown and converted
+  new SurveillanceFichiers(*this, m_app);  // owned by the frame: files changed by other programs
   resize(900, 650);
 }
 
@@ -226,6 +230,9 @@ void CMainFrame::mettreAJourCommandes() {
       case commandes::Etat::PeutRetablir: a->setEnabled(vue && vue->document()->isRedoAvailable()); break;
       case commandes::Etat::AvecSelection: a->setEnabled(vue && vue->textCursor().hasSelection()); break;
       case commandes::Etat::FichierRecent: break;  // follows the list
+      case commandes::Etat::DocumentUtf8:
+        a->setEnabled(vue && vue->GetDocument().encodage() == CQuillomatDoc::Encodage::Utf8);
+        break;
     }
   }
   m_actions.at(59392)->setChecked(!m_wndToolBar->isHidden());

@@ -38,6 +38,14 @@ Reponse BoitesDeMessage::question(QWidget* proprietaire, const QString& titre, c
   }
 }
 
+Reponse BoitesDeMessage::questionOuiNon(QWidget* proprietaire, const QString& titre, const QString& texte) {
+  QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No, proprietaire);
+  boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+  boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+  boite.setDefaultButton(QMessageBox::No);
+  return boite.exec() == QMessageBox::Yes ? Reponse::Oui : Reponse::Non;
+}
+
 int BoitesDeMessage::executer(QDialog& dialogue) { return dialogue.exec(); }
 
 QStringList BoitesDeMessage::fichiersAOuvrir(QWidget* proprietaire) {

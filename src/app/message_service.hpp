@@ -25,6 +25,10 @@ class MessageService {
   virtual void afficher(const Message& message) = 0;
   // A Oui / Non / Annuler question.
   virtual Reponse question(QWidget* proprietaire, const QString& titre, const QString& texte) = 0;
+  // A Oui / Non question: any answer but Oui means Non.
+  virtual Reponse questionOuiNon(QWidget* proprietaire, const QString& titre, const QString& texte) {
+    return question(proprietaire, titre, texte);
+  }
   // Runs a modal dialog; returns its result code.
   virtual int executer(QDialog& dialogue) = 0;
   // The file chooser of "Ouvrir..." (empty: cancelled) and of "Enregistrer sous...".
@@ -47,6 +51,7 @@ class BoitesDeMessage : public MessageService {
  public:
   void afficher(const Message& message) override;
   Reponse question(QWidget* proprietaire, const QString& titre, const QString& texte) override;
+  Reponse questionOuiNon(QWidget* proprietaire, const QString& titre, const QString& texte) override;
   int executer(QDialog& dialogue) override;
   QStringList fichiersAOuvrir(QWidget* proprietaire) override;
   QString fichierAEnregistrer(QWidget* proprietaire, const QString& propose) override;

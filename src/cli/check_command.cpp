@@ -10,6 +10,7 @@
 #include "cli/json_stream.hpp"
 #include "cli/options.hpp"
 #include "cli/platform.hpp"
+#include "cli/sarif_log.hpp"
 #include "cli/script_search.hpp"
 #include "cli/work_directory.hpp"
 #include "pipeline/text_mode.hpp"
@@ -135,6 +136,8 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
   Bilan bilan;
   std::optional<FluxJson> json;
   if (o.format == Format::Json) json.emplace(stdout);
+  std::optional<FluxSarif> sarif;
+  if (o.format == Format::Sarif) sarif.emplace(stdout);
   for (const Cible& c : cibles(o.entrees)) {
     const auto r = verifierCible(c, reglages);
     if (!r) continue;
@@ -147,10 +150,13 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
         break;
       case Format::Lignes: ecrire(stdout, enLignes(*r)); break;
       case Format::Json: json->script(enJson(*r)); break;
+      case Format::Sarif: sarif->script(*r); break;
     }
   }
   if (json) {
     json->terminer(enJson(bilan));
+  } else if (sarif) {
+    sarif->terminer();
   } else if (avecBilan) {
     ecrire(stdout, enTexte(bilan));
   }

@@ -6,9 +6,7 @@
 #include "cli/platform.hpp"
 
 namespace quillomat {
-namespace {
 
-// A value dumped at the depth `niveau` of the whole object.
 std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
   const std::string texte = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
   const std::string marge(static_cast<size_t>(2 * niveau), ' ');
@@ -20,8 +18,6 @@ std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
   }
   return out;
 }
-
-}  // namespace
 
 FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrireSortie(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
 

@@ -5,8 +5,13 @@
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace quillomat {
+
+// A value as it stands at the depth `niveau` of an object written with an
+// indent of 2 (its lines after the first indented by 2 * niveau spaces).
+std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau);
 
 class FluxJson {
  public:

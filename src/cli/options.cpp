@@ -15,7 +15,8 @@ constexpr std::string_view kDescription =
     "rapport \"Correction de ScriptVaelmoor.txt\" sont écrits dans le dossier courant, comme le fait la commande "
     "\"Débuguer\" de l'éditeur ; deux vérifications lancées en même temps dans ce dossier passent l'une après "
     "l'autre.\n"
-    "Plusieurs scripts, un dossier, l'entrée standard (-) ou les formats lignes et json : chaque script est vérifié "
+    "Plusieurs scripts, un dossier, l'entrée standard (-) ou les formats lignes, json et sarif : chaque script "
+    "est vérifié "
     "dans un dossier de travail privé, supprimé ensuite ; rien n'est écrit dans vos dossiers. Une ligne de bilan "
     "termine la sortie quand plusieurs scripts ou un dossier sont demandés.\n\n"
     "Dossiers : ils sont parcourus avec leurs sous-dossiers, dans l'ordre alphabétique des chemins. Un script y est "
@@ -33,8 +34,14 @@ constexpr std::string_view kDescription =
     "\"FICHIER: erreur: texte\" (sans numéro de ligne) pour un constat qui porte sur tout le script ou pour un "
     "script qui n'a pas pu être vérifié.\n"
     "  json     un objet JSON : la version, les scripts (fichier, statut, nom du script, nombre de lignes, "
-    "constats avec fichier, ligne, nature et texte, inventaires, variables utilisées de manière erronée) et le "
+    "constats avec fichier, ligne, nature, code et texte, inventaires, variables utilisées de manière erronée) et le "
     "bilan.\n"
+    "  sarif    un journal SARIF 2.1.0 pour les tableaux de bord d'analyse de code des intégrations continues : une "
+    "exécution, dont les règles sont les codes des messages, et un résultat par constat avec son fichier et sa "
+    "ligne ; un script qui n'a pas pu être vérifié y figure comme notification d'erreur. Le journal est toute la "
+    "sortie, sans ligne de bilan.\n"
+    "Le code d'un message (QM101...) ne change pas d'une version à l'autre ; l'aide du quillomat (AideDebug.htm) "
+    "décrit chacun.\n"
     "Tout ce qui est affiché est en UTF-8 ; les fichiers écrits sur le disque restent en Latin-1.\n\n"
     "Statut de sortie : 0 aucune erreur trouvée, 2 un rapport au moins liste des erreurs ou des alertes, 1 un "
     "script au moins n'a pas pu être vérifié (script illisible, fichiers de travail impossibles à écrire, "
@@ -62,6 +69,7 @@ std::optional<Format> formatDe(const std::string& mot) {
   if (m == "rapport") return Format::Rapport;
   if (m == "lignes") return Format::Lignes;
   if (m == "json") return Format::Json;
+  if (m == "sarif") return Format::Sarif;
   return std::nullopt;
 }
 
@@ -118,7 +126,7 @@ LectureOptions lireOptions(int argc, char** argv) {
                  "Les scripts à vérifier : fichiers (texte Latin-1), dossiers, ou - pour lire un script sur "
                  "l'entrée standard.")
       ->type_name("");
-  app.add_option("-f,--format", format, "Format de la sortie : rapport (défaut), lignes ou json.")
+  app.add_option("-f,--format", format, "Format de la sortie : rapport (défaut), lignes, json ou sarif.")
       ->type_name("FORMAT");
   app.add_option("-t,--type", type,
                  "Type de script : inconnu, objet, quete (ou quête) ou effet (effet magique) ; remplace celui des "
@@ -148,7 +156,8 @@ LectureOptions lireOptions(int argc, char** argv) {
   if (!format.empty()) {
     const auto f = formatDe(format);
     if (!f)
-      return erreur("Erreur : format inconnu \"" + nomAffiche(format) + "\" : choisissez rapport, lignes ou json.\n");
+      return erreur("Erreur : format inconnu \"" + nomAffiche(format) +
+                    "\" : choisissez rapport, lignes, json ou sarif.\n");
     o.format = *f;
   }
   if (!type.empty()) {

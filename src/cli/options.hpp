@@ -10,7 +10,7 @@
 
 namespace quillomat {
 
-enum class Format { Rapport, Lignes, Json };
+enum class Format { Rapport, Lignes, Json, Sarif };
 
 struct Options {
   std::vector<std::string> entrees;  // files, folders, "-" for the standard input

@@ -50,7 +50,7 @@ std::string enLignes(const Resultat& r) {
   std::string out;
   for (const Constat& c : constatsListes(r.v)) {
     out += r.fichier;
-    if (c.ligne > 0) out += ":" + std::to_string(c.ligne);
+    if (c.ligne > 0) (out += ':') += std::to_string(c.ligne);
     out += ": " + nature(c.alerte) + ": " + latin1VersUtf8(c.texte) + "\n";
   }
   return out;
@@ -73,6 +73,8 @@ nlohmann::ordered_json enJson(const Resultat& r) {
     e["fichier"] = r.fichier;
     e["ligne"] = c.ligne > 0 ? nlohmann::ordered_json(c.ligne) : nlohmann::ordered_json(nullptr);
     e["nature"] = nature(c.alerte);
+    e["code"] = std::string(c.code);
+
     e["texte"] = latin1VersUtf8(c.texte);
     constats.push_back(std::move(e));
   }

@@ -1,5 +1,6 @@
-// The three ways quillomat-check shows what it found: the report, one line
-// per finding for editors and build tools, and JSON. Everything is UTF-8.
+// The ways quillomat-check shows what it found: the report, one line per
+// finding for editors and build tools, and JSON (the SARIF log is in
+// sarif_log.hpp). Everything is UTF-8.
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -31,6 +31,11 @@ void ecrireSortie(std::FILE* flux, std::string_view utf8);
 std::filesystem::path versChemin(const std::string& nom);
 std::string depuisChemin(const std::filesystem::path& chemin);
 
+// A file name as shown (see depuisChemin) with '/' between its components,
+// as a URI wants them: unchanged on POSIX systems; on Windows '\' becomes
+// '/' and a drive ("C:/...") gets a '/' before it, as in "file:///C:/...".
+std::string cheminGenerique(const std::string& nom);
+
 // Creates a directory with a name nobody holds under `base`, for its owner
 // only; nothing when none could be created.
 std::optional<std::filesystem::path> creerDossierUnique(const std::filesystem::path& base);

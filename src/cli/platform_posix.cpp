@@ -16,6 +16,7 @@ void ecrireSortie(std::FILE* flux, std::string_view utf8) {
 // File names are bytes: kept as typed, whatever their encoding.
 std::filesystem::path versChemin(const std::string& nom) { return nom; }
 std::string depuisChemin(const std::filesystem::path& chemin) { return chemin.native(); }
+std::string cheminGenerique(const std::string& nom) { return nom; }
 
 std::optional<std::filesystem::path> creerDossierUnique(const std::filesystem::path& base) {
   // mkdtemp picks a name nobody holds and creates it readable by its owner only.

@@ -80,6 +80,13 @@ void ecrireSortie(std::FILE* flux, std::string_view utf8) {
 std::filesystem::path versChemin(const std::string& nom) { return std::filesystem::path(versUtf16(nom)); }
 std::string depuisChemin(const std::filesystem::path& chemin) { return versUtf8(chemin.native()); }
 
+std::string cheminGenerique(const std::string& nom) {
+  std::string out = nom;
+  std::replace(out.begin(), out.end(), '\\', '/');
+  const bool lecteur = out.size() >= 2 && out[1] == ':' && ((out[0] | 0x20) >= 'a' && (out[0] | 0x20) <= 'z');
+  return lecteur ? "/" + out : out;
+}
+
 std::optional<std::filesystem::path> creerDossierUnique(const std::filesystem::path& base) {
   // The temporary folder lies in the user's profile, which only its owner
   // may read: a directory created there inherits that, as mkdtemp's 0700

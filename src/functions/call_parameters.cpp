@@ -2,8 +2,42 @@
 
 #include "functions/vocabulary.hpp"
 #include "pipeline/ascii.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
+namespace {
+
+constexpr Libelle<0> kSecondAppeleIntrouvable{"QM230", " : impossible de détecter le second appelé !",
+                                              "La fonction attend deux paramètres, et le second manque ou n'est pas "
+                                              "séparé du premier par un espace."};
+constexpr Libelle<1> kDernierInvalide{"QM231", " : erreur dans le dernier paramètre de la fonction {FONCTION}",
+                                      "Le dernier paramètre n'est pas une valeur que la fonction accepte "
+                                      "(nombre, variable, fonction qui rend une valeur ; un nombre négatif n'y est "
+                                      "pas toujours permis)."};
+constexpr Libelle<0> kAxeIntrouvable{"QM301", " : impossible de détecter l'axe !",
+                                     "La fonction attend un axe (X, Y ou Z) : il manque, ou un espace de "
+                                     "trop le précède."};
+constexpr Libelle<1> kAxeInvalide{"QM302", " : erreur dans la syntaxe de l'axe de la fonction {FONCTION}",
+                                  "L'axe de la fonction n'est pas X, Y ou Z."};
+constexpr Libelle<0> kStatistiqueIntrouvable{"QM303", " : impossible de détecter la statistique !",
+                                             "La fonction attend une statistique d'acteur : elle manque, ou un "
+                                             "espace de trop la précède."};
+constexpr Libelle<1> kStatistiqueTropDeGuillemets{"QM304",
+                                                  " : erreur dans la syntaxe de la statistique de la fonction "
+                                                  "{FONCTION} : trop de guillemets.",
+                                                  "Le nom de la statistique contient plus de deux guillemets."};
+constexpr Libelle<2> kStatistiqueInconnue{"QM305",
+                                          " : erreur dans la fonction {FONCTION} : \"{STATISTIQUE}\" n'est pas une "
+                                          "statistique valide !",
+                                          "Le mot écrit n'est pas le nom d'une statistique d'acteur du jeu."};
+
+constexpr const Fiche* kLibelles[] = {&kSecondAppeleIntrouvable, &kDernierInvalide,        &kAxeIntrouvable,
+                                      &kAxeInvalide,             &kStatistiqueIntrouvable, &kStatistiqueTropDeGuillemets,
+                                      &kStatistiqueInconnue};
+
+}  // namespace
+
+Libelles libellesCallParameters() { return kLibelles; }
 
 size_t finChiffres(const Text& t, size_t from) {
   size_t i = from;
@@ -25,13 +59,13 @@ bool lireShortDirect(Call& c) {
   const Text& t = c.text();
   size_t p = c.pos();
   if (finDeValeur(t, p)) {
-    c.erreur(" : impossible de détecter la valeur de type Short !");
+    c.signaler(kShortIntrouvable);
     return false;
   }
   if (t.at(p) == '-' && c.nomMod()) ++p;
   const size_t fin = finChiffres(t, p);
   if (fin == p || !finDeValeur(t, fin)) {
-    c.erreur(" : erreur dans la valeur de type Short. Attention, ", c.nom(), " ne prend pas de variables en entrée !");
+    c.signaler(kShortVariable, c.nom());
     return false;
   }
   c.setPos(fin);
@@ -45,19 +79,19 @@ Lu lireShortOptionnel(Call& c, bool virgule) {
   if (virguleVue) ++p;
   if (!virguleVue && c.resteBlanc(p)) return Lu::Absent;
   if (t.at(p) != ' ') {
-    c.erreur(" : impossible de détecter le paramètre optionnel de ", c.nom(), " !");
+    c.signaler(kOptionnelIntrouvable, c.nom());
     return Lu::Faute;
   }
   ++p;
   c.setPos(p);
   if (c.resteBlanc(p)) return Lu::Absent;
   if (estBlanc(t.at(p))) {
-    c.erreur(" : impossible de détecter le paramètre optionnel de ", c.nom(), " !");
+    c.signaler(kOptionnelIntrouvable, c.nom());
     return Lu::Faute;
   }
   const size_t fin = finChiffres(t, p);
   if (fin == p || !finDeValeur(t, fin)) {
-    c.erreur(" : erreur dans le paramètre optionnel. Attention, ", c.nom(), " ne prend pas de variables en entrée !");
+    c.signaler(kOptionnelVariable, c.nom());
     return Lu::Faute;
   }
   c.setPos(fin);
@@ -66,7 +100,7 @@ Lu lireShortOptionnel(Call& c, bool virgule) {
 
 bool lireNombreRequis(Call& c, bool decimales, bool negatif) {
   if (finDeValeur(c.text(), c.pos())) {
-    c.erreur(" : impossible de détecter le dernier paramètre de la fonction ", c.nom());
+    c.signaler(kDernierIntrouvable, c.nom());
     return false;
   }
   return c.lireDernierNombre(decimales, negatif);
@@ -74,7 +108,7 @@ bool lireNombreRequis(Call& c, bool decimales, bool negatif) {
 
 bool sansTropDeParametres(Call& c) {
   if (c.resteBlanc(c.pos())) return true;
-  c.erreur(" : erreur, la fonction ", c.nom(), " contient trop de paramètres !");
+  c.signaler(kTropDeParametres, c.nom());
   return false;
 }
 
@@ -105,13 +139,13 @@ bool lireAxe(Call& c, std::string& axe) {
   const Mot m = lireMot(c.text(), c.pos());
   c.setPos(m.fin);
   if (m.texte.empty()) {
-    c.erreur(" : impossible de détecter l'axe !");
+    c.signaler(kAxeIntrouvable);
     return false;
   }
   const char lettre = m.texte.size() == 1 ? enMinuscule(m.texte[0]) : '\0';
   // Three quotes leave no sound word: no axis either.
   if (m.guillemets == 3 || (lettre != 'x' && lettre != 'y' && lettre != 'z')) {
-    c.erreur(" : erreur dans la syntaxe de l'axe de la fonction ", c.nom());
+    c.signaler(kAxeInvalide, c.nom());
     return false;
   }
   axe = m.texte;
@@ -131,8 +165,6 @@ size_t finJeton(const Text& t, size_t from) {
   return i;
 }
 
-
-
 bool lireExpressionFinale(Call& c, bool moinsPermis) {
   const Text& t = c.text();
   size_t p = c.pos();
@@ -141,43 +173,43 @@ bool lireExpressionFinale(Call& c, bool moinsPermis) {
   const size_t fin = t.at(p) == ' ' ? finJeton(t, debut) : debut;
   // The value recogniser accepts an empty text, but the value is required here.
   if (t.at(p) != ' ' || fin == debut) {
-    c.erreur(" : impossible de détecter le dernier paramètre de la fonction ", c.nom());
+    c.signaler(kDernierIntrouvable, c.nom());
     return false;
   }
   if ((t.at(debut) == '-' && !moinsPermis) || reconnaitreValeur(c.ctx(), t.src().substr(debut, fin - debut)) <= 0) {
-    c.erreur(" : erreur dans le dernier paramètre de la fonction ", c.nom());
+    c.signaler(kDernierInvalide, c.nom());
     return false;
   }
   c.setPos(fin);
   return true;
 }
 
-bool lireIdSuivant(Call& c, int kind, std::string_view vide) {
+bool lireIdSuivant(Call& c, int kind, IdAbsent vide) {
   size_t p = c.pos();
   if (c.text().at(p) == ',') ++p;
   if (c.text().at(p) != ' ') {
-    c.erreur(vide);
+    c.signalerAbsent(vide);
     return false;
   }
   c.setPos(p + 1);
   return c.lireId(kind, vide);
 }
 
-bool lireSecondId(Call& c, int kind) { return lireIdSuivant(c, kind, " : impossible de détecter le second appelé !"); }
+bool lireSecondId(Call& c, int kind) { return lireIdSuivant(c, kind, kSecondAppeleIntrouvable); }
 
 bool lireStatistique(Call& c, std::string& stat) {
   const Mot m = lireMot(c.text(), c.pos());
   c.setPos(m.fin);
   if (m.texte.empty()) {
-    c.erreur(" : impossible de détecter la statistique !");
+    c.signaler(kStatistiqueIntrouvable);
     return false;
   }
   if (m.guillemets == 3) {
-    c.erreur(" : erreur dans la syntaxe de la statistique de la fonction ", c.nom(), " : trop de guillemets.");
+    c.signaler(kStatistiqueTropDeGuillemets, c.nom());
     return false;
   }
   if (!estStatistique(m.texte)) {
-    c.erreur(" : erreur dans la fonction ", c.nom(), " : ", guillemets(m.texte), " n'est pas une statistique valide !");
+    c.signaler(kStatistiqueInconnue, c.nom(), m.texte);
     return false;
   }
   stat = m.texte;

@@ -90,7 +90,7 @@ bool lireExpressionFinale(Call& c, bool moinsPermis);
 // An ID after an earlier parameter: an optional ',' right after it, then
 // exactly one space, then the ID. A missing space (",Owner", a tab, the end of
 // the text) leaves the ID undetected, reported with `vide` as an empty ID is.
-bool lireIdSuivant(Call& c, int kind, std::string_view vide);
+bool lireIdSuivant(Call& c, int kind, IdAbsent vide);
 
 // The second of two IDs: lireIdSuivant with " : impossible de détecter le
 // second appelé !".

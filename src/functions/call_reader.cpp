@@ -1,9 +1,47 @@
 #include "functions/call_reader.hpp"
 
 #include "pipeline/ascii.hpp"
+#include "pipeline/registre_libelles.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
+namespace {
+
+constexpr Libelle<1> kAppelantSansGuillemets{"QM201",
+                                             " : erreur dans la syntaxe de l'appelant de la fonction {FONCTION}. "
+                                             "Rajoutez des guillemets.",
+                                             "L'objet écrit avant le point contient un blanc, et n'est pas entre "
+                                             "guillemets."};
+constexpr Libelle<0> kAppelantIntrouvable{"QM202", " : impossible de détecter l'appelant !",
+                                          "Rien n'est écrit avant le point qui précède le nom de la fonction."};
+constexpr Libelle<1> kAppelantTropDeGuillemets{"QM203",
+                                               " : erreur dans la syntaxe de l'appelant de la fonction {FONCTION} : "
+                                               "trop de guillemets.",
+                                               "L'objet écrit avant le point contient plus de deux guillemets."};
+constexpr Libelle<1> kAppelantGuillemetMalPlace{"QM204",
+                                                " : erreur dans la syntaxe de l'appelant de la fonction {FONCTION} : "
+                                                "le guillemet final n'est pas avant l'opérateur '.'.",
+                                                "Le guillemet qui ferme le nom de l'objet appelant n'est pas juste "
+                                                "avant le point."};
+constexpr Libelle<1> kAppelantSansParametre{"QM205",
+                                            " : erreur, la fonction {FONCTION} peut prendre un appelant, mais pas de "
+                                            "paramètre appelé !",
+                                            "La fonction s'applique à l'objet écrit avant le point et ne prend aucun "
+                                            "paramètre après son nom."};
+constexpr Libelle<1> kSansParametre{"QM206", " : erreur, la fonction {FONCTION} ne prend pas de paramètre appelé !",
+                                    "La fonction ne prend aucun paramètre après son nom."};
+constexpr Libelle<3> kRienApres{"QM209",
+                                " : erreur, la fonction {FONCTION} ne doit contenir aucun paramètre après "
+                                "{PARAMETRE}\"{VALEUR}\" !",
+                                "Quelque chose suit le dernier paramètre de la fonction."};
+
+constexpr const Fiche* kLibelles[] = {&kAppelantSansGuillemets, &kAppelantIntrouvable, &kAppelantTropDeGuillemets,
+                                      &kAppelantGuillemetMalPlace, &kAppelantSansParametre, &kSansParametre,
+                                      &kRienApres};
+
+}  // namespace
+
+Libelles libellesCallReader() { return kLibelles; }
 
 bool nomEn(const Text& t, size_t pos, std::string_view name) {
   if (pos > t.size() || t.size() - pos < name.size()) return false;
@@ -126,20 +164,19 @@ bool Call::lireAppelant(int kind) {
   const LectureAppelant l = lireTexteAppelant(t_, t_.debut(), point_);
   arretAppelant_ = l.arret;
   if (l.blancHorsGuillemets) {
-    erreur(" : erreur dans la syntaxe de l'appelant de la fonction ", nom(), ". Rajoutez des guillemets.");
+    signaler(kAppelantSansGuillemets, nom());
     return false;
   }
   if (l.texte.empty()) {
-    erreur(" : impossible de détecter l'appelant !");
+    signaler(kAppelantIntrouvable);
     return false;
   }
   if (l.guillemets == 3) {
-    erreur(" : erreur dans la syntaxe de l'appelant de la fonction ", nom(), " : trop de guillemets.");
+    signaler(kAppelantTropDeGuillemets, nom());
     return false;
   }
   if (l.guillemets == 2 && t_.at(point_ - 1) != '"') {
-    erreur(" : erreur dans la syntaxe de l'appelant de la fonction ", nom(),
-           " : le guillemet final n'est pas avant l'opérateur '.'.");
+    signaler(kAppelantGuillemetMalPlace, nom());
     return false;
   }
   appelant_ = l.texte;
@@ -150,21 +187,28 @@ bool Call::lireAppelant(int kind) {
 bool Call::finSansParametre(bool peutAvoirAppelant) {
   if (resteBlanc(pos_)) return true;
   if (peutAvoirAppelant)
-    erreur(" : erreur, la fonction ", nom(), " peut prendre un appelant, mais pas de paramètre appelé !");
+    signaler(kAppelantSansParametre, nom());
   else
-    erreur(" : erreur, la fonction ", nom(), " ne prend pas de paramètre appelé !");
+    signaler(kSansParametre, nom());
   return false;
 }
 
-bool Call::lireId(int kind, std::string_view vide) {
+void Call::signalerAbsent(IdAbsent vide) {
+  if (vide.fixe)
+    signaler(*vide.fixe);
+  else
+    signaler(*vide.avecNom, nom());
+}
+
+bool Call::lireId(int kind, IdAbsent vide) {
   const Mot m = lireMot(t_, pos_);
   pos_ = m.fin;
   if (m.texte.empty()) {
-    erreur(vide);
+    signalerAbsent(vide);
     return false;
   }
   if (m.guillemets == 3) {
-    erreur(" : erreur dans la syntaxe de l'appelé de la fonction ", nom(), " : trop de guillemets.");
+    signaler(kAppeleTropDeGuillemets, nom());
     return false;
   }
   id_ = m.texte;
@@ -174,20 +218,19 @@ bool Call::lireId(int kind, std::string_view vide) {
 
 bool Call::rienApres(std::string_view apres, std::string_view valeur) {
   if (resteBlanc(pos_)) return true;
-  erreur(" : erreur, la fonction ", nom(), " ne doit contenir aucun paramètre après ", apres, guillemets(valeur),
-         " !");
+  signaler(kRienApres, nom(), apres, valeur);
   return false;
 }
 
 bool Call::lireShort() {
   if (t_.at(pos_) == ',') ++pos_;
   if (t_.at(pos_) != ' ') {
-    erreur(" : pas d'espace après l'ID ", guillemets(id_), " !");
+    signaler(kPasDEspaceApresId, id_);
     return false;
   }
   ++pos_;
   if (resteBlanc(pos_)) {
-    erreur(" : impossible de détecter la valeur de type Short !");
+    signaler(kShortIntrouvable);
     return false;
   }
   if (t_.at(pos_) == '-' && nomMod()) ++pos_;
@@ -199,7 +242,7 @@ bool Call::lireShort() {
     }
   }
   if (chiffres == 0) {
-    erreur(" : erreur dans la valeur de type Short. Attention, ", nom(), " ne prend pas de variables en entrée !");
+    signaler(kShortVariable, nom());
     return false;
   }
   return true;
@@ -207,13 +250,13 @@ bool Call::lireShort() {
 
 bool Call::lireDernierNombre(bool decimales, bool negatif) {
   if (resteBlanc(pos_)) {
-    erreur(" : impossible de détecter le dernier paramètre de la fonction ", nom());
+    signaler(kDernierIntrouvable, nom());
     return false;
   }
   const size_t debut = pos_;
   while (pos_ < t_.size() && !estBlanc(t_.at(pos_))) ++pos_;
   if (!estNombre(t_.src().substr(debut, pos_ - debut), decimales, negatif || nomMod())) {
-    erreur(" : erreur dans le dernier paramètre. Attention, ", nom(), " ne prend pas de variables en entrée !");
+    signaler(kDernierVariable, nom());
     return false;
   }
   valeur_ = std::string(t_.src().substr(debut, pos_ - debut));

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "functions/catalogue.hpp"
+#include "functions/shared_messages.hpp"
 #include "pipeline/findings.hpp"
 
 namespace quillomat {
@@ -36,6 +37,15 @@ struct LectureAppelant {
 };
 LectureAppelant lireTexteAppelant(const Text& t, size_t from, size_t point);
 
+// The message for an ID that is not there: a fixed one, or one that names the
+// function.
+struct IdAbsent {
+  IdAbsent(const Libelle<0>& l) : fixe(&l) {}
+  IdAbsent(const Libelle<1>& l) : avecNom(&l) {}
+  const Libelle<0>* fixe = nullptr;
+  const Libelle<1>* avecNom = nullptr;
+};
+
 class Call {
  public:
   Call(Context& ctx, const Text& t, const Row& row) : ctx_(ctx), t_(t), row_(row) {}
@@ -60,11 +70,13 @@ class Call {
 
   // Reads an ID at pos(), reports an empty one (with `vide`) or one with too
   // many quotes, records it with `kind` and moves pos() to its end.
-  bool lireId(int kind, std::string_view vide = " : impossible de détecter l'appelé !");
+  bool lireId(int kind, IdAbsent vide = kAppeleIntrouvable);
+  void signalerAbsent(IdAbsent vide);
   const std::string& id() const { return id_; }
 
   // Every further character must be blank, otherwise " : erreur, la fonction
-  // NAME ne doit contenir aucun paramètre après " + apres + "\"valeur\" !".
+  // NAME ne doit contenir aucun paramètre après " + apres + "\"valeur\" !"
+  // (`apres` names the parameter: "l'ID ", "le sexe "...).
   bool rienApres(std::string_view apres, std::string_view valeur);
   bool rienApresId() { return rienApres("l'ID ", id_); }
 
@@ -83,13 +95,10 @@ class Call {
   // True when the catalogue name begins with "mod".
   bool nomMod() const;
 
-  template <typename... Morceaux>
-  void erreur(const Morceaux&... m) {
-    erreurLigne(ctx_.wf, ctx_.line, m...);
-  }
-  template <typename... Morceaux>
-  void alerte(const Morceaux&... m) {
-    alerteLigne(ctx_.wf, ctx_.line, m...);
+  // Reports the message on the line of the call.
+  template <size_t N, typename... Morceaux>
+  void signaler(const Libelle<N>& libelle, const Morceaux&... m) {
+    signalerLigne(ctx_.wf, ctx_.line, libelle, m...);
   }
 
   Context& ctx() const { return ctx_; }

@@ -4,6 +4,7 @@
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
 #include "functions/call_parameters.hpp"
+#include "pipeline/registre_libelles.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
@@ -14,16 +15,42 @@ constexpr int kProprietaire = 66;  // FACTION ou PNJ
 constexpr int kPersonne = 15;      // who flees
 constexpr int kObjet = 19;         // what is placed, what is fled from
 
+constexpr Libelle<0> kNomCelluleInvalide{"QM313", " : erreur dans le nom de la cellule !",
+                                         "Le nom de la cellule a un guillemet non refermé, ou contient un blanc sans "
+                                         "être entre guillemets."};
+constexpr Libelle<0> kAppeleNonOptionnelIntrouvable{"QM314", " : impossible de détecter l'appelé non optionnel !",
+                                                    "La fonction attend une cellule : elle manque, ou un espace de "
+                                                    "trop la précède."};
+constexpr Libelle<1> kValeurRotation{"QM316",
+                                     " : erreur, la valeur de rotation de {FONCTION} sur l'axe Z est incorrecte !",
+                                     "La rotation sur l'axe Z n'est pas un nombre."};
+constexpr Libelle<1> kPasDEspaceApresRotation{"QM317",
+                                              " : pas d'espace après la rotation sur l'axe Z de la fonction "
+                                              "{FONCTION}",
+                                              "La cellule qui suit la rotation n'en est pas séparée par un espace."};
+constexpr Libelle<2> kPasDEspaceApresObjet{"QM318",
+                                           " : erreur dans la fonction {FONCTION}, pas d'espace après l'objet "
+                                           "\"{OBJET}\" !",
+                                           "Le paramètre qui suit cet objet n'en est pas séparé par un espace."};
+constexpr Libelle<1> kSecondOptionnelIntrouvable{"QM319",
+                                                 " : impossible de détecter le second appelé optionnel de la fonction "
+                                                 "{FONCTION}",
+                                                 "Le second paramètre optionnel est annoncé, mais il manque ou un "
+                                                 "espace de trop le précède."};
+
+constexpr const Fiche* kLibelles[] = {&kNomCelluleInvalide, &kAppeleNonOptionnelIntrouvable, &kValeurRotation,
+                                      &kPasDEspaceApresRotation, &kPasDEspaceApresObjet, &kSecondOptionnelIntrouvable};
+
 // The place after the four numbers of a position; recorded only when sound.
 void lirePlace(Call& c, size_t p) {
   const Mot m = lireMot(c.text(), p);
   if (m.texte.empty()) {
-    c.erreur(" : impossible de détecter la cellule !");
+    c.signaler(kCelluleIntrouvable);
   } else if (m.guillemets == 3) {
-    c.erreur(" : erreur dans la syntaxe du nom de la cellule : trop de guillemets.");
+    c.signaler(kCelluleTropDeGuillemets);
   } else if (m.guillemets == 1 || !c.resteBlanc(m.fin)) {
     // An unclosed quote, or a name with blanks that lacks its quotes.
-    c.erreur(" : erreur dans le nom de la cellule !");
+    c.signaler(kNomCelluleInvalide);
   } else {
     triInfo(c.ctx().wf, IdentifierRecord{c.row().idKind, m.texte});
   }
@@ -31,11 +58,13 @@ void lirePlace(Call& c, size_t p) {
 
 }  // namespace
 
+Libelles libellesCellCheckers() { return kLibelles; }
+
 int strFoncCelluleOptID(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(false)) return 0;
-  if (!c.lireId(kCellule, " : impossible de détecter l'appelé non optionnel !") || c.resteBlanc(c.pos())) return 1;
-  if (lireIdSuivant(c, kProprietaire, " : impossible de détecter l'appelé !")) c.rienApresId();
+  if (!c.lireId(kCellule, kAppeleNonOptionnelIntrouvable) || c.resteBlanc(c.pos())) return 1;
+  if (lireIdSuivant(c, kProprietaire, kAppeleIntrouvable)) c.rienApresId();
   return 1;
 }
 
@@ -50,16 +79,16 @@ int strFoncPositionCellule(Context& ctx, const Text& t, const Row& row) {
     const Nombre n = lireNombre(t, p, true, true);
     if (!n.valide) {
       if (i < 3)
-        c.erreur(" : erreur, la valeur de ", c.nom(), " sur l'axe ", kAxes[i], " est incorrecte !");
+        c.signaler(kValeurAxe, c.nom(), kAxes[i]);
       else
-        c.erreur(" : erreur, la valeur de rotation de ", c.nom(), " sur l'axe Z est incorrecte !");
+        c.signaler(kValeurRotation, c.nom());
       return 1;
     }
     p = n.fin;
     if (t.at(p) == ' ') {
       ++p;
     } else if (i == 3) {
-      c.erreur(" : pas d'espace après la rotation sur l'axe Z de la fonction ", c.nom());
+      c.signaler(kPasDEspaceApresRotation, c.nom());
       return 1;
     }
   }
@@ -75,11 +104,11 @@ int strFoncOptCelluleOptRef(Context& ctx, const Text& t, const Row& row) {
   size_t p = c.pos();
   if (t.at(p) == ',') ++p;
   if (t.at(p) != ' ') {
-    c.erreur(" : erreur dans la fonction ", c.nom(), ", pas d'espace après l'objet ", guillemets(c.id()), " !");
+    c.signaler(kPasDEspaceApresObjet, c.nom(), c.id());
     return 1;
   }
   c.setPos(p + 1);
-  if (c.lireId(kObjet, composer(" : impossible de détecter le second appelé optionnel de la fonction ", c.nom())))
+  if (c.lireId(kObjet, kSecondOptionnelIntrouvable))
     c.rienApresId();
   return 1;
 }

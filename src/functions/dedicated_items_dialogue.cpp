@@ -3,6 +3,7 @@
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
 #include "functions/call_parameters.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
@@ -12,7 +13,14 @@ constexpr int kContenu = 11;
 constexpr int kPersonne = 15;
 constexpr int kTopic = 50;
 
+constexpr Libelle<1> kTypeDeCrime{"QM321", " : impossible de détecter le type de crime dans la fonction {FONCTION}",
+                                  "Le type de crime doit être un nombre entier écrit en chiffres."};
+
+constexpr const Fiche* kLibelles[] = {&kTypeDeCrime};
+
 }  // namespace
+
+Libelles libellesItemsDialogue() { return kLibelles; }
 
 int strFoncRemoveItem(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
@@ -26,7 +34,7 @@ int strFoncRemoveItem(Context& ctx, const Text& t, const Row& row) {
 int strFoncSayTo(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(true)) return 0;
-  if (c.lireAppelant(kPersonne) && c.lireId(kPersonne, " : impossible de détecter le premier appelé !") &&
+  if (c.lireAppelant(kPersonne) && c.lireId(kPersonne, kPremierAppeleIntrouvable) &&
       lireSecondId(c, kTopic) && lireShortOptionnel(c, true) != Lu::Faute)
     sansTropDeParametres(c);
   return 1;
@@ -38,17 +46,17 @@ int strFoncGetCrimeKnown(Context& ctx, const Text& t, const Row& row) {
   if (!c.lireAppelant(kPersonne)) return 1;
   const size_t p = c.pos();
   if (finDeValeur(t, p)) {
-    c.erreur(" : impossible de détecter le premier paramètre de la fonction ", c.nom());
+    c.signaler(kPremierIntrouvable, c.nom());
     return 1;
   }
   const size_t fin = finChiffres(t, p);
   if (fin == p || !finDeValeur(t, fin)) {
-    c.erreur(" : impossible de détecter le type de crime dans la fonction ", c.nom());
+    c.signaler(kTypeDeCrime, c.nom());
     return 1;
   }
   // The criminal follows one space; anything else leaves it empty.
   c.setPos(t.at(fin) == ' ' ? fin + 1 : fin);
-  if (c.lireId(kPersonne, " : impossible de détecter le premier appelé !") && lireSecondId(c, kPersonne))
+  if (c.lireId(kPersonne, kPremierAppeleIntrouvable) && lireSecondId(c, kPersonne))
     c.rienApresId();
   return 1;
 }

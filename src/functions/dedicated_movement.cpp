@@ -3,6 +3,7 @@
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
 #include "functions/call_parameters.hpp"
+#include "pipeline/registre_libelles.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
@@ -11,17 +12,22 @@ namespace {
 constexpr int kCallerObjet = 19;
 constexpr int kMarqueur = 95;
 
+constexpr Libelle<1> kTropDeDecalages{"QM320", " : erreur dans la syntaxe de la fonction {FONCTION}, trop de paramètres !",
+                                      "Quelque chose suit le décalage sur l'axe Z."};
+
+constexpr const Fiche* kLibelles[] = {&kTropDeDecalages};
+
 int lireDeplacement(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(true)) return 0;
   if (!c.lireAppelant(kCallerObjet)) return 1;
   const Mot marqueur = lireMot(t, c.pos());
   if (marqueur.texte.empty()) {
-    c.erreur(" : impossible de détecter la cellule !");
+    c.signaler(kCelluleIntrouvable);
     return 1;
   }
   if (marqueur.guillemets == 3) {
-    c.erreur(" : erreur dans la syntaxe du nom de la cellule : trop de guillemets.");
+    c.signaler(kCelluleTropDeGuillemets);
     return 1;
   }
   triInfo(ctx.wf, IdentifierRecord{kMarqueur, marqueur.texte});
@@ -36,17 +42,19 @@ int lireDeplacement(Context& ctx, const Text& t, const Row& row) {
     size_t fin = p + 1;
     // Offsets are signed positions: '-' and a decimal point are allowed.
     if (t.at(p) != ' ' || (!c.resteBlanc(p + 1) && !nombreValide(t, p + 1, fin, true, true))) {
-      c.erreur(" : erreur, la valeur de ", c.nom(), " sur l'axe ", axe, " est incorrecte !");
+      c.signaler(kValeurAxe, c.nom(), axe);
       return 1;
     }
     p = fin;
   }
   if (!c.resteBlanc(p))
-    c.erreur(" : erreur dans la syntaxe de la fonction ", c.nom(), ", trop de paramètres !");
+    c.signaler(kTropDeDecalages, c.nom());
   return 1;
 }
 
 }  // namespace
+
+Libelles libellesMovement() { return kLibelles; }
 
 int strFoncMoveTo(Context& ctx, const Text& t, const Row& row) { return lireDeplacement(ctx, t, row); }
 int strFoncMoveToMarker(Context& ctx, const Text& t, const Row& row) { return lireDeplacement(ctx, t, row); }

@@ -7,11 +7,20 @@
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
 #include "functions/call_parameters.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
 
 constexpr std::array<const char*, 5> kRangs = {"premier", "second", "troisième", "quatrième", "cinquième"};
+
+constexpr Libelle<2> kValeurIncorrecte{"QM250", " : erreur, la valeur du {RANG} appelé de {FONCTION} est incorrecte !",
+                                       "Ce paramètre n'est pas un nombre que la fonction accepte, ou il est mal "
+                                       "séparé du précédent."};
+constexpr Libelle<1> kTropDeNombres{"QM251", " : trop de paramètres dans la fonction {FONCTION}",
+                                    "Quelque chose suit le dernier nombre de la fonction."};
+
+constexpr const Fiche* kLibelles[] = {&kValeurIncorrecte, &kTropDeNombres};
 
 void lireNombres(Call& c, size_t combien) {
   const Text& t = c.text();
@@ -20,12 +29,12 @@ void lireNombres(Call& c, size_t combien) {
   for (size_t i = 0; i < combien; ++i) {
     const Nombre n = lireNombre(t, p, true, negatif);
     if (!n.valide) {
-      c.erreur(" : erreur, la valeur du ", kRangs[i], " appelé de ", c.nom(), " est incorrecte !");
+      c.signaler(kValeurIncorrecte, kRangs[i], c.nom());
       return;
     }
     p = n.fin;
     if (i + 1 == combien) {
-      if (n.virgule || !c.resteBlanc(p)) c.erreur(" : trop de paramètres dans la fonction ", c.nom());
+      if (n.virgule || !c.resteBlanc(p)) c.signaler(kTropDeNombres, c.nom());
     } else if (t.at(p) == ' ') {
       ++p;  // otherwise the next number is missing and reported as such
     }
@@ -40,6 +49,8 @@ int lireListe(Context& ctx, const Text& t, const Row& row, bool appelantPermis, 
 }
 
 }  // namespace
+
+Libelles libellesNumberListCheckers() { return kLibelles; }
 
 int strFoncTroisVal(Context& ctx, const Text& t, const Row& row) {
   return lireListe(ctx, t, row, row.callerAllowed == 1, 3);

@@ -7,6 +7,8 @@
 #include "functions/catalogue.hpp"
 #include "functions/checkers.hpp"
 #include "functions/rows.hpp"
+#include "functions/shared_messages.hpp"
+
 #include "logic/line_checkers.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/fatal_stop.hpp"
@@ -239,7 +241,7 @@ int verifierInstruction(Context& ctx, const Text& line) {
   const Row* r = premiereReconnue(ctx, line, catalogueInstructions().subspan(kEnTetes + kDeclarations));
   if (!r) return 0;
   if (r->group == Group::Vlse && ctx.vlse == 0)
-    erreurLigne(ctx.wf, ctx.line, " : le script utilise une fonction dépendant d'Vaelmoor Script Extender !");
+    signalerLigne(ctx.wf, ctx.line, kDependVlse);
   if (r->name == "ScriptEffectElapsedSeconds") {
     // Only a magic-effect script may use it.
     ctx.wf.exiger(WorkFile::Marks, "MainSyntaxe");

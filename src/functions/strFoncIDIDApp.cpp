@@ -7,7 +7,7 @@ namespace quillomat {
 int strFoncIDIDApp(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
   if (!c.detecterAvecSeparateur(row.callerAllowed == 1)) return 0;
-  if (c.lireAppelant(row.callerKind) && c.lireId(row.idKind, " : impossible de détecter le premier appelé !") &&
+  if (c.lireAppelant(row.callerKind) && c.lireId(row.idKind, kPremierAppeleIntrouvable) &&
       lireSecondId(c, row.idKind2))
     c.rienApresId();
   return 1;

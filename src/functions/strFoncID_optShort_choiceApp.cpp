@@ -5,6 +5,7 @@
 #include "functions/checkers.hpp"
 #include "functions/call_parameters.hpp"
 #include "pipeline/ascii.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
@@ -12,14 +13,24 @@ namespace {
 constexpr int kCallerEffet = 19;  // PlayMagicEffectVisuals and the like: an object...
 constexpr int kIdEffet = 21;      // ...showing a magic effect
 
-void impossibleOptionnel(Call& c) { c.erreur(" : impossible de détecter le paramètre optionnel de ", c.nom(), " !"); }
+constexpr Libelle<2> kUnSeulApresId{"QM260",
+                                    " : erreur dans le paramètre optionnel. Attention, {FONCTION} ne prend qu'un "
+                                    "paramètre après l'ID \"{ID}\" !",
+                                    "La fonction reçoit plus d'un paramètre après son ID, alors qu'elle n'en prend "
+                                    "qu'un."};
+constexpr Libelle<1> kTexteTropDeGuillemets{"QM261",
+                                            " : erreur dans le texte de la fonction {FONCTION} : trop de guillemets.",
+                                            "Le texte de la fonction contient plus de deux guillemets."};
 
-void unSeulApres(Call& c, std::string_view valeur) {
-  c.erreur(" : erreur dans le paramètre optionnel. Attention, ", c.nom(), " ne prend qu'un paramètre après l'ID ",
-           guillemets(valeur), " !");
-}
+constexpr const Fiche* kLibelles[] = {&kUnSeulApresId, &kTexteTropDeGuillemets};
+
+void impossibleOptionnel(Call& c) { c.signaler(kOptionnelIntrouvable, c.nom()); }
+
+void unSeulApres(Call& c, std::string_view valeur) { c.signaler(kUnSeulApresId, c.nom(), valeur); }
 
 }  // namespace
+
+Libelles libellesIdOptShort() { return kLibelles; }
 
 int strFoncID_optShort_choiceApp(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);
@@ -42,7 +53,7 @@ int strFoncID_optShort_choiceApp(Context& ctx, const Text& t, const Row& row) {
   }
   // Stopped on a non-digit: only a value announced by a comma must be a number.
   if (virgule && !estBlanc(t.at(fin)))
-    c.erreur(" : erreur dans le paramètre optionnel. Attention, ", c.nom(), " ne prend pas de variables en entrée !");
+    c.signaler(kOptionnelVariable, c.nom());
   return 1;
 }
 
@@ -69,17 +80,17 @@ int strFoncTexteVal(Context& ctx, const Text& t, const Row& row) {
   if (!c.detecterAvecSeparateur(false)) return 0;
   const Mot texte = lireMot(t, c.pos());
   if (texte.texte.empty()) {
-    c.erreur(" : impossible de détecter le texte !");
+    c.signaler(kTexteIntrouvable);
     return 1;
   }
   if (texte.guillemets == 3) {
-    c.erreur(" : erreur dans le texte de la fonction ", c.nom(), " : trop de guillemets.");
+    c.signaler(kTexteTropDeGuillemets, c.nom());
     return 1;
   }
   size_t p = texte.fin;
   if (t.at(p) == ',') ++p;
   if (t.at(p) != ' ') {
-    c.erreur(" : impossible de détecter le dernier paramètre de la fonction ", c.nom());
+    c.signaler(kDernierIntrouvable, c.nom());
     return 1;
   }
   c.setPos(p + 1);

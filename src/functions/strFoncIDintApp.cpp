@@ -1,10 +1,18 @@
 // AddItem, SetStage, SetEssential and the like: one ID, then a Short value.
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
+#include "pipeline/registre_libelles.hpp"
+
 #include "syntax/variables.hpp"
 
 namespace quillomat {
 namespace {
+
+constexpr Libelle<1> kReferenceEtNonId{"QM323", " : erreur, l'objet \"{OBJET}\" est une référence et non une ID !",
+                                       "La fonction attend l'ID d'un objet (son nom dans l'éditeur du jeu), pas une "
+                                       "variable ref du script."};
+
+constexpr const Fiche* kLibelles[] = {&kReferenceEtNonId};
 
 // SetEssential wants the base actor, not a reference of the script. The test
 // must run before the ID is recorded: recorded first, a declared reference
@@ -14,11 +22,13 @@ bool estReferenceInterdite(Call& c) {
   const Mot m = lireMot(c.text(), c.pos());
   // An empty ID or one with too many quotes is the ID reader's to report.
   if (m.texte.empty() || m.guillemets == 3 || !isRef(c.ctx().wf, m.texte)) return false;
-  c.erreur(" : erreur, l'objet ", guillemets(m.texte), " est une référence et non une ID !");
+  c.signaler(kReferenceEtNonId, m.texte);
   return true;
 }
 
 }  // namespace
+
+Libelles libellesIdInt() { return kLibelles; }
 
 int strFoncIDintApp(Context& ctx, const Text& t, const Row& row) {
   Call c(ctx, t, row);

@@ -2,8 +2,26 @@
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
 #include "functions/vocabulary.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
+namespace {
+
+constexpr Libelle<0> kSexeIntrouvable{"QM308", " : impossible de détecter le sexe !",
+                                      "La fonction attend un sexe (Male ou Female) : il manque, ou un espace "
+                                      "de trop le précède."};
+constexpr Libelle<1> kSexeTropDeGuillemets{"QM309",
+                                           " : erreur dans la syntaxe du sexe de la fonction {FONCTION} : trop de "
+                                           "guillemets.",
+                                           "Le sexe contient plus de deux guillemets."};
+constexpr Libelle<2> kSexeInconnu{"QM310", " : erreur dans la fonction {FONCTION} : \"{SEXE}\" n'est pas un sexe valide !",
+                                  "Le sexe s'écrit Male ou Female."};
+
+constexpr const Fiche* kLibelles[] = {&kSexeIntrouvable, &kSexeTropDeGuillemets, &kSexeInconnu};
+
+}  // namespace
+
+Libelles libellesSexe() { return kLibelles; }
 
 int strFoncSexe_choiceApp(Context& ctx, const Text& t, const Row& row) {
   constexpr int kPersonne = 15;
@@ -13,11 +31,11 @@ int strFoncSexe_choiceApp(Context& ctx, const Text& t, const Row& row) {
   const Mot m = lireMot(t, c.pos());
   c.setPos(m.fin);
   if (m.texte.empty()) {
-    c.erreur(" : impossible de détecter le sexe !");
+    c.signaler(kSexeIntrouvable);
   } else if (m.guillemets == 3) {
-    c.erreur(" : erreur dans la syntaxe du sexe de la fonction ", c.nom(), " : trop de guillemets.");
+    c.signaler(kSexeTropDeGuillemets, c.nom());
   } else if (!estSexe(m.texte)) {
-    c.erreur(" : erreur dans la fonction ", c.nom(), " : ", guillemets(m.texte), " n'est pas un sexe valide !");
+    c.signaler(kSexeInconnu, c.nom(), m.texte);
   } else {
     c.rienApres("le sexe ", m.texte);
   }

@@ -30,7 +30,7 @@ int strFoncStatShort_choiceApp(Context& ctx, const Text& t, const Row& row) {
   size_t p = c.pos();
   if (t.at(p) == ',') ++p;
   if (t.at(p) != ' ') {
-    c.erreur(" : pas d'espace après l'ID ", guillemets(stat), " !");
+    c.signaler(kPasDEspaceApresId, stat);
     return 1;
   }
   if (c.lireShort()) c.rienApres("la valeur de la statistique ", stat);

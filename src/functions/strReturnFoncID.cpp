@@ -2,9 +2,19 @@
 // syntax is not documented well enough to be checked.
 #include "functions/call_reader.hpp"
 #include "functions/checkers.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
+
+constexpr Libelle<1> kNonDocumentee{"QM324",
+                                    " : alerte, la fonction \"{FONCTION}\" est insuffisament documentée : sa syntaxe "
+                                    "ne sera pas traitée par le quillomat !",
+                                    "La syntaxe de cette fonction est trop mal connue pour être vérifiée : la ligne "
+                                    "est acceptée sans contrôle.",
+                                    kAlerte};
+
+constexpr const Fiche* kLibelles[] = {&kNonDocumentee};
 
 int lireAppelUnId(Context& ctx, const Text& t, const Row& row, bool appelantPermis) {
   Call call(ctx, t, row);
@@ -15,6 +25,8 @@ int lireAppelUnId(Context& ctx, const Text& t, const Row& row, bool appelantPerm
 
 }  // namespace
 
+Libelles libellesReturnId() { return kLibelles; }
+
 int strReturnFoncID(Context& ctx, const Text& t, const Row& row) { return lireAppelUnId(ctx, t, row, true); }
 
 int strReturnFoncID_sansApp(Context& ctx, const Text& t, const Row& row) {
@@ -24,8 +36,7 @@ int strReturnFoncID_sansApp(Context& ctx, const Text& t, const Row& row) {
 int strAlerteNonDocumentee(Context& ctx, const Text& t, const Row& row) {
   Call call(ctx, t, row);
   if (!call.detecterSeul(true)) return 0;
-  call.alerte(" : alerte, la fonction ", guillemets(row.name),
-              " est insuffisament documentée : sa syntaxe ne sera pas traitée par le quillomat !");
+  call.signaler(kNonDocumentee, row.name);
   return 1;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "functions/catalogue.hpp"
+#include "functions/shared_messages.hpp"
+
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/tri_info.hpp"
@@ -26,7 +28,7 @@ int essayerCatalogue(Context& ctx, std::string_view reste) {
     if (res == 0) continue;
     vlseSeul = r.group == Group::Vlse || r.group == Group::VlseRef;
     if (vlseSeul && res == 1 && ctx.vlse == 0)
-      erreurLigne(ctx.wf, ctx.line, " : le script utilise une fonction dépendant d'Vaelmoor Script Extender !");
+      signalerLigne(ctx.wf, ctx.line, kDependVlse);
     return (r.group == Group::VlseRef || r.group == Group::Ref) ? 10 : 1;
   }
   return 0;

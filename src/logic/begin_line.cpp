@@ -5,8 +5,18 @@
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
+namespace {
+
+constexpr Libelle<0> kBeginSansCommande{"QM401", " : erreur, le Begin doit être suivi d'une commande !",
+                                        "Le Begin n'indique pas le type du bloc (GameMode, OnActivate...)."};
+constexpr const Fiche* kLibelles[] = {&kBeginSansCommande};
+
+}  // namespace
+
+Libelles libellesBeginLine() { return kLibelles; }
 
 int synDetectBegin(Context& ctx, const Text& t, const Row&) {
   const size_t b = t.debut();
@@ -14,7 +24,7 @@ int synDetectBegin(Context& ctx, const Text& t, const Row&) {
   size_t p = b + 6;
   while (p < t.size() && estBlanc(t.at(p))) ++p;
   if (p >= t.size())
-    erreurLigne(ctx.wf, ctx.line, " : erreur, le Begin doit être suivi d'une commande !");
+    signalerLigne(ctx.wf, ctx.line, kBeginSansCommande);
   else
     MainLogiqueBegin(ctx, t.src().substr(p));
   return 1;

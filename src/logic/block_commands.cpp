@@ -9,6 +9,8 @@
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
+
 #include "syntax/script_type.hpp"
 
 namespace quillomat {
@@ -16,6 +18,17 @@ namespace {
 using namespace rows;
 
 constexpr int kEffetMagique = 3;
+
+constexpr Libelle<0> kCommandeInvalide{"QM402", " : la commande après le Begin n'est pas valide !",
+                                       "Le mot qui suit Begin n'est pas un type de bloc que le jeu connaît, ou ses "
+                                       "paramètres sont faux."};
+constexpr Libelle<1> kBlocJamaisExecute{"QM403",
+                                        " : alerte, le bloc {BLOC} ne sera jamais executé dans un script d'effet "
+                                        "magique !",
+                                        "Un script d'effet magique n'exécute que les blocs ScriptEffectStart, "
+                                        "ScriptEffectUpdate et ScriptEffectFinish.",
+                                        kAlerte};
+constexpr const Fiche* kLibelles[] = {&kCommandeInvalide, &kBlocJamaisExecute};
 
 struct Bloc {
   Row row;
@@ -60,6 +73,8 @@ const Bloc kBlocs[] = {
 
 }  // namespace
 
+Libelles libellesBlockCommands() { return kLibelles; }
+
 void synDetectCommande(Context& ctx, std::string_view piece) {
   // The checkers get the lower-cased piece: the names they record are lower case.
   const std::string minuscules = enMinuscules(piece.substr(0, kLigneMax));
@@ -69,11 +84,10 @@ void synDetectCommande(Context& ctx, std::string_view piece) {
     if (bloc.effetMagique)
       ajouterMarqueType(ctx.wf, kEffetMagique, ctx.line);
     else if (ctx.scriptKind == kEffetMagique)
-      alerteLigne(ctx.wf, ctx.line, " : alerte, le bloc ", bloc.row.name,
-                  " ne sera jamais executé dans un script d'effet magique !");
+      signalerLigne(ctx.wf, ctx.line, kBlocJamaisExecute, bloc.row.name);
     return;
   }
-  erreurLigne(ctx.wf, ctx.line, " : la commande après le Begin n'est pas valide !");
+  signalerLigne(ctx.wf, ctx.line, kCommandeInvalide);
 }
 
 }  // namespace quillomat

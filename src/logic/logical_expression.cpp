@@ -16,14 +16,32 @@
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
 
+constexpr Libelle<1> kExpressionInvalide{"QM405", " : erreur dans l'expression logique du {MOT}.",
+                                         "La condition du if ou du elseif n'est pas une valeur, une comparaison ou une "
+                                         "fonction reconnue, ou ses parenthèses sont mal placées."};
+constexpr Libelle<1> kExpressionDroiteAbsente{"QM406",
+                                              " : erreur dans l'expression logique du {MOT}. Impossible de détecter "
+                                              "l'expression à droite de l'opérateur logique.",
+                                              "Rien ne suit un opérateur (&&, ||, ==, <...) de la condition."};
+constexpr Libelle<1> kCommandeBeginInvalide{"QM407", " : erreur dans la commande du {MOT}.",
+                                            "Ce qui suit Begin n'est pas une suite de types de bloc joints par && "
+                                            "ou ||, ou ses parenthèses sont mal placées."};
+constexpr Libelle<1> kCommandeBeginDroiteAbsente{"QM408",
+                                                 " : erreur dans la commande du {MOT}. Impossible de détecter la "
+                                                 "commande à droite de l'opérateur logique.",
+                                                 "Rien ne suit un opérateur && ou || de la ligne Begin."};
+constexpr const Fiche* kLibelles[] = {&kExpressionInvalide, &kExpressionDroiteAbsente, &kCommandeBeginInvalide,
+                                      &kCommandeBeginDroiteAbsente};
+
 struct Regles {
   std::string_view contexte;  // the word the messages name
-  std::string_view debutErreur;
-  std::string_view finE2;
+  const Libelle<1>& e1;       // a piece that is not sound
+  const Libelle<1>& e2;       // nothing right of an operator
   // "&&" and "||" only, or also the comparisons.
   bool comparaisons;
   // The Begin checker keeps the quote count of the parenthesis scan: after a
@@ -32,8 +50,8 @@ struct Regles {
   void (*feuille)(Context&, const Regles&, std::string_view);
 };
 
-void erreurE1(Context& ctx, const Regles& r) { erreurLigne(ctx.wf, ctx.line, r.debutErreur, r.contexte, "."); }
-void erreurE2(Context& ctx, const Regles& r) { erreurLigne(ctx.wf, ctx.line, r.debutErreur, r.contexte, r.finE2); }
+void erreurE1(Context& ctx, const Regles& r) { signalerLigne(ctx.wf, ctx.line, r.e1, r.contexte); }
+void erreurE2(Context& ctx, const Regles& r) { signalerLigne(ctx.wf, ctx.line, r.e2, r.contexte); }
 
 // Length of the operator that starts at k (0: none). Byte for byte, case
 // sensitive; a two-character operator wins over "<" or ">" at the same place.
@@ -136,23 +154,15 @@ void commandeBegin(Context& ctx, const Regles&, std::string_view piece) { synDet
 
 }  // namespace
 
+Libelles libellesLogicalExpression() { return kLibelles; }
+
 void MainLogique(Context& ctx, std::string_view contexte, std::string_view expression) {
-  const Regles regles{contexte,
-                      " : erreur dans l'expression logique du ",
-                      ". Impossible de détecter l'expression à droite de l'opérateur logique.",
-                      true,
-                      false,
-                      valeurLogique};
+  const Regles regles{contexte, kExpressionInvalide, kExpressionDroiteAbsente, true, false, valeurLogique};
   analyser(ctx, regles, expression);
 }
 
 void MainLogiqueBegin(Context& ctx, std::string_view expression) {
-  const Regles regles{"Begin",
-                      " : erreur dans la commande du ",
-                      ". Impossible de détecter la commande à droite de l'opérateur logique.",
-                      false,
-                      true,
-                      commandeBegin};
+  const Regles regles{"Begin", kCommandeBeginInvalide, kCommandeBeginDroiteAbsente, false, true, commandeBegin};
   analyser(ctx, regles, expression);
 }
 

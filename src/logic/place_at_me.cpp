@@ -4,12 +4,30 @@
 #include "functions/call_reader.hpp"
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
+#include "pipeline/registre_libelles.hpp"
+
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
 namespace {
 
 constexpr int kObjet = 19;
+
+constexpr Libelle<0> kObjetIntrouvable{"QM330", " : impossible de détecter l'objet à placer !",
+                                       "PlaceAtMe n'est suivi d'aucun objet à placer."};
+constexpr Libelle<0> kNombreIncorrect{"QM331", " : erreur, le nombre d'objets à placer avec PlaceAtMe est incorrect !",
+                                      "Le deuxième paramètre de PlaceAtMe n'est pas un nombre entier."};
+constexpr Libelle<0> kDistanceIncorrecte{"QM332", " : erreur dans la fonction PlaceAtMe, la distance est incorrecte !",
+                                         "Le troisième paramètre de PlaceAtMe n'est pas un nombre entier."};
+constexpr Libelle<0> kPasDEspaceApresDistance{"QM333", " : pas d'espace après la distance de PlaceAtMe !",
+                                              "La direction n'est pas séparée de la distance par un espace."};
+constexpr Libelle<0> kDirectionIncorrecte{"QM334", " : erreur, la direction de la fonction PlaceAtMe est incorrecte !",
+                                          "Le quatrième paramètre de PlaceAtMe n'est pas un nombre entier."};
+constexpr Libelle<0> kQuatreParametres{"QM335",
+                                       " : erreur, la fonction PlaceAtMe ne prend que quatre paramètres appelés !",
+                                       "Quelque chose suit le quatrième paramètre de PlaceAtMe."};
+constexpr const Fiche* kLibelles[] = {&kObjetIntrouvable,        &kNombreIncorrect,     &kDistanceIncorrecte,
+                                      &kPasDEspaceApresDistance, &kDirectionIncorrecte, &kQuatreParametres};
 
 // Optional ',' and optional space, then at least one digit; pos ends after
 // the digits, or after the separators when there is none.
@@ -22,6 +40,8 @@ bool lireEntier(const Text& t, size_t& pos) {
 }
 
 }  // namespace
+
+Libelles libellesPlaceAtMe() { return kLibelles; }
 
 int synDetectPlaceAtMe(Context& ctx, const Text& t, const Row& row) {
   Call call(ctx, t, row);
@@ -37,28 +57,28 @@ int synDetectPlaceAtMe(Context& ctx, const Text& t, const Row& row) {
     const Mot objet = lireMot(t, pos);
     pos = objet.fin;
     if (objet.texte.empty()) {
-      call.erreur(" : impossible de détecter l'objet à placer !");
+      call.signaler(kObjetIntrouvable);
       faute = true;
     } else if (objet.guillemets == 3) {
-      call.erreur(" : erreur dans la syntaxe de l'appelé de la fonction PlaceAtMe : trop de guillemets.");
+      call.signaler(kAppeleTropDeGuillemets, "PlaceAtMe");
       faute = true;
     } else {
       triInfo(ctx.wf, IdentifierRecord{kObjet, objet.texte});
     }
   }
   if (!faute && !lireEntier(t, pos)) {
-    call.erreur(" : erreur, le nombre d'objets à placer avec PlaceAtMe est incorrect !");
+    call.signaler(kNombreIncorrect);
     faute = true;
   }
   if (!faute && !lireEntier(t, pos)) {
-    call.erreur(" : erreur dans la fonction PlaceAtMe, la distance est incorrecte !");
+    call.signaler(kDistanceIncorrecte);
     faute = true;
   }
   // The blank after the distance is checked whatever happened before.
   if (t.at(pos) == ',') ++pos;
   if (pos < t.size()) {
     if (t.at(pos) != ' ') {
-      call.erreur(" : pas d'espace après la distance de PlaceAtMe !");
+      call.signaler(kPasDEspaceApresDistance);
       return 1;
     }
     ++pos;
@@ -67,9 +87,9 @@ int synDetectPlaceAtMe(Context& ctx, const Text& t, const Row& row) {
   const size_t debut = pos;
   while (estChiffre(t.at(pos))) ++pos;
   if (pos == debut)
-    call.erreur(" : erreur, la direction de la fonction PlaceAtMe est incorrecte !");
+    call.signaler(kDirectionIncorrecte);
   else if (!call.resteBlanc(pos))
-    call.erreur(" : erreur, la fonction PlaceAtMe ne prend que quatre paramètres appelés !");
+    call.signaler(kQuatreParametres);
   return 1;
 }
 

@@ -4,6 +4,8 @@
 #include "functions/call_reader.hpp"
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
+#include "pipeline/registre_libelles.hpp"
+
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
@@ -13,6 +15,26 @@ constexpr int kVariable = 9;
 constexpr int kVariableReference = 8;
 constexpr int kObjet = 19;
 constexpr int kVariableExterne = 29;
+
+constexpr Libelle<0> kExpressionInvalide{"QM410",
+                                         " : erreur, dans la fonction \"Set ... to ...\" : l'expression suivant le "
+                                         "\"to\" n'est pas valide !",
+                                         "Ce qui suit to n'est ni une valeur, ni une variable, ni une expression ou "
+                                         "une fonction reconnue."};
+constexpr Libelle<0> kToIntrouvable{"QM411",
+                                    " : erreur dans la fonction \"Set ... to ...\" : impossible de détecter le "
+                                    "\"to\" !",
+                                    "La ligne set n'a pas de mot to entre la variable et la valeur."};
+constexpr Libelle<0> kVariableIntrouvable{"QM412", " : impossible de détecter la variable !",
+                                          "Aucune variable n'est écrite entre set et to."};
+constexpr Libelle<1> kVariableDObjetIntrouvable{"QM413",
+                                                " : impossible de détecter la variable locale associée à l'objet "
+                                                "\"{OBJET}\" !",
+                                                "Le point qui suit l'objet n'est pas suivi du nom de sa variable."};
+constexpr Libelle<0> kVariableFautive{"QM414", " : erreur dans la variable à modifier !",
+                                      "Il y a autre chose qu'une seule variable entre set et to."};
+constexpr const Fiche* kLibelles[] = {&kExpressionInvalide, &kToIntrouvable, &kVariableIntrouvable,
+                                      &kVariableDObjetIntrouvable, &kVariableFautive};
 
 struct Nom {
   std::string texte;
@@ -72,13 +94,14 @@ void verifierExpression(Context& ctx, const Text& t, size_t to, const std::strin
   const std::string_view expression = to + 4 < t.size() ? t.src().substr(to + 4) : std::string_view{};
   const int r = reconnaitreValeur(ctx, expression);
   if (r <= 0)
-    erreurLigne(ctx.wf, ctx.line,
-                " : erreur, dans la fonction \"Set ... to ...\" : l'expression suivant le \"to\" n'est pas valide !");
+    signalerLigne(ctx.wf, ctx.line, kExpressionInvalide);
   else if (r > 1)
     triInfo(ctx.wf, IdentifierRecord{kVariableReference, premier});
 }
 
 }  // namespace
+
+Libelles libellesSetAssignment() { return kLibelles; }
 
 int synDetectSet(Context& ctx, const Text& t, const Row&) {
   const size_t b = t.debut();
@@ -86,8 +109,7 @@ int synDetectSet(Context& ctx, const Text& t, const Row&) {
 
   size_t to = t.low().find(" to ", b + 4);
   if (to == std::string_view::npos) {
-    erreurLigne(ctx.wf, ctx.line,
-                " : erreur dans la fonction \"Set ... to ...\" : impossible de détecter le \"to\" !");
+    signalerLigne(ctx.wf, ctx.line, kToIntrouvable);
     to = t.size();
   }
 
@@ -101,11 +123,10 @@ int synDetectSet(Context& ctx, const Text& t, const Row&) {
 
   bool nomFautif = false;
   if (premier.texte.empty()) {
-    erreurLigne(ctx.wf, ctx.line, " : impossible de détecter la variable !");
+    signalerLigne(ctx.wf, ctx.line, kVariableIntrouvable);
     nomFautif = true;
   } else if (premier.point && variable.texte.empty()) {
-    erreurLigne(ctx.wf, ctx.line, " : impossible de détecter la variable locale associée à l'objet ",
-                guillemets(premier.texte), " !");
+    signalerLigne(ctx.wf, ctx.line, kVariableDObjetIntrouvable, premier.texte);
     nomFautif = true;
   }
   if (nomFautif) {
@@ -123,7 +144,7 @@ int synDetectSet(Context& ctx, const Text& t, const Row&) {
   size_t pos = dernier.fin;
   while (pos < to && estBlanc(t.at(pos))) ++pos;
   if (pos < to) {
-    erreurLigne(ctx.wf, ctx.line, " : erreur dans la variable à modifier !");
+    signalerLigne(ctx.wf, ctx.line, kVariableFautive);
     return 1;
   }
   verifierExpression(ctx, t, to, premier.texte);

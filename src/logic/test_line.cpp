@@ -4,8 +4,18 @@
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
+namespace {
+
+constexpr Libelle<1> kTestSansValeur{"QM404", " : erreur, le test logique {MOT} doit être suivi d'une valeur logique !",
+                                     "Rien ne suit le if ou le elseif : la condition manque."};
+constexpr const Fiche* kLibelles[] = {&kTestSansValeur};
+
+}  // namespace
+
+Libelles libellesTestLine() { return kLibelles; }
 
 int synDetectTEST(Context& ctx, const Text& t, const Row& row) {
   const std::string_view motCle = row.name;  // "If" or "ElseIf", as the messages write it
@@ -14,7 +24,7 @@ int synDetectTEST(Context& ctx, const Text& t, const Row& row) {
   size_t p = b + motCle.size() + 1;
   while (p < t.size() && estBlanc(t.at(p))) ++p;
   if (p >= t.size())
-    erreurLigne(ctx.wf, ctx.line, " : erreur, le test logique ", motCle, " doit être suivi d'une valeur logique !");
+    signalerLigne(ctx.wf, ctx.line, kTestSansValeur, motCle);
   else
     MainLogique(ctx, motCle, t.src().substr(p));
   return 1;

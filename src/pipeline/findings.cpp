@@ -14,10 +14,10 @@ std::string intToText(long long value) {
   return digits;
 }
 
-void ajouterErreur(WorkFiles& wf, int lineIndex, std::string_view text, int kind) {
+void ajouterConstat(WorkFiles& wf, int lineIndex, std::string_view text, const Fiche& fiche) {
   text = jusquAuNul(text);
   if (text.size() > kTexteMax) text = text.substr(0, kTexteMax);
-  wf.findings.push_back(FindingRecord{lineIndex, std::string(text), kind});
+  wf.findings.push_back(FindingRecord{lineIndex, std::string(text), fiche.nature, fiche.code});
 }
 
 }  // namespace quillomat

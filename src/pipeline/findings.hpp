@@ -1,12 +1,15 @@
 // Finding lines: "    - Ligne " + number + message for a script line,
 // "    - " + message for the whole script, at most 199 bytes, appended to the
-// findings work file.
+// findings work file. Each is written from one of the checker's messages
+// (libelle.hpp), which gives it its nature and its code.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <type_traits>
 
+#include "pipeline/libelle.hpp"
 #include "pipeline/records.hpp"
 #include "pipeline/work_files.hpp"
 
@@ -45,21 +48,28 @@ std::string composer(const Morceaux&... morceaux) {
   return out;
 }
 
-// Appends one finding; the text is cut to 199 bytes.
-void ajouterErreur(WorkFiles& wf, int lineIndex, std::string_view text, int kind);
+// The wording of a message with its pieces, in order; numbers are written
+// with intToText.
+template <size_t N, typename... Morceaux>
+  requires(sizeof...(Morceaux) == N)
+std::string rediger(const Libelle<N>& libelle, const Morceaux&... morceaux) {
+  const std::array<std::string, N> textes{composer(morceaux)...};
+  return detail::remplir(libelle.forme, textes);
+}
 
-// Appends the line finding "    - Ligne " (lineIndex + 1) followed by the pieces.
-template <typename... Morceaux>
-void signalerLigne(WorkFiles& wf, int lineIndex, int kind, const Morceaux&... morceaux) {
-  ajouterErreur(wf, lineIndex, composer("    - Ligne ", lineIndex + 1, morceaux...), kind);
+// Appends one finding of the message `fiche`; the text is cut to 199 bytes.
+void ajouterConstat(WorkFiles& wf, int lineIndex, std::string_view text, const Fiche& fiche);
+
+// The line finding "    - Ligne " (lineIndex + 1) followed by the message.
+template <size_t N, typename... Morceaux>
+void signalerLigne(WorkFiles& wf, int lineIndex, const Libelle<N>& libelle, const Morceaux&... morceaux) {
+  ajouterConstat(wf, lineIndex, composer("    - Ligne ", lineIndex + 1, rediger(libelle, morceaux...)), libelle);
 }
-template <typename... Morceaux>
-void erreurLigne(WorkFiles& wf, int lineIndex, const Morceaux&... morceaux) {
-  signalerLigne(wf, lineIndex, kErreur, morceaux...);
-}
-template <typename... Morceaux>
-void alerteLigne(WorkFiles& wf, int lineIndex, const Morceaux&... morceaux) {
-  signalerLigne(wf, lineIndex, kAlerte, morceaux...);
+
+// A finding written whole by its message, at lineIndex (-1: the whole script).
+template <size_t N, typename... Morceaux>
+void signalerTexte(WorkFiles& wf, int lineIndex, const Libelle<N>& libelle, const Morceaux&... morceaux) {
+  ajouterConstat(wf, lineIndex, rediger(libelle, morceaux...), libelle);
 }
 
 }  // namespace quillomat

@@ -24,7 +24,9 @@ struct FindingRecord {
   // The message's stable code ("QM101"...), static text; never written to
   // the work file or the report, so a record read back from disk has none.
   std::string_view code = {};
-  bool operator==(const FindingRecord&) const = default;
+  // Records compare by what the work file holds: the code follows from the
+  // text, and a record read back from disk has none.
+  bool operator==(const FindingRecord& o) const { return line == o.line && text == o.text && kind == o.kind; }
 };
 
 struct IdentifierRecord {

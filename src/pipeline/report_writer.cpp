@@ -6,6 +6,7 @@
 #include "pipeline/inventory_sections.hpp"
 #include "pipeline/fatal_stop.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 #include "pipeline/text_mode.hpp"
 #include "pipeline/tri_info.hpp"
 
@@ -109,16 +110,21 @@ void ecrireErreurs(std::string& out, const WorkFiles& wf, int lines, int hideAle
         "\tDécochez l'option \"Ne pas afficher les alertes\" dans le menu \"Préférences\" pour les voir.\n";
 }
 
+constexpr Libelle<1> kUnderscore{"QM903",
+                                 "    - Le premier caractère de \"{NOM}\" est un underscore, risques de bugs "
+                                 "in-game.",
+                                 "Un nom qui commence par _ peut dérouter le jeu.", kAlerte};
+constexpr const Fiche* kLibelles[] = {&kUnderscore};
+
 }  // namespace
+
+Libelles libellesReportWriter() { return kLibelles; }
 
 void verifierUnderscore(WorkFiles& wf) {
   wf.exiger(WorkFile::Identifiers, "MainTriInfo");
   for (const auto& r : wf.identifiers.records())
     if (!r.name.empty() && r.name[0] == '_')
-      ajouterErreur(wf, -1,
-                    composer("    - Le premier caractère de ", guillemets(r.name),
-                             " est un underscore, risques de bugs in-game."),
-                    kAlerte);
+      signalerTexte(wf, -1, kUnderscore, r.name);
 }
 
 std::string composerRapport(const WorkFiles& wf, int lines, int showInfo, int hideAlerts) {

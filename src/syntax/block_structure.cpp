@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 #include "syntax/variables.hpp"
 
 namespace quillomat {
@@ -10,9 +11,47 @@ namespace {
 
 using Marks = std::vector<int>;
 
+constexpr Libelle<2> kEndManquants{"QM101", "    - Il y a {N} 'end' manquant{S} dans le script.",
+                                   "Des blocs Begin ne sont pas fermés par un End."};
+constexpr Libelle<2> kEndifManquants{"QM102", "    - Il y a {N} 'endif' manquant{S} dans le script.",
+                                     "Des if ne sont pas fermés par un endif."};
+constexpr Libelle<1> kBlocsImbriques{"QM103",
+                                     "    - Ligne {LIGNE} : erreur, des blocs Begin/End ne peuvent être imbriqués !",
+                                     "Un bloc Begin s'ouvre avant que le bloc précédent soit fermé par son End."};
+constexpr Libelle<0> kEndSansBegin{"QM104", " : un 'end' en trop (pas de 'begin' avant le 'end').",
+                                   "Ce End ne ferme aucun bloc : aucun Begin ne le précède."};
+constexpr Libelle<2> kEndEnTrop{"QM105",
+                                " : un 'end' en trop (l'erreur a probablement été faite entre la ligne {DEBUT} et "
+                                "la ligne {FIN}).",
+                                "Il y a un End de plus que de Begin ; la faute est entre les deux lignes indiquées."};
+constexpr Libelle<0> kEndifSansIf{"QM106", " : un 'endif' en trop (pas de 'if' avant le 'endif').",
+                                  "Ce endif ne ferme aucun if : aucun if ne le précède."};
+constexpr Libelle<2> kEndifEnTrop{"QM107",
+                                  " : un 'endif' en trop (l'erreur a probablement été faite entre la ligne {DEBUT} "
+                                  "et la ligne {FIN}).",
+                                  "Il y a un endif de plus que de if ; la faute est entre les deux lignes indiquées."};
+constexpr Libelle<0> kElseSansIf{"QM108", " : un 'else' sans 'if' avant.",
+                                 "Ce else n'est pas entre un if et son endif."};
+constexpr Libelle<0> kElseifSansIf{"QM109", " : un 'elseif' sans 'if' avant.",
+                                   "Ce elseif n'est pas entre un if et son endif."};
+constexpr Libelle<1> kElseifApresElse{"QM110",
+                                      " : alerte, un 'elseif' précédé d'un 'else' (situé à la ligne {LIGNE}). Le "
+                                      "'elseif' ne sera donc jamais executé !",
+                                      "Un elseif placé après le else du même if n'est jamais exécuté.", kAlerte};
+constexpr Libelle<2> kIfTropProfonds{"QM111",
+                                     "    - Alerte : plus de dix if imbriqués entre les lignes {DEBUT} et {FIN} "
+                                     "(souvent mal interprété par le moteur du jeu).",
+                                     "Plus de dix if sont ouverts les uns dans les autres, ce que le jeu suit mal.",
+                                     kAlerte};
+
+constexpr const Fiche* kLibelles[] = {&kEndManquants, &kEndifManquants, &kBlocsImbriques, &kEndSansBegin,
+                                      &kEndEnTrop,    &kEndifSansIf,    &kEndifEnTrop,    &kElseSansIf,
+                                      &kElseifSansIf, &kElseifApresElse, &kIfTropProfonds};
+
+// The messages of a closing keyword in surplus, with or without a place to look.
 struct Textes {
-  std::string_view enTrop;     // " : un 'end' en trop "
-  std::string_view sansDebut;  // "(pas de 'begin' avant le 'end')."
+  const Libelle<0>& sansDebut;
+  const Libelle<2>& entreLignes;
 };
 
 // Depth of a pair of keywords: d[0] = open[0] - close[0], then running sums.
@@ -34,21 +73,22 @@ void signalerSurplus(WorkFiles& wf, std::vector<int> d, int n, const Textes& t) 
     if (d[i] >= 0) continue;
     const int j = i >= 2 ? dernierZero[i - 2] : -1;
     if (j < 0)
-      erreurLigne(wf, i, t.enTrop, t.sansDebut);
+      signalerLigne(wf, i, t.sansDebut);
     else
-      erreurLigne(wf, i, t.enTrop, "(l'erreur a probablement été faite entre la ligne ", j + 2, " et la ligne ",
-                  i + 1, ").");
+      signalerLigne(wf, i, t.entreLignes, j + 2, i + 1);
     ++correction;
   }
 }
 
-void signalerManquants(WorkFiles& wf, const Marks& open, const Marks& close, int n, std::string_view mot) {
+void signalerManquants(WorkFiles& wf, const Marks& open, const Marks& close, int n, const Libelle<2>& manquants) {
   int t = 0;
   for (int i = 0; i < n; ++i) t += open[i] - close[i];
-  if (t > 0) ajouterErreur(wf, -1, composer("    - Il y a ", t, " '", mot, "' manquant", t > 1 ? "s" : "", " dans le script."), kErreur);
+  if (t > 0) signalerTexte(wf, -1, manquants, t, t > 1 ? "s" : "");
 }
 
 }  // namespace
+
+Libelles libellesBlockStructure() { return kLibelles; }
 
 int verifierBlocs(WorkFiles& wf, std::string_view script, int n) {
   if (!wf.disponible(WorkFile::Findings)) return 10;
@@ -67,19 +107,18 @@ int verifierBlocs(WorkFiles& wf, std::string_view script, int n) {
   bool signale = false;
   for (int i = 1; i < n; ++i) {
     if (blocs[i] > 1 && !signale) {
-      ajouterErreur(wf, -1, composer("    - Ligne ", i + 1, " : erreur, des blocs Begin/End ne peuvent être imbriqués !"),
-                    kErreur);
+      signalerTexte(wf, -1, kBlocsImbriques, i + 1);
       signale = true;
     } else if (blocs[i] <= 1) {
       signale = false;
     }
   }
-  signalerSurplus(wf, blocs, n, {" : un 'end' en trop ", "(pas de 'begin' avant le 'end')."});
-  signalerManquants(wf, BEGIN, END, n, "end");
+  signalerSurplus(wf, blocs, n, {kEndSansBegin, kEndEnTrop});
+  signalerManquants(wf, BEGIN, END, n, kEndManquants);
 
   const std::vector<int> ifs = profondeur(IF, ENDIF, n);
-  signalerSurplus(wf, ifs, n, {" : un 'endif' en trop ", "(pas de 'if' avant le 'endif')."});
-  signalerManquants(wf, IF, ENDIF, n, "endif");
+  signalerSurplus(wf, ifs, n, {kEndifSansIf, kEndifEnTrop});
+  signalerManquants(wf, IF, ENDIF, n, kEndifManquants);
 
   // else and elseif need an open if before them.
   for (int i = 0; i < n; ++i) {
@@ -87,7 +126,7 @@ int verifierBlocs(WorkFiles& wf, std::string_view script, int n) {
     int somme = 0;
     bool ouvert = false;
     for (int k = i; k >= 0 && !ouvert; --k) ouvert = (somme += ENDIF[k] - IF[k]) < 0;
-    if (!ouvert) erreurLigne(wf, i, " : un 'else' sans 'if' avant.");
+    if (!ouvert) signalerLigne(wf, i, kElseSansIf);
   }
   for (int i = 0; i < n; ++i) {
     if (!ELSEIF[i]) continue;
@@ -95,15 +134,14 @@ int verifierBlocs(WorkFiles& wf, std::string_view script, int n) {
     for (int k = i; k >= 0 && p < 0; --k)
       if ((somme += ENDIF[k] - IF[k]) < 0) p = k;
     if (p < 0) {
-      erreurLigne(wf, i, " : un 'elseif' sans 'if' avant.");
+      signalerLigne(wf, i, kElseifSansIf);
       continue;
     }
     somme = 0;
     for (int k = i; k > p; --k) {
       somme += ENDIF[k] - IF[k];
       if (somme == 0 && ELSE[k]) {
-        alerteLigne(wf, i, " : alerte, un 'elseif' précédé d'un 'else' (situé à la ligne ", k + 1,
-                    "). Le 'elseif' ne sera donc jamais executé !");
+        signalerLigne(wf, i, kElseifApresElse, k + 1);
         break;
       }
     }
@@ -117,10 +155,7 @@ int verifierBlocs(WorkFiles& wf, std::string_view script, int n) {
       profond = true;
       debut = i;
     } else if (profond && ifs[i] < 10) {
-      ajouterErreur(wf, i,
-                    composer("    - Alerte : plus de dix if imbriqués entre les lignes ", debut, " et ", i,
-                             " (souvent mal interprété par le moteur du jeu)."),
-                    kAlerte);
+      signalerTexte(wf, i, kIfTropProfonds, debut, i);
       profond = false;
     }
   }

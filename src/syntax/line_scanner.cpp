@@ -5,6 +5,7 @@
 #include "functions/catalogue.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 #include "syntax/char_stream.hpp"
 #include "syntax/variables.hpp"
 
@@ -12,6 +13,35 @@ namespace quillomat {
 namespace {
 
 constexpr size_t kCodeMax = 4999;
+
+constexpr Libelle<2> kTabulations{"QM120",
+                                  " : alerte, {N} tabulation{ACCORD} après le premier caractère (risques de "
+                                  "plantage in-game).",
+                                  "Une tabulation au milieu d'une ligne peut faire planter le jeu.", kAlerte};
+constexpr Libelle<2> kLigneTropLongue{"QM121",
+                                      " : alerte, cette ligne dépasse {MAX} caractères : seuls les {MAX} premiers "
+                                      "ont été vérifiés.",
+                                      "La ligne est trop longue pour être vérifiée en entier.", kAlerte};
+constexpr Libelle<0> kGuillemetOuvert{"QM122", " : un guillemet n'a pas été refermé.",
+                                      "La ligne contient un nombre impair de guillemets."};
+constexpr Libelle<2> kParenthesesOuvertes{"QM123", " : {N} parenthèse{ACCORD}",
+                                          "La ligne ouvre plus de parenthèses qu'elle n'en ferme."};
+constexpr Libelle<0> kEnTeteRepete{"QM124", " : vous avez déclaré plusieurs fois le nom du script !",
+                                   "Le script a plus d'un en-tête ScriptName (ou Scn)."};
+constexpr Libelle<0> kDeclarationTardive{"QM125", " : vous avez déclaré des variables après des lignes de code !",
+                                         "Une déclaration de variable vient après des lignes de code."};
+constexpr Libelle<0> kSyntaxeInconnue{"QM126", " : impossible de détecter la syntaxe !",
+                                      "La ligne n'est ni un mot-clé, ni une déclaration, ni une fonction connue."};
+constexpr Libelle<0> kCodeAvantEnTete{"QM127",
+                                      " : vous avez entré des lignes de code avant l'en-tête \"ScriptName NOM\" (ou "
+                                      "\"Scn NOM\") !",
+                                      "Du code précède l'en-tête ScriptName (ou Scn) du script."};
+constexpr Libelle<0> kCodeHorsBloc{"QM128", " : vous avez entré des lignes de code hors d'un bloc Begin/End !",
+                                   "Une ligne de code se trouve hors de tout bloc Begin/End."};
+
+constexpr const Fiche* kLibelles[] = {&kTabulations,       &kLigneTropLongue, &kGuillemetOuvert,
+                                      &kParenthesesOuvertes, &kEnTeteRepete,  &kDeclarationTardive,
+                                      &kSyntaxeInconnue,   &kCodeAvantEnTete, &kCodeHorsBloc};
 
 // The next physical line (up to its line feed, which is skipped) cut to its
 // code part.
@@ -56,14 +86,15 @@ std::string_view partieCode(std::string_view ligne) {
   return ligne.substr(0, i);
 }
 
+Libelles libellesLineScanner() { return kLibelles; }
+
 void verifierTabulations(WorkFiles& wf, int lineIndex, std::string_view code) {
   size_t i = 0;
   while (i < code.size() && estEspaceOuTab(code[i])) ++i;
   long n = 0;
   for (; i < code.size(); ++i) n += code[i] == '\t';
   if (n >= 1)
-    alerteLigne(wf, lineIndex, " : alerte, ", n, " tabulation", n == 1 ? " a été detectée" : "s ont été detectées",
-                " après le premier caractère (risques de plantage in-game).");
+    signalerLigne(wf, lineIndex, kTabulations, n, n == 1 ? " a été detectée" : "s ont été detectées");
 }
 
 void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
@@ -77,8 +108,7 @@ void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKi
     const std::string lue = lireCode(in, tropLong);
     const std::string_view code = jusquAuNul(lue);  // the line buffer is a C string
     if (tropLong)
-      alerteLigne(wf, i, " : alerte, cette ligne dépasse ", kCodeMax, " caractères : seuls les ", kCodeMax,
-                  " premiers ont été vérifiés.");
+      signalerLigne(wf, i, kLigneTropLongue, kCodeMax, kCodeMax);
 
     bool fait = false;
     long guillemets = 0, parentheses = 0;
@@ -87,12 +117,12 @@ void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKi
       parentheses += (c == '(') - (c == ')');
     }
     if (guillemets % 2 == 1) {
-      erreurLigne(wf, i, " : un guillemet n'a pas été refermé.");
+      signalerLigne(wf, i, kGuillemetOuvert);
       fait = true;
     }
     if (parentheses > 0) {
-      erreurLigne(wf, i, " : ", parentheses, " parenthèse",
-                  parentheses > 1 ? "s n'ont pas été refermées." : " n'a pas été refermée.");
+      signalerLigne(wf, i, kParenthesesOuvertes, parentheses,
+                    parentheses > 1 ? "s n'ont pas été refermées." : " n'a pas été refermée.");
       fait = true;
     }
     if (!fait && toutBlanc(code)) fait = true;
@@ -102,23 +132,22 @@ void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKi
     Context ctx{wf, i, vlseDependent, scriptKind};
     const Text ligne(code);
     if (verifierEnTete(ctx, ligne)) {
-      if (enTeteVu) erreurLigne(wf, i, " : vous avez déclaré plusieurs fois le nom du script !");
+      if (enTeteVu) signalerLigne(wf, i, kEnTeteRepete);
       enTeteVu = true;
       continue;
     }
     if (verifierDeclaration(ctx, ligne)) {
-      if (codeVu) erreurLigne(wf, i, " : vous avez déclaré des variables après des lignes de code !");
+      if (codeVu) signalerLigne(wf, i, kDeclarationTardive);
       continue;
     }
     if (!verifierInstruction(ctx, ligne)) {
-      erreurLigne(wf, i, " : impossible de détecter la syntaxe !");
+      signalerLigne(wf, i, kSyntaxeInconnue);
       continue;
     }
     codeVu = true;
     if (!enTeteVu)
-      erreurLigne(wf, i,
-                  " : vous avez entré des lignes de code avant l'en-tête \"ScriptName NOM\" (ou \"Scn NOM\") !");
-    if (B[i] == 0) erreurLigne(wf, i, " : vous avez entré des lignes de code hors d'un bloc Begin/End !");
+      signalerLigne(wf, i, kCodeAvantEnTete);
+    if (B[i] == 0) signalerLigne(wf, i, kCodeHorsBloc);
   }
 }
 

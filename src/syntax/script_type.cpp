@@ -4,8 +4,24 @@
 
 #include "pipeline/fatal_stop.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
+namespace {
+
+constexpr Libelle<2> kSpecificiteAutreType{"QM901",
+                                           " : erreur, votre script {TYPE} utilise une spécificité des scripts "
+                                           "{AUTRE_TYPE} !",
+                                           "La ligne n'a de sens que dans un autre type de script que celui choisi "
+                                           "dans les Préférences."};
+constexpr Libelle<1> kPlusieursTypes{"QM902", "    - Erreur, le script a plusieurs types :{LIGNES}",
+                                     "Le script mêle des spécificités de plusieurs types de script (quête, objet, "
+                                     "effet magique)."};
+constexpr const Fiche* kLibelles[] = {&kSpecificiteAutreType, &kPlusieursTypes};
+
+}  // namespace
+
+Libelles libellesScriptType() { return kLibelles; }
 
 std::string_view nomTypeScript(int kind) {
   switch (kind) {
@@ -26,8 +42,7 @@ void verifierTypeScript(WorkFiles& wf, int declaredKind) {
   if (declaredKind != 0) {
     for (const auto& m : wf.marks)
       if (m.kind != declaredKind)
-        erreurLigne(wf, m.line, " : erreur, votre script ", nomTypeScript(declaredKind),
-                    " utilise une spécificité des scripts ", nomTypeScript(m.kind), " !");
+        signalerLigne(wf, m.line, kSpecificiteAutreType, nomTypeScript(declaredKind), nomTypeScript(m.kind));
     return;
   }
   std::array<int, 3> counts{};
@@ -35,17 +50,19 @@ void verifierTypeScript(WorkFiles& wf, int declaredKind) {
     if (m.kind >= 1 && m.kind <= 3) ++counts[static_cast<size_t>(m.kind - 1)];
   if ((counts[0] > 0) + (counts[1] > 0) + (counts[2] > 0) < 2) return;
 
-  std::string text = "    - Erreur, le script a plusieurs types :";
+  // The list of lines stops before the whole text reaches 149 bytes.
+  const size_t tete = kPlusieursTypes.forme.size() - std::string_view("{LIGNES}").size();
+  std::string lignes;
   for (const auto& m : wf.marks) {
     const std::string item = composer("\n        * Ligne ", m.line + 1, " : script ", nomTypeScript(m.kind));
-    if (text.size() + item.size() < 149) {
-      text += item;
+    if (tete + lignes.size() + item.size() < 149) {
+      lignes += item;
     } else {
-      text += "\n        ...et d'autres aux lignes suivantes.";
+      lignes += "\n        ...et d'autres aux lignes suivantes.";
       break;
     }
   }
-  ajouterErreur(wf, -1, text, kErreur);
+  signalerTexte(wf, -1, kPlusieursTypes, lignes);
 }
 
 }  // namespace quillomat

@@ -2,6 +2,8 @@
 
 #include "cli/check_command.hpp"
 #include "cli/run_listing.hpp"
+#include "cli/sarif_log.hpp"
+
 #include "cli_support.hpp"
 #include "pipeline/report_shape.hpp"
 
@@ -83,9 +85,11 @@ TEST(QuillomatCheckFormats, JsonHoldsFindingsAndInventories) {
   EXPECT_EQ(s["script"], "TaverneQuete");
   EXPECT_EQ(s["lignes"], 58);
   ASSERT_EQ(s["constats"].size(), 15u);
-  EXPECT_EQ(s["constats"][0], nlohmann::json::parse(latin1VersUtf8(R"({"fichier": "ex.txt", "ligne": 20, "nature": "erreur",
+  EXPECT_EQ(s["constats"][0], nlohmann::json::parse(latin1VersUtf8(R"({"fichier": "ex.txt", "ligne": 20,
+      "nature": "erreur", "code": "QM212",
       "texte": "erreur dans la valeur de type Short. Attention, AddItem ne prend pas de variables en entrée !"})")));
   EXPECT_EQ(s["constats"][4]["nature"], "alerte");
+  EXPECT_EQ(s["constats"][14]["code"], "QM903");
   EXPECT_TRUE(s["constats"][14]["ligne"].is_null());
   EXPECT_EQ(j["bilan"], nlohmann::json::parse(R"({"scripts": 1, "sans_erreur": 0, "avec_erreurs": 1, "echecs": 0})"));
 
@@ -122,6 +126,19 @@ TEST(QuillomatCheckFormats, JsonHoldsFindingsAndInventories) {
   EXPECT_NE(absent["scripts"][0]["message"].get<std::string>().find("absent.txt"), std::string::npos);
   EXPECT_EQ(absent["bilan"]["echecs"], 1);
   EXPECT_EQ(test::instantane(dir.chemin()).size(), 1u);
+}
+
+// SARIF locations are URI references: what is not plainly a letter, a digit
+// or "-._~/" is percent-encoded, UTF-8 byte by byte.
+TEST(QuillomatCheckFormats, SarifFileNamesAreUriReferences) {
+  const std::vector<std::pair<std::string, std::string>> cas = {
+      {"scripts/quete.txt", "scripts/quete.txt"},
+      {"mon script.txt", "mon%20script.txt"},
+      {"Qu\xC3\xAAte#1?.txt", "Qu%C3%AAte%231%3F.txt"},
+      {"/home/moi/a b.txt", "file:///home/moi/a%20b.txt"},
+      {"50%.txt", "50%25.txt"},
+  };
+  for (const auto& [fichier, uri] : cas) EXPECT_EQ(uriDeFichier(fichier), uri) << fichier;
 }
 
 // Names and texts that are not UTF-8 in the script still give valid JSON.

@@ -46,6 +46,7 @@ TEST(QuillomatCheckOptions, OverridesReplaceOnlyTheFieldsGiven) {
   EXPECT_EQ(lire({"--vlse", "--sans-alertes", "--sans-inventaires", "-"}).options->appliquer({}),
             (SettingsRecord{1, 0, 1, 0, 1, 0, 0, 1}));
   EXPECT_EQ(lire({"-f", "lignes", "a"}).options->format, Format::Lignes);
+  EXPECT_EQ(lire({"-f", "SARIF", "a"}).options->format, Format::Sarif);
 }
 
 TEST(QuillomatCheckOptions, WrongCommandLinesAreRefusedInFrench) {
@@ -72,7 +73,7 @@ TEST(QuillomatCheckOptions, HelpAndVersionInFrenchOnStandardOutput) {
   EXPECT_EQ(aide.statut, 0);
   EXPECT_TRUE(estUtf8Valide(aide.texte));
   for (const char* mot : {"Utilisation", "--format", "--type", "--vlse", "--sans-vlse", "--sans-alertes",
-                          "--alertes", "--sans-inventaires", "--inventaires", "--version", "lignes", "json",
+                          "--alertes", "--sans-inventaires", "--inventaires", "--version", "lignes", "json", "sarif", "SARIF 2.1.0",
                           "FICHIER:LIGNE: erreur: texte", "dossier de travail priv\xC3\xA9", ".txt",
                           "Statut de sortie"})
     EXPECT_NE(aide.texte.find(mot), std::string::npos) << mot;

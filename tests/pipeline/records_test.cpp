@@ -58,14 +58,24 @@ TEST(Findings, IntToTextAndBoundedLineFindings) {
   EXPECT_EQ(intToText(4998), "4998");
   EXPECT_EQ(intToText(1000000), "1000000");
 
+  // A finding takes the nature and the code of its message; the pieces fill
+  // the wording in order.
+  static constexpr Libelle<0> kFixe{"QM000", " : message", "essai"};
+  static constexpr Libelle<2> kMorceaux{"QM001", " : {N} \"{X}\"", "essai", kAlerte};
+  static constexpr Libelle<1> kTexte{"QM002", "{TEXTE}", "essai"};
   WorkFiles wf;
-  erreurLigne(wf, 0, " : message");
-  alerteLigne(wf, 4, " : ", 3, " ", guillemets("x"));
-  erreurLigne(wf, 2, std::string(400, 'z'));
-  ASSERT_EQ(wf.findings.size(), 3u);
+  signalerLigne(wf, 0, kFixe);
+  signalerLigne(wf, 4, kMorceaux, 3, "x");
+  signalerLigne(wf, 2, kTexte, std::string(400, 'z'));
+  signalerTexte(wf, -1, kTexte, "    - tout le script");
+  ASSERT_EQ(wf.findings.size(), 4u);
   EXPECT_EQ(wf.findings[0], (FindingRecord{0, "    - Ligne 1 : message", 2}));
   EXPECT_EQ(wf.findings[1], (FindingRecord{4, "    - Ligne 5 : 3 \"x\"", 1}));
   EXPECT_EQ(wf.findings[2].text.size(), 199u);
+  EXPECT_EQ(wf.findings[3], (FindingRecord{-1, "    - tout le script", 2}));
+  EXPECT_EQ(wf.findings[0].code, "QM000");
+  EXPECT_EQ(wf.findings[1].code, "QM001");
+  EXPECT_EQ(wf.findings[3].code, "QM002");
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ const std::string kSouligne = "\n                    ------------------------";
 const std::string kAucunBug = "\n\n\n\n   Aucun bug n'a été trouvé sur ce script.\n\n";
 const std::string kListe = "\n\n\n Liste des erreurs :\n---------------------\n";
 
+void ajouterErreur(WorkFiles& wf, int ligne, std::string texte, int kind) {
+  wf.findings.push_back({ligne, std::move(texte), kind});
+}
+
 TEST(Rapport, EmptyRunSaysNoBugWasFound) {
   WorkFiles wf;
   EXPECT_EQ(composerRapport(wf, 1, 1, 0), kTitre + kSouligne + kAucunBug);

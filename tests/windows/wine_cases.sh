@@ -85,7 +85,7 @@ case $cas in
     "$QUILLOMAT_LINUX/quillomat-gen" scripts
     cp "$sources/data/exemple.txt" scripts/
     for s in scripts/*.txt; do comparer "$s" "$s"; done
-    for format in rapport lignes json; do
+    for format in rapport lignes json sarif; do
       comparer "-f $format" -f "$format" scripts/*.txt
       comparer "-f $format, réglages" -f "$format" -t quete --vlse --sans-alertes --sans-inventaires scripts/*.txt
     done
@@ -105,7 +105,7 @@ case $cas in
     cp "$sources/data/exemple.txt" mod/.caché/ignoré.txt
     cp "$sources/data/exemple.txt" mod/objets/notes.md
     cp "$sources/data/exemple.txt" mod/ScriptVaelmoor.txt
-    for format in rapport lignes json; do SEPARATEURS=1 comparer "dossier -f $format" -f "$format" mod; done
+    for format in rapport lignes json sarif; do SEPARATEURS=1 comparer "dossier -f $format" -f "$format" mod; done
     SEPARATEURS=1 comparer "dossier et fichier" -f lignes mod/objets "mod/Quêtes d'été/Taverne à Łódź.txt"
     ;;
   accents)
@@ -116,13 +116,18 @@ case $cas in
     comparer "-f lignes, nom accentué" -f lignes "Mes scripts/Quête de Łódź.txt"
     grep -q "^Mes scripts/Quête de Łódź.txt:20: erreur: " "$travail/w.out" || echouer accents "nom mal écrit"
     comparer "-f json, nom accentué" -f json "Mes scripts/Quête de Łódź.txt"
+    comparer "-f sarif, nom accentué" -f sarif "Mes scripts/Quête de Łódź.txt"
+    # An absolute path: a file URI with the drive, as Windows and VS Code write it.
+    wine "$exe" -f sarif "Z:$PWD/Mes scripts/Quête de Łódź.txt" >"$travail/w.sarif"
+    grep -q '"uri": "file:///Z%3A/.*/Mes%20scripts/Qu%C3%AAte%20de%20%C5%81%C3%B3d%C5%BA.txt"' "$travail/w.sarif" ||
+      echouer accents "URI SARIF d'un chemin absolu : $(grep -m1 '"uri"' "$travail/w.sarif")"
     comparer "-t quête" -t quête -f lignes "Mes scripts/Quête de Łódź.txt"
     comparer "fichier absent" "Mes scripts/Absent à Łódź.txt"
     ;;
   entree)
     # The standard input in binary mode: CR LF kept, a Ctrl+Z (0x1A) is no end.
     { tr '\n' '\r' <"$sources/data/exemple.txt" | sed 's/\r/\r\n/g'; printf 'set etape to 2 ; \x1a fin\r\n'; } >crlf.txt
-    for format in rapport lignes json; do ENTREE=$PWD/crlf.txt comparer "- -f $format" -f "$format" -; done
+    for format in rapport lignes json sarif; do ENTREE=$PWD/crlf.txt comparer "- -f $format" -f "$format" -; done
     ;;
   ligne_de_commande)
     cp "$sources/data/exemple.txt" .

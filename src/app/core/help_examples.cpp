@@ -8,191 +8,180 @@
 namespace quillomat {
 namespace {
 
-constexpr const char* kStructure = "Structure du script";
-constexpr const char* kLignes = "Guillemets, parenthèses et tabulations";
-constexpr const char* kBegin = "Blocs Begin";
-constexpr const char* kTests = "Tests if et elseif";
-constexpr const char* kSet = "Set ... to ...";
-constexpr const char* kMessages = "Message et textes";
-constexpr const char* kFonctions = "Appels de fonctions";
-constexpr const char* kType = "Type du script";
-
 // The script around an example's lines.
 constexpr std::string_view kAvant = "scn AideExemple\nshort compteur\nref cible\nbegin GameMode\n";
 constexpr std::string_view kApres = "\nend\n";
 constexpr int kPremiereLigne = 5;
 
 const ExempleAide kExemples[] = {
-    // Structure: every one of these is about the whole script.
-    {kStructure, "scn AideExemple\nbegin GameMode\nset compteur to 1\n",
+    // Structure of the script: most of these are about the whole script.
+    {"scn AideExemple\nbegin GameMode\nset compteur to 1\n",
      "scn AideExemple\nshort compteur\nbegin GameMode\nset compteur to 1\nend\n", "'end' manquant",
      "Fermez chaque bloc Begin par un End.", true},
-    {kStructure, "if compteur == 1\nset compteur to 2", "if compteur == 1\nset compteur to 2\nendif", "'endif' manquant",
+    {"if compteur == 1\nset compteur to 2", "if compteur == 1\nset compteur to 2\nendif", "'endif' manquant",
      "Fermez chaque if par un endif."},
-    {kStructure, "scn AideExemple\nbegin GameMode\nbegin OnActivate\nend\nend\n",
+    {"scn AideExemple\nbegin GameMode\nbegin OnActivate\nend\nend\n",
      "scn AideExemple\nbegin GameMode\nend\nbegin OnActivate\nend\n", "ne peuvent être imbriqués",
      "Fermez un bloc par End avant d'en ouvrir un autre.", true},
-    {kStructure, "scn AideExemple\nbegin GameMode\nend\nend\n", "scn AideExemple\nbegin GameMode\nend\n",
+    {"scn AideExemple\nbegin GameMode\nend\nend\n", "scn AideExemple\nbegin GameMode\nend\n",
      "un 'end' en trop", "Supprimez le End de trop, ou ajoutez le Begin qui manque.", true},
-    {kStructure, "set compteur to 1\nendif", "set compteur to 1", "un 'endif' en trop",
+    {"set compteur to 1\nendif", "set compteur to 1", "un 'endif' en trop",
      "Supprimez le endif de trop, ou ajoutez le if qui manque."},
-    {kStructure, "else\nset compteur to 1", "if compteur == 0\nset compteur to 1\nendif", "un 'else' sans 'if'",
+    {"else\nset compteur to 1", "if compteur == 0\nset compteur to 1\nendif", "un 'else' sans 'if'",
      "Un else ne peut venir qu'entre un if et son endif."},
-    {kStructure, "elseif compteur == 1\nset compteur to 1", "if compteur == 1\nset compteur to 1\nendif",
+    {"elseif compteur == 1\nset compteur to 1", "if compteur == 1\nset compteur to 1\nendif",
      "un 'elseif' sans 'if'", "Un elseif ne peut venir qu'entre un if et son endif."},
-    {kStructure, "if compteur == 1\nset compteur to 2\nelse\nset compteur to 3\nelseif compteur == 2\nset compteur to 4\nendif",
+    {"if compteur == 1\nset compteur to 2\nelse\nset compteur to 3\nelseif compteur == 2\nset compteur to 4\nendif",
      "if compteur == 1\nset compteur to 2\nelseif compteur == 2\nset compteur to 4\nelse\nset compteur to 3\nendif",
      "précédé d'un 'else'", "Placez les elseif avant le else."},
-    {kStructure,
-     "if compteur\nif compteur\nif compteur\nif compteur\nif compteur\nif compteur\nif compteur\nif compteur\n"
+    {"if compteur\nif compteur\nif compteur\nif compteur\nif compteur\nif compteur\nif compteur\nif compteur\n"
      "if compteur\nif compteur\nif compteur\nset compteur to 1\n"
      "endif\nendif\nendif\nendif\nendif\nendif\nendif\nendif\nendif\nendif\nendif",
      "if compteur\nif compteur\nset compteur to 1\nendif\nendif", "plus de dix if imbriqués",
      "Le jeu ne suit pas plus de dix if imbriqués : regroupez les conditions avec && ou ||."},
-    {kStructure, "scn AideExemple\nscn AutreNom\nbegin GameMode\nend\n", "scn AideExemple\nbegin GameMode\nend\n",
+    {"scn AideExemple\nscn AutreNom\nbegin GameMode\nend\n", "scn AideExemple\nbegin GameMode\nend\n",
      "plusieurs fois le nom du script", "Un script n'a qu'un seul en-tête ScriptName (ou Scn).", true},
-    {kStructure, "short autre\nset autre to 1", "set compteur to 1",
+    {"short autre\nset autre to 1", "set compteur to 1",
      "déclaré des variables après des lignes de code", "Déclarez toutes les variables en tête du script, avant le premier Begin."},
-    {kStructure, "danser", "PlayGroup Idle 1", "impossible de détecter la syntaxe",
+    {"danser", "PlayGroup Idle 1", "impossible de détecter la syntaxe",
      "La ligne n'est ni un mot-clé ni une fonction connue : vérifiez l'orthographe du nom de la fonction."},
-    {kStructure, "begin GameMode\nend\nscn AideExemple\n", "scn AideExemple\nbegin GameMode\nend\n",
+    {"begin GameMode\nend\nscn AideExemple\n", "scn AideExemple\nbegin GameMode\nend\n",
      "avant l'en-tête", "Le script commence par son en-tête ScriptName (ou Scn).", true},
-    {kStructure, "scn AideExemple\nshort compteur\nbegin GameMode\nend\nset compteur to 1\n",
+    {"scn AideExemple\nshort compteur\nbegin GameMode\nend\nset compteur to 1\n",
      "scn AideExemple\nshort compteur\nbegin GameMode\nset compteur to 1\nend\n", "hors d'un bloc",
      "Toute ligne de code doit se trouver entre un Begin et son End.", true},
-    {kStructure, "scn AideExemple\nshort _secret\nbegin GameMode\nset _secret to 1\nend\n",
+    {"scn AideExemple\nshort _secret\nbegin GameMode\nset _secret to 1\nend\n",
      "scn AideExemple\nshort secret\nbegin GameMode\nset secret to 1\nend\n", "underscore",
      "Ne commencez pas un nom par le caractère _.", true},
 
     // Line-level faults.
-    {kLignes, "Message \"Bonjour", "Message \"Bonjour\"", "guillemet n'a pas été refermé",
+    {"Message \"Bonjour", "Message \"Bonjour\"", "guillemet n'a pas été refermé",
      "Fermez chaque texte par un guillemet."},
-    {kLignes, "if ( compteur == 1\nset compteur to 2\nendif", "if ( compteur == 1 )\nset compteur to 2\nendif",
+    {"if ( compteur == 1\nset compteur to 2\nendif", "if ( compteur == 1 )\nset compteur to 2\nendif",
      "n'a pas été refermée", "Fermez chaque parenthèse ouverte."},
-    {kLignes, "set compteur\tto 1", "set compteur to 1", "tabulation",
+    {"set compteur\tto 1", "set compteur to 1", "tabulation",
      "Remplacez les tabulations au milieu d'une ligne par des espaces ; seules celles du début de ligne sont sans risque."},
 
     // Begin lines.
-    {kBegin, "scn AideExemple\nbegin \nend\n", "scn AideExemple\nbegin GameMode\nend\n", "doit être suivi d'une commande",
+    {"scn AideExemple\nbegin \nend\n", "scn AideExemple\nbegin GameMode\nend\n", "doit être suivi d'une commande",
      "Indiquez le type de bloc après Begin : GameMode, OnActivate, OnAdd...", true},
-    {kBegin, "scn AideExemple\nbegin Danser\nend\n", "scn AideExemple\nbegin GameMode\nend\n",
+    {"scn AideExemple\nbegin Danser\nend\n", "scn AideExemple\nbegin GameMode\nend\n",
      "la commande après le Begin n'est pas valide", "Choisissez un type de bloc que le jeu connaît.", true},
-    {kBegin, "scn AideExemple\nbegin OnAdd && \nend\n", "scn AideExemple\nbegin OnAdd\nend\n",
+    {"scn AideExemple\nbegin OnAdd && \nend\n", "scn AideExemple\nbegin OnAdd\nend\n",
      "erreur dans la commande du Begin", "Après && ou ||, indiquez une autre commande, ou supprimez l'opérateur.", true},
-    {kBegin, "scn AideExemple\nbegin GameMode\nend\n", "scn AideExemple\nbegin ScriptEffectUpdate\nend\n",
+    {"scn AideExemple\nbegin GameMode\nend\n", "scn AideExemple\nbegin ScriptEffectUpdate\nend\n",
      "ne sera jamais executé", "Un script d'effet magique n'exécute que les blocs ScriptEffectStart, ScriptEffectUpdate et ScriptEffectFinish.",
      true, 3},
 
     // Tests.
-    {kTests, "if \nset compteur to 1\nendif", "if compteur == 0\nset compteur to 1\nendif",
+    {"if \nset compteur to 1\nendif", "if compteur == 0\nset compteur to 1\nendif",
      "doit être suivi d'une valeur logique", "Écrivez la condition après le if."},
-    {kTests, "if compteur == 1 &&\nset compteur to 2\nendif", "if compteur == 1 && cible.GetDead\nset compteur to 2\nendif",
+    {"if compteur == 1 &&\nset compteur to 2\nendif", "if compteur == 1 && cible.GetDead\nset compteur to 2\nendif",
      "erreur dans l'expression logique", "Après && ou ||, écrivez la seconde condition, ou supprimez l'opérateur."},
 
     // Set ... to ...
-    {kSet, "set compteur 1", "set compteur to 1", "impossible de détecter le \"to\"",
+    {"set compteur 1", "set compteur to 1", "impossible de détecter le \"to\"",
      "Écrivez set, la variable, to, puis la valeur."},
-    {kSet, "set compteur to ==", "set compteur to compteur + 1", "l'expression suivant le \"to\" n'est pas valide",
+    {"set compteur to ==", "set compteur to compteur + 1", "l'expression suivant le \"to\" n'est pas valide",
      "Après to, écrivez une valeur, une variable ou une fonction qui rend une valeur."},
-    {kSet, "set cible. to 1", "set cible.compteur to 1", "variable locale associée à l'objet",
+    {"set cible. to 1", "set cible.compteur to 1", "variable locale associée à l'objet",
      "Après le point, nommez la variable de l'objet à modifier."},
-    {kSet, "set  to 1", "set compteur to 1", "impossible de détecter la variable !",
+    {"set  to 1", "set compteur to 1", "impossible de détecter la variable !",
      "Nommez la variable à modifier entre set et to."},
-    {kSet, "set compteur x to 1", "set compteur to 1", "erreur dans la variable à modifier",
+    {"set compteur x to 1", "set compteur to 1", "erreur dans la variable à modifier",
      "Entre set et to, il n'y a qu'une variable."},
 
     // Message and texts.
-    {kMessages, "Message ", "Message \"Bonjour\"", "impossible de détecter le texte",
+    {"Message ", "Message \"Bonjour\"", "impossible de détecter le texte",
      "Le texte du message s'écrit entre guillemets après Message."},
-    {kMessages, "Message Bonjour tout le monde", "Message \"Bonjour tout le monde\"", "Message ne prend pas de variables",
+    {"Message Bonjour tout le monde", "Message \"Bonjour tout le monde\"", "Message ne prend pas de variables",
      "Mettez le texte entre guillemets."},
-    {kMessages, "Message \"Il reste %g essais\",compteur", "Message \"Il reste %g essais\", compteur",
+    {"Message \"Il reste %g essais\",compteur", "Message \"Il reste %g essais\", compteur",
      "pas d'espace après le texte", "Séparez le texte et chaque variable par une virgule et un espace."},
-    {kMessages,
-     "Message \"%g %g %g %g %g %g %g %g %g %g\", compteur, compteur, compteur, compteur, compteur, compteur, compteur, "
+    {"Message \"%g %g %g %g %g %g %g %g %g %g\", compteur, compteur, compteur, compteur, compteur, compteur, compteur, "
      "compteur, compteur, compteur",
      "Message \"%g %g\", compteur, compteur", "plus de 9 variables", "Un message affiche au plus neuf variables."},
-    {kMessages, "MessageBox \"Voulez-vous entrer ?\", \"Oui\",  \"Non\"", "MessageBox \"Voulez-vous entrer ?\", \"Oui\", \"Non\"",
+    {"MessageBox \"Voulez-vous entrer ?\", \"Oui\",  \"Non\"", "MessageBox \"Voulez-vous entrer ?\", \"Oui\", \"Non\"",
      "-ième choix", "Séparez les choix par une virgule et un seul espace, chacun entre guillemets."},
-    {kMessages, "player.SetActorFullName ", "player.SetActorFullName \"Bob\"", "nouveau nom de l'acteur",
+    {"player.SetActorFullName ", "player.SetActorFullName \"Bob\"", "nouveau nom de l'acteur",
      "Indiquez le nouveau nom entre guillemets."},
-    {kMessages, "player.SetActorFullName \"Bob\" Martin", "player.SetActorFullName \"Bob Martin\"", "après le texte du nom",
+    {"player.SetActorFullName \"Bob\" Martin", "player.SetActorFullName \"Bob Martin\"", "après le texte du nom",
      "Le nouveau nom s'écrit en entier entre les guillemets."},
-    {kMessages, "SetCellFullName MaCellule", "SetCellFullName MaCellule \"Ma cellule\"", "nouveau nom de la cellule",
+    {"SetCellFullName MaCellule", "SetCellFullName MaCellule \"Ma cellule\"", "nouveau nom de la cellule",
      "Indiquez la cellule, puis son nouveau nom entre guillemets."},
-    {kMessages, "EssentialDeathReload \"Perdu\" compteur", "EssentialDeathReload \"Perdu\"", "après le texte à afficher",
+    {"EssentialDeathReload \"Perdu\" compteur", "EssentialDeathReload \"Perdu\"", "après le texte à afficher",
      "Cette fonction ne prend que son texte."},
 
     // Function calls.
-    {kFonctions, "if player.GetAV Strenght > 50\nset compteur to 1\nendif",
+    {"if player.GetAV Strenght > 50\nset compteur to 1\nendif",
      "if player.GetAV Strength > 50\nset compteur to 1\nendif", "n'est pas une statistique valide",
      "Vérifiez l'orthographe de la statistique (en anglais, comme dans le jeu)."},
-    {kFonctions, "player.AddItem Gold001 compteur", "player.AddItem Gold001 10", "erreur dans la valeur de type Short",
+    {"player.AddItem Gold001 compteur", "player.AddItem Gold001 10", "erreur dans la valeur de type Short",
      "Cette fonction attend un nombre entier écrit en chiffres, pas une variable."},
-    {kFonctions, "player.AddItem Gold001 ", "player.AddItem Gold001 10", "impossible de détecter la valeur de type Short",
+    {"player.AddItem Gold001 ", "player.AddItem Gold001 10", "impossible de détecter la valeur de type Short",
      "Indiquez la quantité après l'objet."},
-    {kFonctions, "player.AddItem Gold001,10", "player.AddItem Gold001 10", "pas d'espace après l'ID",
+    {"player.AddItem Gold001,10", "player.AddItem Gold001 10", "pas d'espace après l'ID",
      "Séparez l'objet et la valeur par un espace."},
-    {kFonctions, "player.AddSpell BouleDeFeu 3", "player.AddSpell BouleDeFeu", "ne doit contenir aucun paramètre après",
+    {"player.AddSpell BouleDeFeu 3", "player.AddSpell BouleDeFeu", "ne doit contenir aucun paramètre après",
      "Supprimez ce qui suit le dernier paramètre de la fonction."},
-    {kFonctions, "player.AddSpell ", "player.AddSpell BouleDeFeu", "impossible de détecter l'appelé",
+    {"player.AddSpell ", "player.AddSpell BouleDeFeu", "impossible de détecter l'appelé",
      "Indiquez l'objet sur lequel porte la fonction."},
-    {kFonctions, "mon coffre.Activate", "\"mon coffre\".Activate", "Rajoutez des guillemets",
+    {"mon coffre.Activate", "\"mon coffre\".Activate", "Rajoutez des guillemets",
      "Un nom qui contient un espace s'écrit entre guillemets."},
-    {kFonctions, ".Activate", "cible.Activate", "impossible de détecter l'appelant",
+    {".Activate", "cible.Activate", "impossible de détecter l'appelant",
      "Écrivez l'objet appelant avant le point, ou supprimez le point."},
-    {kFonctions, "\"mon\"coffre.Activate", "\"mon coffre\".Activate", "le guillemet final n'est pas avant",
+    {"\"mon\"coffre.Activate", "\"mon coffre\".Activate", "le guillemet final n'est pas avant",
      "Le guillemet fermant se place juste avant le point."},
-    {kFonctions, "set compteur to GetSecondsPassed 3", "set compteur to GetSecondsPassed", "ne prend pas de paramètre appelé",
+    {"set compteur to GetSecondsPassed 3", "set compteur to GetSecondsPassed", "ne prend pas de paramètre appelé",
      "Cette fonction ne prend aucun paramètre."},
-    {kFonctions, "player.Disable 3", "player.Disable", "peut prendre un appelant, mais pas de paramètre",
+    {"player.Disable 3", "player.Disable", "peut prendre un appelant, mais pas de paramètre",
      "Cette fonction s'applique à l'objet écrit avant le point et ne prend aucun paramètre."},
-    {kFonctions, "\"a\"b\"c\".Activate", "\"a b c\".Activate", "appelant de la fonction Activate : trop de guillemets",
+    {"\"a\"b\"c\".Activate", "\"a b c\".Activate", "appelant de la fonction Activate : trop de guillemets",
      "Un nom s'écrit entre deux guillemets, sans guillemet au milieu."},
-    {kFonctions, "if player.GetIsSex Homme\nset compteur to 1\nendif", "if player.GetIsSex Male\nset compteur to 1\nendif",
+    {"if player.GetIsSex Homme\nset compteur to 1\nendif", "if player.GetIsSex Male\nset compteur to 1\nendif",
      "n'est pas un sexe valide", "Le sexe s'écrit Male ou Female."},
-    {kFonctions, "if GetIsSex \"a\"b\"c\"\nset compteur to 1\nendif", "if GetIsSex Female\nset compteur to 1\nendif",
+    {"if GetIsSex \"a\"b\"c\"\nset compteur to 1\nendif", "if GetIsSex Female\nset compteur to 1\nendif",
      "syntaxe du sexe", "Le sexe s'écrit Male ou Female, sans guillemets."},
-    {kFonctions, "if player.GetAV \nset compteur to 1\nendif", "if player.GetAV Strength > 50\nset compteur to 1\nendif",
+    {"if player.GetAV \nset compteur to 1\nendif", "if player.GetAV Strength > 50\nset compteur to 1\nendif",
      "impossible de détecter la statistique", "Indiquez la statistique après la fonction."},
-    {kFonctions, "player.ForceAV Strength,10", "player.ForceAV Strength 10", "pas d'espace après la statistique",
+    {"player.ForceAV Strength,10", "player.ForceAV Strength 10", "pas d'espace après la statistique",
      "Séparez la statistique et sa valeur par un espace."},
-    {kFonctions, "player.AddSpell \"a\"b\"c\"", "player.AddSpell \"a b c\"", "l'appelé de la fonction AddSpell : trop de guillemets",
+    {"player.AddSpell \"a\"b\"c\"", "player.AddSpell \"a b c\"", "l'appelé de la fonction AddSpell : trop de guillemets",
      "Un nom s'écrit entre deux guillemets, sans guillemet au milieu."},
-    {kFonctions, "if player.GetIsSex \nset compteur to 1\nendif", "if player.GetIsSex Female\nset compteur to 1\nendif",
+    {"if player.GetIsSex \nset compteur to 1\nendif", "if player.GetIsSex Female\nset compteur to 1\nendif",
      "impossible de détecter le sexe", "Indiquez Male ou Female après la fonction."},
-    {kFonctions, "SetEssential cible 1", "SetEssential Aubergiste 1", "est une référence et non une ID",
+    {"SetEssential cible 1", "SetEssential Aubergiste 1", "est une référence et non une ID",
      "Cette fonction attend l'ID de l'objet (son nom dans l'éditeur du jeu), pas une variable ref."},
-    {kFonctions, "player.Cast BouleDeFeu", "player.Cast BouleDeFeu cible", "impossible de détecter le second appelé",
+    {"player.Cast BouleDeFeu", "player.Cast BouleDeFeu cible", "impossible de détecter le second appelé",
      "Cette fonction attend deux paramètres : indiquez le second."},
-    {kFonctions, "player.SetPos X ", "player.SetPos X 10", "impossible de détecter le dernier paramètre",
+    {"player.SetPos X ", "player.SetPos X 10", "impossible de détecter le dernier paramètre",
      "Indiquez la valeur après l'axe."},
-    {kFonctions, "PositionCell 0 0 0 0 ", "PositionCell 0 0 0 0 MaCellule", "impossible de détecter la cellule",
+    {"PositionCell 0 0 0 0 ", "PositionCell 0 0 0 0 MaCellule", "impossible de détecter la cellule",
      "Indiquez la cellule après les coordonnées et la rotation."},
-    {kFonctions, "PositionCell 0 0 0 abc MaCellule", "PositionCell 0 0 0 90 MaCellule", "valeur de rotation",
+    {"PositionCell 0 0 0 abc MaCellule", "PositionCell 0 0 0 90 MaCellule", "valeur de rotation",
      "La rotation sur l'axe Z est un nombre."},
-    {kFonctions, "PlaceAtMe ", "PlaceAtMe Chope, 1, 256, 0", "l'objet à placer",
+    {"PlaceAtMe ", "PlaceAtMe Chope, 1, 256, 0", "l'objet à placer",
      "Indiquez l'objet à placer après PlaceAtMe."},
-    {kFonctions, "PlaceAtMe Chope, 1, 256, 0, 5", "PlaceAtMe Chope, 1, 256, 0", "que quatre paramètres",
+    {"PlaceAtMe Chope, 1, 256, 0, 5", "PlaceAtMe Chope, 1, 256, 0", "que quatre paramètres",
      "PlaceAtMe prend quatre paramètres : l'objet, le nombre, la distance et la direction."},
-    {kFonctions, "if GetQuestVariable\nset compteur to 1\nendif", nullptr, "insuffisament documentée",
+    {"if GetQuestVariable\nset compteur to 1\nendif", nullptr, "insuffisament documentée",
      "Le quillomat accepte la ligne sans la vérifier : relisez-la vous-même."},
-    {kFonctions, "if GetPos W > 10\nset compteur to 1\nendif", "if GetPos X > 10\nset compteur to 1\nendif",
+    {"if GetPos W > 10\nset compteur to 1\nendif", "if GetPos X > 10\nset compteur to 1\nendif",
      "erreur dans la syntaxe de l'axe", "L'axe est X, Y ou Z."},
-    {kFonctions, "if GetPos > 10\nset compteur to 1\nendif", "if GetPos X > 10\nset compteur to 1\nendif",
+    {"if GetPos > 10\nset compteur to 1\nendif", "if GetPos X > 10\nset compteur to 1\nendif",
      "impossible de détecter l'axe", "Indiquez l'axe X, Y ou Z après la fonction."},
-    {kFonctions, "PlaceAtMe Chope, 1, 256.5, 0", "PlaceAtMe Chope, 1, 256, 0", "la distance de PlaceAtMe",
+    {"PlaceAtMe Chope, 1, 256.5, 0", "PlaceAtMe Chope, 1, 256, 0", "la distance de PlaceAtMe",
      "PlaceAtMe attend : l'objet, le nombre, la distance, la direction, séparés par une virgule et un espace."},
-    {kFonctions, "PlaceAtMe Chope, x, 256, 0", "PlaceAtMe Chope, 1, 256, 0", "nombre d'objets à placer",
+    {"PlaceAtMe Chope, x, 256, 0", "PlaceAtMe Chope, 1, 256, 0", "nombre d'objets à placer",
      "Le deuxième paramètre de PlaceAtMe est un nombre entier."},
-    {kFonctions, "if GetVLSEVersion > 0\nset compteur to 1\nendif", "if GetSecondsPassed > 0\nset compteur to 1\nendif",
+    {"if GetVLSEVersion > 0\nset compteur to 1\nendif", "if GetSecondsPassed > 0\nset compteur to 1\nendif",
      "Vaelmoor Script Extender", "Cette fonction n'existe qu'avec le Script Extender : cochez \"Dépendant d'Vaelmoor Script Extender\" dans les Préférences si votre mod en dépend."},
 
     // Script type.
-    {kType, "scn AideExemple\nfloat fQuestDelayTime\nbegin ScriptEffectStart\nend\n",
+    {"scn AideExemple\nfloat fQuestDelayTime\nbegin ScriptEffectStart\nend\n",
      "scn AideExemple\nfloat fQuestDelayTime\nbegin GameMode\nend\n", "plusieurs types",
      "Un script est d'un seul type : quête, objet ou effet magique.", true},
-    {kType, "scn AideExemple\nfloat fQuestDelayTime\nbegin GameMode\nend\n",
+    {"scn AideExemple\nfloat fQuestDelayTime\nbegin GameMode\nend\n",
      "scn AideExemple\nbegin GameMode\nend\n", "utilise une spécificité des scripts",
      "Retirez ce qui appartient à un autre type de script, ou changez le type choisi dans les Préférences.", true, 2},
 };
@@ -213,24 +202,41 @@ std::string scriptDeExemple(const ExempleAide& e, bool corrige) {
 
 int premiereLigneDeExemple(const ExempleAide& e) { return e.scriptEntier ? 1 : kPremiereLigne; }
 
-std::vector<std::string> constatsDe(std::string_view script, int scriptKind) {
+namespace {
+
+// What a check of `script` writes, in the report's order: by line, those of
+// the whole script last.
+std::vector<FindingRecord> findingsDe(std::string_view script, int scriptKind) {
   WorkFiles wf;
   const int lignes = compterLignes(script);
-  std::vector<std::string> textes;
-  if (lignes > kLignesMax || executerVerifications(wf, script, lignes, scriptKind, 0) != kSucces) return textes;
-  // The report lists the findings line by line, those of the whole script last.
+  if (lignes > kLignesMax || executerVerifications(wf, script, lignes, scriptKind, 0) != kSucces) return {};
   std::stable_sort(wf.findings.begin(), wf.findings.end(), [](const FindingRecord& a, const FindingRecord& b) {
     const auto rang = [](int l) { return l < 0 ? 1 << 30 : l; };
     return rang(a.line) < rang(b.line);
   });
-  for (const FindingRecord& f : wf.findings) textes.push_back(f.text);
+  return std::move(wf.findings);
+}
+
+}  // namespace
+
+std::vector<std::string> constatsDe(std::string_view script, int scriptKind) {
+  std::vector<std::string> textes;
+  for (FindingRecord& f : findingsDe(script, scriptKind)) textes.push_back(std::move(f.text));
   return textes;
 }
 
 std::string constatAvec(std::string_view script, int scriptKind, std::string_view repere) {
-  for (const std::string& t : constatsDe(script, scriptKind))
-    if (t.find(repere) != std::string::npos) return t;
+  return constatDeExemple(script, scriptKind, repere).text;
+}
+
+FindingRecord constatDeExemple(std::string_view script, int scriptKind, std::string_view repere) {
+  for (FindingRecord& f : findingsDe(script, scriptKind))
+    if (f.text.find(repere) != std::string::npos) return std::move(f);
   return {};
+}
+
+FindingRecord constatDeExemple(const ExempleAide& e) {
+  return constatDeExemple(scriptDeExemple(e, false), e.scriptKind, e.repere);
 }
 
 }  // namespace quillomat

@@ -1,4 +1,4 @@
-// The examples of the help file: for each message of the checker, a faulty
+// The examples of the help file: for most messages of the checker, a faulty
 // script piece and its correction. The help shows the message that the
 // checker itself writes for the piece, so the help cannot drift from it.
 #pragma once
@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "pipeline/records.hpp"
+
 namespace quillomat {
 
 struct ExempleAide {
-  const char* rubrique;  // section of the help
   const char* fautif;    // the faulty lines (Latin-1, '\n' between lines)
   const char* corrige;   // the same lines corrected; null for an alert that asks for a reading only
   const char* repere;    // a piece of the message this example is for
@@ -35,5 +36,9 @@ std::vector<std::string> constatsDe(std::string_view script, int scriptKind = 0)
 
 // The finding of `script` that contains `repere`; empty when there is none.
 std::string constatAvec(std::string_view script, int scriptKind, std::string_view repere);
+// The same with its code; a record without text when there is none.
+FindingRecord constatDeExemple(std::string_view script, int scriptKind, std::string_view repere);
+// The finding an example stands for.
+FindingRecord constatDeExemple(const ExempleAide& e);
 
 }  // namespace quillomat

@@ -1,8 +1,10 @@
 #include "app/core/help_text.hpp"
 
 #include <string_view>
+#include <vector>
 
 #include "app/core/help_examples.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
@@ -41,6 +43,11 @@ const Rubrique kMenus[] = {
      "enrichi ; chaque enregistrement écrit du texte simple.|"
      "Fermer : ferme la fenêtre active (le quillomat demande s'il faut enregistrer les modifications).|"
      "Enregistrer (Ctrl+S) et Enregistrer sous... : enregistrent le script en texte simple.|"
+     "Convertir en Latin-1 : un script écrit en UTF-8 par un autre éditeur s'ouvre avec ses accents et "
+     "reste en UTF-8 ; la barre d'état le signale, car le jeu lit les scripts en Latin-1. Cette commande le "
+     "convertit (le fichier change au prochain enregistrement).|"
+     "Quand un autre programme modifie ou supprime le fichier d'une fenêtre ouverte, le quillomat demande "
+     "s'il faut le recharger, ou garde le texte pour que vous puissiez l'enregistrer de nouveau.|"
      "Imprimer..., Aperçu avant impression, Configuration de l'impression... : impriment le document actif.|"
      "Envoyer... : envoie le document actif par messagerie électronique.|"
      "Fichier récent : les quatre derniers fichiers ouverts.|"
@@ -92,13 +99,55 @@ const Rubrique kPreferences[] = {
 };
 
 constexpr const char* kIntroMessages =
-    "Voici les messages que le quillomat écrit le plus souvent dans son rapport, avec pour chacun un exemple "
-    "de script fautif, le message tel que le quillomat l'écrit pour cet exemple et la correction. Les "
-    "numéros de ligne des exemples sont ceux du petit script vérifié ; dans les exemples courts, le script "
-    "commence par \"scn AideExemple\", \"short compteur\", \"ref cible\" et \"begin GameMode\", et finit "
-    "par \"end\". Un message qui commence par \"alerte\" signale un risque ; les autres sont des erreurs.|"
-    "Les messages non décrits ici suivent les mêmes règles : le nom de la fonction est indiqué, et le "
-    "message dit quel paramètre pose problème.";
+    "Voici les messages que le quillomat écrit dans son rapport, rangés par code. Chaque message a un code "
+    "(QM101, QM102...) qui ne change pas d'une version à l'autre : le rapport ne l'affiche pas, mais "
+    "quillomat-check le donne dans ses formats json et sarif, et les éditeurs qui vérifient le script pendant "
+    "la frappe renvoient à ce code dans cette aide.|"
+    "La forme d'un message montre entre accolades ce qui change d'une ligne à l'autre : {LIGNE} est le numéro "
+    "de la ligne, {FONCTION} le nom de la fonction, {N} un nombre, et ainsi de suite. Un message qui commence "
+    "par \"alerte\" signale un risque ; les autres sont des erreurs.|"
+    "La plupart des messages ont un exemple : un script fautif, le message tel que le quillomat l'écrit pour "
+    "cet exemple et la correction. Les numéros de ligne des exemples sont ceux du petit script vérifié ; dans "
+    "les exemples courts, le script commence par \"scn AideExemple\", \"short compteur\", \"ref cible\" et "
+    "\"begin GameMode\", et finit par \"end\".";
+
+// The groups of codes, by their first digit.
+struct Groupe {
+  char chiffre;
+  const char* titre;
+};
+constexpr Groupe kGroupes[] = {
+    {'1', "Structure du script et lignes"},
+    {'2', "Appelants et paramètres des fonctions"},
+    {'3', "Paramètres propres à certaines fonctions"},
+    {'4', "Begin, if, set et expressions"},
+    {'5', "Message et textes"},
+    {'9', "Type du script et noms"},
+};
+
+// Each message with the examples that write it, in the order of the codes.
+struct EntreeMessage {
+  const Fiche* fiche;
+  std::vector<std::pair<const ExempleAide*, std::string>> exemples;  // with the message written for each
+};
+std::vector<EntreeMessage> messagesEtExemples() {
+  std::vector<EntreeMessage> out;
+  for (const Fiche* f : tousLesLibelles()) out.push_back({f, {}});
+  for (const ExempleAide& e : exemplesAide()) {
+    FindingRecord r = constatDeExemple(e);
+    for (EntreeMessage& m : out)
+      if (m.fiche->code == r.code) m.exemples.emplace_back(&e, std::move(r.text));
+  }
+  return out;
+}
+
+const char* titreDuGroupe(std::string_view code) {
+  for (const Groupe& g : kGroupes)
+    if (code.size() > 2 && code[2] == g.chiffre) return g.titre;
+  return "Autres messages";
+}
+
+std::string_view nature(const Fiche& f) { return f.nature == kAlerte ? "alerte" : "erreur"; }
 
 // The example's lines as the checked script numbers them; tabs made visible.
 std::vector<std::string> lignesNumerotees(const ExempleAide& e, bool corrige) {
@@ -173,16 +222,21 @@ std::string texteAide() {
   }
   out += souligne("Les messages du rapport", '=');
   chaquePhrase(kIntroMessages, [&](std::string_view p) { (out += p) += "\n\n"; });
-  std::string_view rubrique;
-  for (const ExempleAide& e : exemplesAide()) {
-    if (rubrique != e.rubrique) out += souligne(rubrique = e.rubrique, '-');
-    const std::string message = constatAvec(scriptDeExemple(e, false), e.scriptKind, e.repere);
-    out += "  Message : " + sansRetrait(message) + "\n";
-    out += "  Exemple fautif :\n";
-    for (const std::string& l : lignesNumerotees(e, false)) out += "      " + l + "\n";
-    out += "  Correction :\n";
-    for (const std::string& l : lignesNumerotees(e, true)) out += "      " + l + "\n";
-    out += "  " + std::string(e.conseil) + "\n\n";
+  std::string_view groupe;
+  for (const EntreeMessage& m : messagesEtExemples()) {
+    const Fiche& f = *m.fiche;
+    if (groupe != titreDuGroupe(f.code)) out += souligne(groupe = titreDuGroupe(f.code), '-');
+    out += std::string(f.code) + " (" + std::string(nature(f)) + ")\n";
+    out += "  Forme : " + formeAffichee(f) + "\n";
+    out += "  Sens : " + std::string(f.sens) + "\n\n";
+    for (const auto& [e, message] : m.exemples) {
+      out += "  Message : " + sansRetrait(message) + "\n";
+      out += "  Exemple fautif :\n";
+      for (const std::string& l : lignesNumerotees(*e, false)) out += "      " + l + "\n";
+      out += "  Correction :\n";
+      for (const std::string& l : lignesNumerotees(*e, true)) out += "      " + l + "\n";
+      out += "  " + std::string(e->conseil) + "\n\n";
+    }
   }
   return out;
 }
@@ -207,15 +261,21 @@ std::string pageAide() {
   for (const Rubrique& r : kPreferences) liste(r);
   out += "<h2>Les messages du rapport</h2>\n";
   chaquePhrase(kIntroMessages, [&](std::string_view p) { out += "<p>" + echapper(p) + "</p>\n"; });
-  std::string_view rubrique;
-  for (const ExempleAide& e : exemplesAide()) {
-    if (rubrique != e.rubrique) out += "<h3>" + echapper(rubrique = e.rubrique) + "</h3>\n";
-    const std::string message = constatAvec(scriptDeExemple(e, false), e.scriptKind, e.repere);
-    out += "<p class=\"message\"><b>" + echapper(sansRetrait(message)) + "</b></p>\n<p>Exemple fautif :</p>\n<pre>";
-    for (const std::string& l : lignesNumerotees(e, false)) out += echapper(l) + "\n";
-    out += "</pre>\n<p>Correction :</p>\n<pre>";
-    for (const std::string& l : lignesNumerotees(e, true)) out += echapper(l) + "\n";
-    out += "</pre>\n<p>" + echapper(e.conseil) + "</p>\n";
+  std::string_view groupe;
+  for (const EntreeMessage& m : messagesEtExemples()) {
+    const Fiche& f = *m.fiche;
+    if (groupe != titreDuGroupe(f.code)) out += "<h3>" + echapper(groupe = titreDuGroupe(f.code)) + "</h3>\n";
+    const std::string code = echapper(f.code);
+    out += "<h4 id=\"" + code + "\">" + code + " (" + std::string(nature(f)) + ")</h4>\n";
+    out += "<p>Forme : <code>" + echapper(formeAffichee(f)) + "</code></p>\n";
+    out += "<p>Sens : " + echapper(f.sens) + "</p>\n";
+    for (const auto& [e, message] : m.exemples) {
+      out += "<p class=\"message\"><b>" + echapper(sansRetrait(message)) + "</b></p>\n<p>Exemple fautif :</p>\n<pre>";
+      for (const std::string& l : lignesNumerotees(*e, false)) out += echapper(l) + "\n";
+      out += "</pre>\n<p>Correction :</p>\n<pre>";
+      for (const std::string& l : lignesNumerotees(*e, true)) out += echapper(l) + "\n";
+      out += "</pre>\n<p>" + echapper(e->conseil) + "</p>\n";
+    }
   }
   out += "</body>\n</html>\n";
   return out;

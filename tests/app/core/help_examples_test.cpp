@@ -6,6 +6,7 @@
 
 #include "app/core/help_examples.hpp"
 #include "app/core/help_text.hpp"
+#include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
 namespace {
@@ -50,6 +51,23 @@ TEST(HelpText, HoldsTheMessagesAsTheCheckerWritesThemInBothForms) {
   EXPECT_EQ(txt.find('\r'), std::string::npos);
   // Latin-1: "é" is one byte.
   EXPECT_NE(txt.find("\xe9"), std::string::npos);
+}
+
+// Editors and tools link to "AideDebug.htm#QM122": every code has its
+// anchor, and each example stands under the code of the message it writes.
+TEST(HelpText, EveryCodeHasItsEntryWithItsExamples) {
+  const std::string txt = texteAide(), htm = pageAide();
+  for (const Fiche* f : tousLesLibelles()) {
+    const std::string code(f->code);
+    EXPECT_NE(htm.find("<h4 id=\"" + code + "\">"), std::string::npos) << code;
+    EXPECT_NE(txt.find("\n" + code + " ("), std::string::npos) << code;
+  }
+  for (const ExempleAide& e : exemplesAide()) {
+    const FindingRecord r = constatDeExemple(e);
+    const size_t entree = txt.find("\n" + std::string(r.code) + " (");
+    ASSERT_NE(entree, std::string::npos) << e.repere;
+    EXPECT_LT(txt.find(e.conseil, entree), txt.find("\nQM", entree + 1)) << e.repere << " is not under " << r.code;
+  }
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ class MessagesEnregistres : public MessageService {
   void afficher(const Message& message) override { messages.push_back(message); }
   Reponse question(QWidget*, const QString&, const QString& texte) override {
     questions.append(texte);
+    if (pendantQuestion) pendantQuestion();  // a real box runs events while it is open
     if (reponses.empty()) return Reponse::Annuler;
     const Reponse r = reponses.front();
     reponses.pop_front();
@@ -42,6 +43,7 @@ class MessagesEnregistres : public MessageService {
   std::vector<Message> messages;
   QStringList questions;
   std::deque<Reponse> reponses;
+  std::function<void()> pendantQuestion;
   QStringList dialogues;
   std::function<void(QDialog&)> surDialogue;
   QStringList aOuvrir;

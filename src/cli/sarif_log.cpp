@@ -1,0 +1,105 @@
+#include "cli/sarif_log.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/encoding.hpp"
+#include "cli/json_stream.hpp"
+#include "cli/platform.hpp"
+#include "cli/run_listing.hpp"
+#include "pipeline/registre_libelles.hpp"
+
+namespace quillomat {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json texte(std::string_view latin1) { return {{"text", latin1VersUtf8(latin1)}}; }
+
+std::string_view niveau(bool alerte) { return alerte ? "warning" : "error"; }
+
+// Where a finding stands: the file, and its line unless it is about the whole script.
+Json lieu(const std::string& fichier, int ligne) {
+  Json artefact =
+      fichier == "-" ? Json{{"description", texte("entrée standard")}} : Json{{"uri", uriDeFichier(fichier)}};
+  Json physique{{"artifactLocation", std::move(artefact)}};
+  if (ligne > 0) physique["region"] = {{"startLine", ligne}};
+  return Json::array({{{"physicalLocation", std::move(physique)}}});
+}
+
+Json regles() {
+  Json out = Json::array();
+  for (const Fiche* f : tousLesLibelles()) {
+    const std::string code(f->code);
+    out.push_back({{"id", code},
+                   {"shortDescription", texte(f->sens)},
+                   {"fullDescription", texte(formeAffichee(*f))},
+                   {"help", texte("Voir l'aide du quillomat, AideDebug.htm#" + code + ".")},
+                   {"defaultConfiguration", {{"level", niveau(f->nature == kAlerte)}}}});
+  }
+  return out;
+}
+
+// The rules are the messages in the order of their codes.
+int indexDeRegle(std::string_view code) {
+  const auto& tous = tousLesLibelles();
+  const auto it = std::lower_bound(tous.begin(), tous.end(), code,
+                                   [](const Fiche* f, std::string_view c) { return f->code < c; });
+  return it != tous.end() && (*it)->code == code ? static_cast<int>(it - tous.begin()) : -1;
+}
+
+}  // namespace
+
+std::string uriDeFichier(std::string_view nom) {
+  const std::string fichier = cheminGenerique(std::string(nom));
+  std::string out = !fichier.empty() && fichier.front() == '/' ? "file://" : "";
+  for (const unsigned char c : fichier) {
+    const bool libre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                       c == '.' || c == '_' || c == '~' || c == '/';
+    if (libre) {
+      out += static_cast<char>(c);
+    } else {
+      char code[4];
+      std::snprintf(code, sizeof code, "%%%02X", c);
+      out += code;
+    }
+  }
+  return out;
+}
+
+FluxSarif::FluxSarif(std::FILE* flux) : flux_(flux) {
+  const Json outil{{"driver", {{"name", "quillomat-check"}, {"version", "3.02"}, {"rules", regles()}}}};
+  ecrire("{\n  \"version\": \"2.1.0\",\n  \"runs\": [\n    {\n      \"tool\": " + aLaProfondeur(outil, 3) +
+         ",\n      \"results\": [");
+}
+
+void FluxSarif::script(const Resultat& r) {
+  if (r.v.issue != Issue::Verifie) {
+    notifications_.push_back(
+        {{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
+    return;
+  }
+  std::string lignes;
+  for (const Constat& c : constatsListes(r.v)) {
+    Json resultat{{"ruleId", std::string(c.code)}};
+    if (const int i = indexDeRegle(c.code); i >= 0) resultat["ruleIndex"] = i;
+    resultat["level"] = niveau(c.alerte);
+    resultat["message"] = texte(c.texte);
+    resultat["locations"] = lieu(r.fichier, c.ligne);
+    lignes += premier_ ? "\n        " : ",\n        ";
+    lignes += resultat.dump(-1, ' ', false, Json::error_handler_t::replace);
+    premier_ = false;
+  }
+  ecrire(lignes);
+}
+
+void FluxSarif::terminer() {
+  Json execution{{"executionSuccessful", notifications_.empty()}};
+  if (!notifications_.empty()) execution["toolExecutionNotifications"] = notifications_;
+  ecrire((premier_ ? "],\n" : "\n      ],\n") + std::string("      \"invocations\": [\n        ") +
+         aLaProfondeur(execution, 4) + "\n      ]\n    }\n  ]\n}\n");
+}
+
+void FluxSarif::ecrire(std::string_view t) const { ecrireSortie(flux_, t); }
+
+}  // namespace quillomat
