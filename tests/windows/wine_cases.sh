@@ -119,8 +119,8 @@ case $cas in
     comparer "-f sarif, nom accentué" -f sarif "Mes scripts/Quête de Łódź.txt"
     # An absolute path: a file URI with the drive, as Windows and VS Code write it.
     wine "$exe" -f sarif "Z:$PWD/Mes scripts/Quête de Łódź.txt" >"$travail/w.sarif"
-    grep -q '"uri": "file:///Z%3A/.*/Mes%20scripts/Qu%C3%AAte%20de%20%C5%81%C3%B3d%C5%BA.txt"' "$travail/w.sarif" ||
-      echouer accents "URI SARIF d'un chemin absolu : $(grep -m1 '"uri"' "$travail/w.sarif")"
+    grep -q '"uri":"file:///Z%3A/.*/Mes%20scripts/Qu%C3%AAte%20de%20%C5%81%C3%B3d%C5%BA.txt"' "$travail/w.sarif" ||
+      echouer accents "URI SARIF d'un chemin absolu : $(grep -o -m1 '"uri":"[^"]*' "$travail/w.sarif")"
     comparer "-t quête" -t quête -f lignes "Mes scripts/Quête de Łódź.txt"
     comparer "fichier absent" "Mes scripts/Absent à Łódź.txt"
     ;;
