@@ -17,6 +17,8 @@ import {
 const kLangue = 'vaelmoor';
 
 let client: LanguageClient | undefined;
+// Set from the first script on: no server runs for plain text alone.
+let demarrage: Promise<void> | undefined;
 let optionsDepart: OptionsServeur = {};
 const avertis = new Set<string>();
 
@@ -85,32 +87,39 @@ async function demarrer(context: vscode.ExtensionContext): Promise<void> {
   try {
     await client.start();
   } catch (e) {
+    client = undefined;
     void vscode.window.showErrorMessage(
       `Quillomat : le serveur « ${lancement.chemin} » n'a pas pu démarrer (${e instanceof Error ? e.message : e}).`,
     );
   }
 }
 
+function demarrerPour(context: vscode.ExtensionContext, document: vscode.TextDocument): void {
+  if (document.languageId === kLangue) demarrage ??= demarrer(context);
+}
+
 async function reglagesChanges(context: vscode.ExtensionContext, e: vscode.ConfigurationChangeEvent): Promise<void> {
-  if (!e.affectsConfiguration('quillomat')) return;
+  if (!e.affectsConfiguration('quillomat') || !demarrage) return;
+  await demarrage;
   const options = optionsChoisies();
   if (e.affectsConfiguration('quillomat.serveur') || !client || redemarrageNecessaire(optionsDepart, options)) {
     await client?.stop();
     client = undefined;
-    await demarrer(context);
+    demarrage = demarrer(context);
     return;
   }
   await client.sendNotification('workspace/didChangeConfiguration', { settings: { quillomat: options } });
 }
 
-export async function activate(context: vscode.ExtensionContext): Promise<void> {
-  vscode.workspace.textDocuments.forEach(reconnaitre);
-  vscode.workspace.textDocuments.forEach(verifierEncodage);
+export function activate(context: vscode.ExtensionContext): void {
+  const ouvert = (d: vscode.TextDocument) => {
+    reconnaitre(d);
+    verifierEncodage(d);
+    demarrerPour(context, d);
+  };
+  vscode.workspace.textDocuments.forEach(ouvert);
   context.subscriptions.push(
-    vscode.workspace.onDidOpenTextDocument((d) => {
-      reconnaitre(d);
-      verifierEncodage(d);
-    }),
+    vscode.workspace.onDidOpenTextDocument(ouvert),
     vscode.workspace.onDidCloseTextDocument((d) => avertis.delete(d.uri.toString())),
     vscode.commands.registerCommand('quillomat.traiterCommeScript', async () => {
       const document = vscode.window.activeTextEditor?.document;
@@ -118,7 +127,6 @@ export async function activate(context: vscode.ExtensionContext): Promise<void> 
     }),
     vscode.workspace.onDidChangeConfiguration((e) => reglagesChanges(context, e)),
   );
-  await demarrer(context);
 }
 
 export async function deactivate(): Promise<void> {
