@@ -16,10 +16,6 @@ target_compile_options(quillomat_process_bench PRIVATE ${QUILLOMAT_WARNINGS})
 target_compile_definitions(quillomat_process_bench PRIVATE QUILLOMAT_CHECK_BINARY="$<TARGET_FILE:quillomat-check>")
 add_dependencies(quillomat_process_bench quillomat-check)
 
-add_executable(quillomat-gen ${CMAKE_SOURCE_DIR}/bench/tools/quillomat_gen.cpp)
-target_link_libraries(quillomat-gen PRIVATE quillomat_bench_scripts)
-target_compile_options(quillomat-gen PRIVATE ${QUILLOMAT_WARNINGS})
-
 # quillomat-lsp as a process: the delay of the diagnostics after a change,
 # the memory over many changes.
 add_executable(quillomat_lsp_bench ${CMAKE_SOURCE_DIR}/bench/tools/lsp_process_bench.cpp)

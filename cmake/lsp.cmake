@@ -4,12 +4,18 @@
 find_package(Threads REQUIRED)
 file(GLOB LSP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/lsp/*.cpp)
 list(FILTER LSP_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
+list(FILTER LSP_SOURCES EXCLUDE REGEX ${QUILLOMAT_AUTRE_SYSTEME})
 add_library(quillomat_lsp_lib STATIC ${LSP_SOURCES})
 target_link_libraries(quillomat_lsp_lib PUBLIC quillomat_cli_lib quillomat_editing Threads::Threads)
 target_compile_options(quillomat_lsp_lib PRIVATE ${QUILLOMAT_LATIN1} ${QUILLOMAT_WARNINGS})
 add_executable(quillomat-lsp ${CMAKE_SOURCE_DIR}/src/lsp/main.cpp)
 target_link_libraries(quillomat-lsp PRIVATE quillomat_lsp_lib)
 target_compile_options(quillomat-lsp PRIVATE ${QUILLOMAT_LATIN1} ${QUILLOMAT_WARNINGS})
+# Shipped in the VS Code extension for any Linux or Windows: static, like
+# quillomat-check.
+if(QUILLOMAT_STATIC_CHECK AND NOT QUILLOMAT_SANITIZE)
+  target_link_options(quillomat-lsp PRIVATE -static)
+endif()
 
 if(QUILLOMAT_BUILD_TESTS)
   # tests/lsp is part of quillomat_tests; its process tests run the program.

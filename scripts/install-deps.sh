@@ -8,6 +8,10 @@ if [[ "${QUILLOMAT_BENCH:-0}" == 1 ]]; then paquets+=(libbenchmark-dev); fi
 if [[ "${QUILLOMAT_FUZZ:-0}" == 1 ]]; then paquets+=(clang libclang-rt-14-dev); fi
 # A real X display for the editor's tests (scripts/x-session.sh).
 if [[ "${QUILLOMAT_X11:-0}" == 1 ]]; then paquets+=(xvfb openbox xdotool x11-utils fonts-dejavu-core); fi
+# The Windows programs: MinGW-w64 to build them, Wine to test them (scripts/windows.sh).
+if [[ "${QUILLOMAT_WINDOWS:-0}" == 1 ]]; then paquets+=(g++-mingw-w64-x86-64-posix wine wine64); fi
+# The VS Code extension (scripts/vscode.sh): node and npm, unless they came another way.
+if [[ "${QUILLOMAT_VSCODE:-0}" == 1 ]] && ! command -v npm >/dev/null; then paquets+=(nodejs npm); fi
 
 manquants=()
 for p in "${paquets[@]}"; do

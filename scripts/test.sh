@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the plain build, the sanitizer build
-# (scripts/sanitize.sh), then a fuzz run of each fuzz target (fuzz/run.sh,
-# $QUILLOMAT_FUZZ_SECONDES seconds each, 60 by default). Any failure ends it
-# with a non-zero status.
+# Builds everything and runs every test: the plain build, the Windows
+# programs under Wine (scripts/windows.sh), the VS Code extension
+# (scripts/vscode.sh), the sanitizer build (scripts/sanitize.sh), then a fuzz
+# run of each fuzz target (fuzz/run.sh, $QUILLOMAT_FUZZ_SECONDES seconds
+# each, 60 by default). Any failure ends it with a non-zero status.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -18,6 +19,10 @@ echo "== Construction et tests"
 "$racine/scripts/build.sh" -DQUILLOMAT_BUILD_TESTS=ON
 build=${QUILLOMAT_BUILD_DIR:-$racine/build}
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" | tee "$journaux/tests"
+echo "== Programmes Windows (MinGW-w64) et leurs tests sous Wine"
+"$racine/scripts/windows.sh" | tee "$journaux/windows"
+echo "== Extension VS Code"
+"$racine/scripts/vscode.sh" tests | tee "$journaux/vscode"
 echo "== Construction et tests avec AddressSanitizer et UndefinedBehaviorSanitizer"
 "$racine/scripts/sanitize.sh" | tee "$journaux/asan"
 
@@ -34,5 +39,7 @@ done
 
 n1=$(compter "$journaux/tests")
 n2=$(compter "$journaux/asan")
-total=$((${n1:-0} + ${n2:-0} + 2))
+n3=$(compter "$journaux/windows")
+n4=$(sed -n 's/^# pass \([0-9][0-9]*\)$/\1/p' "$journaux/vscode" | tail -1)
+total=$((${n1:-0} + ${n2:-0} + ${n3:-0} + ${n4:-0} + 2))
 echo "Total: $total passed, 0 failed"

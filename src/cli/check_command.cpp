@@ -9,8 +9,8 @@
 #include "cli/encoding.hpp"
 #include "cli/json_stream.hpp"
 #include "cli/options.hpp"
+#include "cli/platform.hpp"
 #include "cli/sarif_log.hpp"
-
 #include "cli/script_search.hpp"
 #include "cli/work_directory.hpp"
 #include "pipeline/text_mode.hpp"
@@ -23,10 +23,7 @@ namespace fs = std::filesystem;
 // A script is at most 4998 lines; more than this from a pipe is no script.
 constexpr size_t kEntreeMax = size_t{16} << 20;
 
-void ecrire(std::FILE* flux, std::string_view utf8) {
-  std::fwrite(utf8.data(), 1, utf8.size(), flux);
-  std::fflush(flux);
-}
+void ecrire(std::FILE* flux, std::string_view utf8) { ecrireSortie(flux, utf8); }
 
 // Nothing when the input cannot be read or passes kEntreeMax (`tropLong` then set).
 std::optional<std::string> lireEntreeStandard(bool& tropLong) {
@@ -73,7 +70,7 @@ void afficherRapport(const Resultat& r) {
 // the report stay there. The lock is held from the copy to the end of the output.
 int verifierIci(const std::string& script, const SettingsRecord& reglages) {
   const std::string fichier = nomAffiche(script);
-  const auto contenu = lireBinaire(script);
+  const auto contenu = lireBinaire(versChemin(script));
   if (!contenu) {
     ecrire(stderr, messageIllisible(fichier));
     return kStatutEchec;
@@ -94,15 +91,15 @@ std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
   std::vector<Cible> out;
   for (const auto& e : entrees) {
     std::error_code ec;
-    if (e == "-" || !fs::is_directory(e, ec)) {
+    if (e == "-" || !fs::is_directory(versChemin(e), ec)) {
       out.push_back({e, false, {}});
       continue;
     }
     try {
-      const auto trouves = chercherScripts(e);
+      const auto trouves = chercherScripts(versChemin(e));
       if (trouves.empty())
         ecrire(stderr, latin1VersUtf8("Attention : aucun script trouvé dans le dossier \"") + nomAffiche(e) + "\".\n");
-      for (const auto& p : trouves) out.push_back({p.native(), true, {}});
+      for (const auto& p : trouves) out.push_back({depuisChemin(p), true, {}});
     } catch (const fs::filesystem_error&) {
       out.push_back({e, false, "Erreur : impossible de parcourir le dossier \"" + nomAffiche(e) + "\".\n"});
     }
@@ -116,7 +113,7 @@ std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& regl
   const std::string fichier = nomAffiche(c.argument);
   if (!c.erreur.empty()) return echec(fichier, c.erreur);
   bool tropLong = false;
-  const auto contenu = c.argument == "-" ? lireEntreeStandard(tropLong) : lireBinaire(c.argument);
+  const auto contenu = c.argument == "-" ? lireEntreeStandard(tropLong) : lireBinaire(versChemin(c.argument));
   if (tropLong)
     return echec(fichier, latin1VersUtf8("Erreur : le texte lu sur l'entrée standard dépasse 16 Mo : ce n'est pas "
                                          "un script.\n"));
@@ -134,7 +131,7 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
   bool avecBilan = o.entrees.size() > 1;
   for (const auto& e : o.entrees) {
     std::error_code ec;
-    avecBilan = avecBilan || (e != "-" && fs::is_directory(e, ec));
+    avecBilan = avecBilan || (e != "-" && fs::is_directory(versChemin(e), ec));
   }
   Bilan bilan;
   std::optional<FluxJson> json;
@@ -170,7 +167,7 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
 bool commeLEditeur(const Options& o) {
   if (o.entrees.size() != 1 || o.format != Format::Rapport || o.entrees[0] == "-") return false;
   std::error_code ec;
-  return !fs::is_directory(o.entrees[0], ec);
+  return !fs::is_directory(versChemin(o.entrees[0]), ec);
 }
 
 }  // namespace
@@ -180,7 +177,11 @@ std::string versTerminal(std::string_view latin1, bool utf8) {
 }
 
 int lancerCommande(int argc, char** argv) {
-  const LectureOptions lecture = lireOptions(argc, argv);
+  preparerFluxStandard();
+  std::vector<std::string> arguments = argumentsDuProgramme(argc, argv);
+  std::vector<char*> pointeurs;
+  for (std::string& a : arguments) pointeurs.push_back(a.data());
+  const LectureOptions lecture = lireOptions(static_cast<int>(pointeurs.size()), pointeurs.data());
   if (!lecture.options) {
     ecrire(lecture.statut == 0 ? stdout : stderr, lecture.texte);
     return lecture.statut;

@@ -1,8 +1,9 @@
 // Two quillomat-check runs in one directory share its work copy and its
-// report: an advisory lock on the directory itself makes them take turns,
-// without adding any file to it.
+// report: a lock on the directory itself makes them take turns, without
+// adding any file to it (directory_lock_posix.cpp, directory_lock_windows.cpp).
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 namespace quillomat {
@@ -18,7 +19,7 @@ class VerrouDossier {
   bool tenu() const { return tenu_; }
 
  private:
-  int fd_ = -1;
+  std::intptr_t poignee_ = -1;  // a descriptor, or a Windows handle
   bool tenu_ = false;
 };
 

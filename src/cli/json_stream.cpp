@@ -3,15 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/platform.hpp"
+
 namespace quillomat {
-namespace {
-
-void ecrire(std::FILE* flux, std::string_view texte) {
-  std::fwrite(texte.data(), 1, texte.size(), flux);
-  std::fflush(flux);
-}
-
-}  // namespace
 
 std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
   const std::string texte = j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
@@ -25,15 +19,15 @@ std::string aLaProfondeur(const nlohmann::ordered_json& j, int niveau) {
   return out;
 }
 
-FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrire(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
+FluxJson::FluxJson(std::FILE* flux) : flux_(flux) { ecrireSortie(flux_, "{\n  \"version\": \"3.02\",\n  \"scripts\": ["); }
 
 void FluxJson::script(const nlohmann::ordered_json& j) {
-  ecrire(flux_, (premier_ ? "\n    " : ",\n    ") + aLaProfondeur(j, 2));
+  ecrireSortie(flux_, (premier_ ? "\n    " : ",\n    ") + aLaProfondeur(j, 2));
   premier_ = false;
 }
 
 void FluxJson::terminer(const nlohmann::ordered_json& bilan) {
-  ecrire(flux_, (premier_ ? "],\n  \"bilan\": " : "\n  ],\n  \"bilan\": ") + aLaProfondeur(bilan, 1) + "\n}\n");
+  ecrireSortie(flux_, (premier_ ? "],\n  \"bilan\": " : "\n  ],\n  \"bilan\": ") + aLaProfondeur(bilan, 1) + "\n}\n");
 }
 
 }  // namespace quillomat

@@ -109,6 +109,8 @@ LectureOptions lireOptions(int argc, char** argv) {
   Options o;
   CLI::App app{std::string(kDescription), "quillomat-check"};
   app.set_help_flag("-h,--help", "Affiche cette aide et quitte.");
+  // The same options on every system: "/f" is a file name, not an option.
+  app.allow_windows_style_options(false);
   auto formatter = app.get_formatter();
   formatter->label("Usage", "Utilisation ");
   formatter->label("OPTIONS", "OPTIONS");

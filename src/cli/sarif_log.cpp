@@ -5,6 +5,7 @@
 
 #include "cli/encoding.hpp"
 #include "cli/json_stream.hpp"
+#include "cli/platform.hpp"
 #include "cli/run_listing.hpp"
 #include "pipeline/registre_libelles.hpp"
 
@@ -49,7 +50,8 @@ int indexDeRegle(std::string_view code) {
 
 }  // namespace
 
-std::string uriDeFichier(std::string_view fichier) {
+std::string uriDeFichier(std::string_view nom) {
+  const std::string fichier = cheminGenerique(std::string(nom));
   std::string out = !fichier.empty() && fichier.front() == '/' ? "file://" : "";
   for (const unsigned char c : fichier) {
     const bool libre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -98,9 +100,6 @@ void FluxSarif::terminer() {
          aLaProfondeur(execution, 4) + "\n      ]\n    }\n  ]\n}\n");
 }
 
-void FluxSarif::ecrire(std::string_view t) const {
-  std::fwrite(t.data(), 1, t.size(), flux_);
-  std::fflush(flux_);
-}
+void FluxSarif::ecrire(std::string_view t) const { ecrireSortie(flux_, t); }
 
 }  // namespace quillomat

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cli/platform.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/records.hpp"
 #include "pipeline/work_files.hpp"
@@ -15,10 +16,10 @@ bool memeNomSansCasse(std::string_view a, std::string_view b) {
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return enMinuscule(x) == enMinuscule(y); });
 }
 
-bool estTxt(const std::filesystem::path& p) { return memeNomSansCasse(p.extension().native(), ".txt"); }
+bool estTxt(const std::filesystem::path& p) { return memeNomSansCasse(depuisChemin(p.extension()), ".txt"); }
 
 bool estCache(const std::filesystem::path& p) {
-  const std::string nom = p.filename().native();  // filename() is a temporary: keep a copy
+  const std::string nom = depuisChemin(p.filename());
   return !nom.empty() && nom[0] == '.';
 }
 
@@ -42,7 +43,7 @@ std::vector<std::filesystem::path> chercherScripts(const std::filesystem::path& 
     std::error_code ec;
     if (estCache(e.path())) {
       if (e.is_directory(ec)) it.disable_recursion_pending();
-    } else if (e.is_regular_file(ec) && estTxt(e.path()) && !estFichierDuQuillomat(e.path().filename().native())) {
+    } else if (e.is_regular_file(ec) && estTxt(e.path()) && !estFichierDuQuillomat(depuisChemin(e.path().filename()))) {
       trouves.push_back(e.path());
     }
     it.increment(ec);

@@ -1,8 +1,6 @@
 #include "cli/work_directory.hpp"
 
-#include <stdlib.h>
-
-#include <string>
+#include "cli/platform.hpp"
 
 namespace quillomat {
 
@@ -10,10 +8,9 @@ std::optional<DossierPrive> DossierPrive::creer() {
   std::error_code ec;
   const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
   if (ec) return std::nullopt;
-  // mkdtemp picks a name nobody holds and creates it readable by its owner only.
-  std::string modele = (base / "quillomat-XXXXXX").native();
-  if (::mkdtemp(modele.data()) == nullptr) return std::nullopt;
-  return DossierPrive(std::filesystem::path(modele));
+  auto chemin = creerDossierUnique(base);
+  if (!chemin) return std::nullopt;
+  return DossierPrive(std::move(*chemin));
 }
 
 DossierPrive::DossierPrive(DossierPrive&& autre) noexcept : chemin_(std::move(autre.chemin_)) { autre.chemin_.clear(); }

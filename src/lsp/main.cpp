@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "cli/encoding.hpp"
+#include "cli/platform.hpp"
 #include "lsp/input_queue.hpp"
 #include "lsp/platform.hpp"
 #include "lsp/server.hpp"
@@ -59,18 +60,16 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     if (a == "--version") {
-      std::fputs(latin1VersUtf8(kVersion).c_str(), stdout);
+      quillomat::ecrireSortie(stdout, latin1VersUtf8(kVersion));
       return 0;
     }
     if (a == "--help" || a == "-h") {
-      std::fputs(latin1VersUtf8(kAide).c_str(), stdout);
+      quillomat::ecrireSortie(stdout, latin1VersUtf8(kAide));
       return 0;
     }
     if (a != "--stdio") {
-      std::fputs((latin1VersUtf8("Erreur : option inconnue \"") + nomAffiche(a) +
-                  latin1VersUtf8("\" (aide : quillomat-lsp --help).\n"))
-                     .c_str(),
-                 stderr);
+      quillomat::ecrireSortie(stderr, latin1VersUtf8("Erreur : option inconnue \"") + nomAffiche(a) +
+                                          latin1VersUtf8("\" (aide : quillomat-lsp --help).\n"));
       return 1;
     }
   }

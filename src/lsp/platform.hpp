@@ -1,5 +1,6 @@
 // What differs between systems for the server: raw standard input and
-// output, and where the program lies. Everything else is portable.
+// output, where the program lies, how file URIs map to paths
+// (platform_posix.cpp, platform_windows.cpp). Everything else is portable.
 #pragma once
 
 #include <cstddef>
@@ -27,5 +28,8 @@ bool ecrireSortie(std::string_view octets);
 // The directory of the running program; `argv0` serves when the system
 // cannot tell.
 std::filesystem::path dossierDuProgramme(const char* argv0);
+
+// Paths of this system take a drive or a share ("file:///C:/...", "file://serveur/...").
+bool cheminsWindows();
 
 }  // namespace quillomat::lsp

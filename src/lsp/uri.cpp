@@ -1,6 +1,7 @@
 #include "lsp/uri.hpp"
 
 #include "app/core/small_commands.hpp"
+#include "lsp/platform.hpp"
 #include "pipeline/ascii.hpp"
 
 namespace quillomat::lsp {
@@ -59,12 +60,7 @@ std::optional<std::string> cheminTexteDeUri(std::string_view uri, bool windows) 
 }
 
 std::optional<std::filesystem::path> cheminDeUri(std::string_view uri) {
-#ifdef _WIN32
-  constexpr bool kWindows = true;
-#else
-  constexpr bool kWindows = false;
-#endif
-  const auto texte = cheminTexteDeUri(uri, kWindows);
+  const auto texte = cheminTexteDeUri(uri, cheminsWindows());
   if (!texte) return std::nullopt;
   return std::filesystem::path(std::u8string(texte->begin(), texte->end()));
 }

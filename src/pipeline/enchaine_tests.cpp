@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "pipeline/fatal_stop.hpp"
+#include "pipeline/file_access.hpp"
 #include "pipeline/report_writer.hpp"
 #include "pipeline/text_mode.hpp"
 #include "pipeline/work_files.hpp"
@@ -72,7 +73,7 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
     throw;
   }
   // The report only has to open: reading it through is the caller's business.
-  std::FILE* f = std::fopen(rapport.c_str(), "rb");
+  std::FILE* f = ouvrirEnLecture(rapport);
   if (!f) return kRapportIllisible;
   std::fclose(f);
   return kSucces;

@@ -1,11 +1,9 @@
 #include "pipeline/text_mode.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
+
+#include "pipeline/file_access.hpp"
 
 namespace quillomat {
 namespace {
@@ -15,36 +13,16 @@ struct FermerFichier {
 };
 using Fichier = std::unique_ptr<std::FILE, FermerFichier>;
 
-Fichier ouvrir(const std::filesystem::path& file, const char* mode) {
-  return Fichier(std::fopen(file.c_str(), mode));
-}
-
-// Opens a file for writing without emptying it first: a file emptied by its
-// opening is flushed to the disk when it is closed (ext4 does so to save the
-// old contents from a crash), which costs more than the whole write. The
-// writer gives the final size to terminer().
-Fichier ouvrirEnEcriture(const std::filesystem::path& file) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return nullptr;
-  std::FILE* f = ::fdopen(fd, "wb");
-  if (!f) ::close(fd);
-  return Fichier(f);
-}
-
 // Cuts what is left of the old contents after the `taille` bytes written, and closes.
 bool terminer(Fichier f, size_t taille, bool ecrit) {
-  bool ok = ecrit && std::fflush(f.get()) == 0;
-  struct stat etat {};
-  const int fd = ::fileno(f.get());
-  if (ok && ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && static_cast<size_t>(etat.st_size) != taille)
-    ok = ::ftruncate(fd, static_cast<off_t>(taille)) == 0;
+  const bool ok = ecrit && couperA(f.get(), taille);
   return std::fclose(f.release()) == 0 && ok;
 }
 
 }  // namespace
 
 std::optional<std::string> lireBinaire(const std::filesystem::path& file) {
-  Fichier f = ouvrir(file, "rb");
+  Fichier f(ouvrirEnLecture(file));
   if (!f) return std::nullopt;
   // Read straight into the string, sized once from the file's size: a
   // growing string would copy the script again at every doubling. A file
@@ -77,7 +55,7 @@ std::optional<std::string> lireTexte(const std::filesystem::path& file) {
 }
 
 bool ecrireBinaire(const std::filesystem::path& file, std::string_view bytes) {
-  Fichier f = ouvrirEnEcriture(file);
+  Fichier f(ouvrirSansVider(file));
   if (!f) return false;
   const bool ecrit = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
   return terminer(std::move(f), bytes.size(), ecrit);
@@ -85,7 +63,7 @@ bool ecrireBinaire(const std::filesystem::path& file, std::string_view bytes) {
 
 bool ecrireTexte(const std::filesystem::path& file, std::string_view text) {
   // Line by line through the stream's buffer, without a second copy of the text.
-  Fichier f = ouvrirEnEcriture(file);
+  Fichier f(ouvrirSansVider(file));
   if (!f) return false;
   bool ok = true;
   size_t debut = 0, taille = text.size();
@@ -128,6 +106,6 @@ std::string versModeTexteEcriture(std::string_view text) {
   return out;
 }
 
-void supprimer(const std::filesystem::path& file) { std::remove(file.c_str()); }
+void supprimer(const std::filesystem::path& file) { supprimerFichier(file); }
 
 }  // namespace quillomat

@@ -9,18 +9,18 @@
 namespace quillomat {
 
 VerrouDossier::VerrouDossier(const std::filesystem::path& dossier) {
-  fd_ = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd_ < 0) return;
+  poignee_ = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (poignee_ < 0) return;
   int r;
   do {
-    r = ::flock(fd_, LOCK_EX);
+    r = ::flock(static_cast<int>(poignee_), LOCK_EX);
   } while (r != 0 && errno == EINTR);
   tenu_ = r == 0;
 }
 
 VerrouDossier::~VerrouDossier() {
   // Closing the descriptor releases the lock.
-  if (fd_ >= 0) ::close(fd_);
+  if (poignee_ >= 0) ::close(static_cast<int>(poignee_));
 }
 
 }  // namespace quillomat

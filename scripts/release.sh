@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the release artefacts into dist/ (or $QUILLOMAT_DIST):
+#   quillomat_3.02_amd64.deb             the Debian package (editor and checker)
+#   quillomat-3.02-windows-x64.zip       quillomat-check.exe, quillomat-lsp.exe and the help files
+#   quillomat-3.02.vsix                  the VS Code extension, with the servers for Linux and Windows
+# in build directories of their own (build-release, build-release-windows),
+# so that the working builds are left as they are. Runs no test: that is
+# scripts/test.sh's business.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+dist=${QUILLOMAT_DIST:-$racine/dist}
+version=3.02
+linux=$racine/build-release
+windows=$racine/build-release-windows
+QUILLOMAT_WINDOWS=1 QUILLOMAT_VSCODE=1 "$racine/scripts/install-deps.sh"
+rm -rf "$dist"
+mkdir -p "$dist"
+
+echo "== Linux : construction et paquet Debian"
+QUILLOMAT_BUILD_DIR=$linux "$racine/scripts/build.sh" -DQUILLOMAT_BUILD_TESTS=OFF
+(cd "$linux" && cpack -G DEB >/dev/null)
+cp "$linux"/quillomat_*.deb "$dist/"
+
+echo "== Windows : construction croisée et archive"
+QUILLOMAT_BUILD_DIR=$linux QUILLOMAT_BUILD_DIR_WINDOWS=$windows "$racine/scripts/windows.sh" --sans-tests
+dossier=$windows/quillomat-$version-windows-x64
+rm -rf "$dossier"
+mkdir -p "$dossier"
+for programme in quillomat-check quillomat-lsp; do
+  x86_64-w64-mingw32-strip -o "$dossier/$programme.exe" "$windows/$programme.exe"
+done
+cp "$linux/AideDebug.txt" "$linux/AideDebug.htm" "$dossier/"
+# Windows line ends, so that any editor shows the lines.
+sed 's/$/\r/' "$racine/packaging/LISEZMOI-windows.txt" >"$dossier/LISEZMOI.txt"
+(cd "$windows" && cmake -E tar cf "$dist/quillomat-$version-windows-x64.zip" --format=zip "$(basename "$dossier")")
+
+echo "== Extension VS Code"
+strip -o "$linux/quillomat-lsp.strip" "$linux/quillomat-lsp"
+QUILLOMAT_BUILD_DIR=$linux "$racine/scripts/vscode.sh" paquet "$dist/quillomat-$version.vsix" \
+  "$linux/quillomat-lsp.strip" "$dossier/quillomat-lsp.exe"
+
+echo "== Dans $dist :"
+ls -l "$dist"

@@ -1,0 +1,104 @@
+#!/usr/bin/env python3
+"""One session with quillomat-lsp, as an editor has it: initialize (the
+workspace folder given by its URI), initialized, didOpen of a script,
+the diagnostics it publishes, shutdown, exit. Prints the diagnostics as
+JSON (ranges, severities, codes, messages), one per line, and fails when
+the server breaks the protocol, stays silent or exits badly.
+
+    lsp_session.py DOSSIER SCRIPT [--windows] -- COMMANDE...
+
+DOSSIER is the workspace (a Linux path); SCRIPT, inside it, is opened with
+its Latin-1 text. --windows: the server is a Windows program under Wine,
+which knows the files by their Windows paths (winepath -w)."""
+import json
+import queue
+import subprocess
+import sys
+import threading
+import urllib.parse
+
+DELAI = 60
+
+
+def uri(chemin, windows):
+    if windows:
+        chemin = subprocess.run(['winepath', '-w', chemin], check=True, capture_output=True,
+                                text=True).stdout.strip()
+        return 'file:///' + urllib.parse.quote(chemin.replace('\\', '/'))
+    return 'file://' + urllib.parse.quote(chemin)
+
+
+def lire_messages(flux, file):
+    while True:
+        entetes = {}
+        while True:
+            ligne = flux.readline()
+            if not ligne:
+                file.put(None)
+                return
+            ligne = ligne.decode('ascii').strip()
+            if not ligne:
+                break
+            cle, _, valeur = ligne.partition(':')
+            entetes[cle.strip().lower()] = valeur.strip()
+        file.put(json.loads(flux.read(int(entetes['content-length'])).decode('utf-8')))
+
+
+def main():
+    args = sys.argv[1:]
+    separation = args.index('--')
+    options, commande = args[:separation], args[separation + 1:]
+    windows = '--windows' in options
+    dossier, script = [a for a in options if a != '--windows']
+
+    serveur = subprocess.Popen(commande, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    messages = queue.Queue()
+    threading.Thread(target=lire_messages, args=(serveur.stdout, messages), daemon=True).start()
+
+    def envoyer(message):
+        corps = json.dumps(message, ensure_ascii=False).encode('utf-8')
+        serveur.stdin.write(b'Content-Length: %d\r\n\r\n' % len(corps) + corps)
+        serveur.stdin.flush()
+
+    def attendre(accepte, quoi):
+        while True:
+            try:
+                m = messages.get(timeout=DELAI)
+            except queue.Empty:
+                sys.exit(f'le serveur ne répond pas : {quoi} attendu')
+            if m is None:
+                sys.exit(f'le serveur a fermé sa sortie : {quoi} attendu')
+            if 'error' in m:
+                sys.exit(f'erreur du serveur : {m["error"]}')
+            if accepte(m):
+                return m
+
+    envoyer({'jsonrpc': '2.0', 'id': 1, 'method': 'initialize',
+             'params': {'processId': None, 'rootUri': uri(dossier, windows),
+                        'workspaceFolders': [{'uri': uri(dossier, windows), 'name': 'scripts'}],
+                        'capabilities': {}}})
+    reponse = attendre(lambda m: m.get('id') == 1, 'la réponse à initialize')
+    if 'textDocumentSync' not in reponse['result']['capabilities']:
+        sys.exit('capacités sans textDocumentSync')
+    envoyer({'jsonrpc': '2.0', 'method': 'initialized', 'params': {}})
+    document = uri(script, windows)
+    with open(script, encoding='latin-1', newline='') as f:
+        texte = f.read()
+    envoyer({'jsonrpc': '2.0', 'method': 'textDocument/didOpen',
+             'params': {'textDocument': {'uri': document, 'languageId': 'vaelmoor', 'version': 1, 'text': texte}}})
+    publies = attendre(lambda m: m.get('method') == 'textDocument/publishDiagnostics'
+                       and m['params']['uri'] == document, 'les diagnostics du script')
+    for d in publies['params']['diagnostics']:
+        print(json.dumps({k: d.get(k) for k in ('range', 'severity', 'code', 'source', 'message')},
+                         ensure_ascii=False, sort_keys=True))
+    envoyer({'jsonrpc': '2.0', 'id': 2, 'method': 'shutdown'})
+    attendre(lambda m: m.get('id') == 2, 'la réponse à shutdown')
+    envoyer({'jsonrpc': '2.0', 'method': 'exit'})
+    serveur.stdin.close()
+    statut = serveur.wait(timeout=DELAI)
+    if statut != 0:
+        sys.exit(f'le serveur finit avec le statut {statut}')
+
+
+if __name__ == '__main__':
+    main()
