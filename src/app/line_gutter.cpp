@@ -72,10 +72,10 @@ void CGoutiere::paintEvent(QPaintEvent* e) {
   const QColor gris(140, 140, 140);
   p.setRenderHint(QPainter::Antialiasing);
   // The gutter and the text's viewport share their top: one y for both.
-  for (QTextBlock bloc = m_vue.cursorForPosition(QPoint(0, e->rect().top())).block(); bloc.isValid();
-       bloc = bloc.next()) {
-    const QRect ligne = m_vue.cursorRect(QTextCursor(bloc));
+  for (QTextBlock bloc = m_vue.premierBlocVisible(); bloc.isValid(); bloc = bloc.next()) {
+    const QRect ligne = m_vue.placeDuBloc(bloc).toAlignedRect();
     if (ligne.top() > e->rect().bottom()) break;
+    if (ligne.bottom() < e->rect().top()) continue;
     const int numero = bloc.blockNumber() + 1;
     if (const quillomat::LigneSignalee* signalee = m_constats.ligne(numero)) {
       const int diametre = std::min(8, ligne.height() - 2);

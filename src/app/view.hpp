@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 class CQuillomatApp;
 class CQuillomatDoc;
@@ -23,6 +24,10 @@ class CQuillomatView : public QPlainTextEdit {
   int nombreLignes() const;
   // Room at the left of the text, for the line-number gutter.
   void setMargeGauche(int largeur) { setViewportMargins(largeur, 0, 0, 0); }
+  // The first line shown and where a line stands in the viewport: what the
+  // gutter needs to draw the numbers without laying out any line again.
+  QTextBlock premierBlocVisible() const { return firstVisibleBlock(); }
+  QRectF placeDuBloc(const QTextBlock& bloc) const { return blockBoundingGeometry(bloc).translated(contentOffset()); }
 
   // Paste that colours what it inserts (command 32801).
   void OnPasteColoured();

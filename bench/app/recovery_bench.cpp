@@ -15,7 +15,7 @@
 
 #include "app/recovery.hpp"
 #include "app/recovery_store.hpp"
-#include "bench.hpp"
+#include "app/ui/bench.hpp"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "live_check_support.hpp"
+#include "app/ui/live_check_support.hpp"
 
 using namespace constats_test;
 
