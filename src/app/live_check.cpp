@@ -124,6 +124,8 @@ void CVerificationContinue::fenetresChangees() {
   for (CChildFrame* enfant : m_app.enfants()) {
     if (enfant->GetActiveDocument().contientCode) suivre(enfant->GetActiveView());
   }
+  const CQuillomatView* vue = m_app.vueActive();
+  if (!vue || vue->GetDocument().contientCode) m_pDernierScript = vue ? CConstatsVue::de(*vue) : nullptr;
   m_pPanneau->montrer(m_bActive ? suiviActif() : nullptr);
   majComptes();
   verifierMaintenant();
@@ -142,8 +144,12 @@ CConstatsVue* CVerificationContinue::suivre(CQuillomatView& vue) {
 }
 
 CConstatsVue* CVerificationContinue::suiviActif() const {
+  // A report window is never checked: while it is active, the panel keeps
+  // the findings of the script it was opened from, so that a click still
+  // leads there.
   const CQuillomatView* vue = m_app.vueActive();
-  return vue && vue->GetDocument().contientCode ? CConstatsVue::de(*vue) : nullptr;
+  if (!vue) return nullptr;
+  return vue->GetDocument().contientCode ? CConstatsVue::de(*vue) : m_pDernierScript.data();
 }
 
 QList<CConstatsVue*> CVerificationContinue::suivis() const {

@@ -69,6 +69,7 @@ class CVerificationContinue : public QObject {
   QLabel* m_pComptes;
   QTimer m_pause;       // the pause in the typing
   QTimer m_activation;  // windows opened or activated: handled once the command that did it is over
+  QPointer<CConstatsVue> m_pDernierScript;  // the script shown while a report window is active
   bool m_bActive = true;
   bool m_bNumeros = true;
 };

@@ -47,7 +47,10 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
     majTitre();
     // The title follows a rename by "Enregistrer sous" too; undo, redo, cut
     // and copy are enabled as soon as they can run, so that their keys work.
-    if (active) connect(active, &QWidget::windowTitleChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
+    if (active) {
+      connect(active, &QWidget::windowTitleChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
+      connect(active, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
+    }
     if (CQuillomatView* vue = m_app.vueActive()) {
       connect(vue->document(), &QTextDocument::undoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
       connect(vue->document(), &QTextDocument::redoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
@@ -218,7 +221,6 @@ void CMainFrame::OnTimer() {
     UpdateCaretPosition(*vue);
   }
   mettreAJourCommandes();
-  majTitre();  // the active document may have been renamed (saved under a name, recovered)
 }
 
 void CMainFrame::UpdateCaretPosition(CQuillomatView& vue) {
@@ -289,8 +291,11 @@ QAction* CMainFrame::commandeDeLaTouche(const QKeySequence& touche) const {
 }
 
 void CMainFrame::majTitre() {
+  // A maximised document window adds " - [its title]" to this title itself.
+  const QMdiSubWindow* active = m_pZone->currentSubWindow();
   const CQuillomatDoc* doc = m_app.documentActif();
-  setWindowTitle(doc ? QStringLiteral("Quillomat - %1").arg(doc->nom()) : QStringLiteral("Quillomat"));
+  const bool nomDejaAjoute = active && active->isMaximized();
+  setWindowTitle(doc && !nomDejaAjoute ? QStringLiteral("Quillomat - %1").arg(doc->nom()) : QStringLiteral("Quillomat"));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e) {
