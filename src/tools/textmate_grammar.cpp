@@ -5,8 +5,6 @@
 // dots and the ends of the line, whatever their letter case. The file is
 // UTF-8 (this tool is compiled as UTF-8; the catalogue is Latin-1).
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
@@ -14,6 +12,7 @@
 
 #include "app/core/word_list.hpp"
 #include "cli/encoding.hpp"
+#include "tools/generated_file.hpp"
 
 namespace {
 
@@ -108,17 +107,6 @@ Json grammaire(const ListeMots& liste) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FICHIER\n", argv[0]);
-    return 2;
-  }
-  const std::string texte = grammaire(ListeMots::lire(quillomat::texteFichierFonctions())).dump(2) + "\n";
-  std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  out.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
-    return 1;
-  }
-  return 0;
+  return quillomat::outils::ecrireFichiers(
+      argc, argv, "FICHIER", {{1, grammaire(ListeMots::lire(quillomat::texteFichierFonctions())).dump(2) + "\n"}});
 }
