@@ -1,5 +1,7 @@
 #include "cli/encoding.hpp"
 
+#include "pipeline/utf8.hpp"
+
 namespace quillomat {
 
 std::string latin1VersUtf8(std::string_view latin1) {
@@ -18,33 +20,10 @@ std::string latin1VersUtf8(std::string_view latin1) {
 }
 
 bool estUtf8Valide(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    size_t suite;
-    unsigned minimum;
-    unsigned valeur;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      suite = 1, minimum = 0x80, valeur = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      suite = 2, minimum = 0x800, valeur = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      suite = 3, minimum = 0x10000, valeur = c & 0x07;
-    } else {
-      return false;
-    }
-    if (s.size() - i <= suite) return false;
-    for (size_t k = 1; k <= suite; ++k) {
-      const auto d = static_cast<unsigned char>(s[i + k]);
-      if ((d & 0xC0) != 0x80) return false;
-      valeur = (valeur << 6) | (d & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-    if (valeur < minimum || valeur > 0x10FFFF || (valeur >= 0xD800 && valeur <= 0xDFFF)) return false;
-    i += suite + 1;
+  for (size_t i = 0; i < s.size();) {
+    const PointUtf8 c = lirePointUtf8(s.substr(i));
+    if (!c.valide) return false;
+    i += c.longueur;
   }
   return true;
 }

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "pipeline/utf8.hpp"
+
 namespace quillomat {
 namespace {
 
@@ -38,28 +40,16 @@ void ajouterUtf8(std::string& sortie, std::u16string_view texte) {
 std::optional<std::u16string> depuisUtf8(std::string_view octets) {
   std::u16string texte;
   texte.reserve(octets.size());
-  std::size_t i = 0;
-  while (i < octets.size()) {
-    const auto premier = static_cast<unsigned char>(octets[i]);
-    const int suite = premier < 0x80 ? 0 : premier >= 0xC2 && premier <= 0xDF ? 1
-                                      : premier >= 0xE0 && premier <= 0xEF ? 2
-                                      : premier >= 0xF0 && premier <= 0xF4 ? 3 : -1;
-    if (suite < 0 || octets.size() - i <= static_cast<std::size_t>(suite)) return std::nullopt;
-    char32_t c = suite == 0 ? premier : premier & (0x3F >> suite);
-    for (int k = 1; k <= suite; ++k) {
-      const auto o = static_cast<unsigned char>(octets[i + static_cast<std::size_t>(k)]);
-      if ((o & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (o & 0x3F);
-    }
-    constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kMinimum[suite] || c > 0x10FFFF) return std::nullopt;  // overlong or beyond Unicode
-    if (c >= 0x10000) {
-      texte += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      texte += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+  for (std::size_t i = 0; i < octets.size();) {
+    const PointUtf8 c = lirePointUtf8(octets.substr(i), true);  // lone surrogates as written
+    if (!c.valide) return std::nullopt;
+    if (c.point >= 0x10000) {
+      texte += static_cast<char16_t>(0xD800 + ((c.point - 0x10000) >> 10));
+      texte += static_cast<char16_t>(0xDC00 + ((c.point - 0x10000) & 0x3FF));
     } else {
-      texte += static_cast<char16_t>(c);
+      texte += static_cast<char16_t>(c.point);
     }
-    i += 1 + static_cast<std::size_t>(suite);
+    i += c.longueur;
   }
   return texte;
 }
