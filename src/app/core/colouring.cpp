@@ -1,6 +1,7 @@
 #include "app/core/colouring.hpp"
 
 #include "pipeline/ascii.hpp"
+#include "syntax/line_scanner.hpp"
 
 namespace quillomat {
 namespace {
@@ -21,14 +22,7 @@ FormatCouleur formatDuGenre(int genre) {
 
 }  // namespace
 
-int debutCommentaire(std::string_view ligne) {
-  bool dansGuillemets = false;
-  for (size_t k = 0; k < ligne.size(); ++k) {
-    if (ligne[k] == '"') dansGuillemets = !dansGuillemets;
-    if (ligne[k] == ';' && !dansGuillemets) return static_cast<int>(k);
-  }
-  return static_cast<int>(ligne.size());
-}
+int debutCommentaire(std::string_view ligne) { return static_cast<int>(partieCode(ligne).size()); }
 
 StyleCouleur styleDe(FormatCouleur format) {
   switch (format) {
