@@ -23,10 +23,10 @@
 #include "app/document.hpp"
 #include "app/main_frame.hpp"
 #include "app/view.hpp"
+#include "pipeline/records.hpp"
 
 // Failures show texts as text.
 inline std::ostream& operator<<(std::ostream& flux, const QString& texte) { return flux << texte.toStdString(); }
-inline std::ostream& operator<<(std::ostream& flux, const QSize& t) { return flux << t.width() << 'x' << t.height(); }
 inline std::ostream& operator<<(std::ostream& flux, const QRect& r) {
   return flux << r.width() << 'x' << r.height() << '+' << r.x() << '+' << r.y();
 }
@@ -70,14 +70,21 @@ class OuvreurEnregistre : public SystemOpener {
   bool reussite = true;
 };
 
+// Before a start: the settings file of the working directory.
+inline std::function<void(const QDir&)> reglages(const quillomat::SettingsRecord& r) {
+  return [r](const QDir& d) { quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), r); };
+}
+
 class Banc {
  public:
-  // `avant` runs in the working directory before the application starts. The
-  // recovery copies go to a folder of the bench's own unless one is named.
+  // `avant` runs in the working directory before the application starts with
+  // `fichiers` on its command line. The recovery copies go to a folder of the
+  // bench's own unless one is named.
   explicit Banc(const std::function<void(const QDir&)>& avant = {}, const QString& dossierRecuperation = {},
-                std::chrono::milliseconds delaiRecuperation = std::chrono::milliseconds(3000))
+                std::chrono::milliseconds delaiRecuperation = std::chrono::milliseconds(3000),
+                const QStringList& fichiers = {})
       : m_ancien(QDir::currentPath()), m_dossierRecuperation(dossierRecuperation),
-        m_delaiRecuperation(delaiRecuperation) {
+        m_delaiRecuperation(delaiRecuperation), m_fichiers(fichiers) {
     QDir::setCurrent(m_dossier.path());
     if (avant) avant(dossier());
     demarrer();
@@ -109,7 +116,7 @@ class Banc {
                                       : m_dossierRecuperation;
     options.delaiRecuperation = m_delaiRecuperation;
     app = std::make_unique<CQuillomatApp>(std::move(options));
-    app->InitInstance({});
+    app->InitInstance(m_fichiers);
   }
 
   QDir dossier() const { return QDir(m_dossier.path()); }
@@ -125,6 +132,10 @@ class Banc {
     QFile f(chemin(nom));
     f.open(QIODevice::WriteOnly);
     f.write(octets);
+  }
+  CQuillomatDoc* ouvrir(const QString& nom, const QByteArray& octets) const {
+    ecrire(nom, octets);
+    return app->OpenDocumentFile(chemin(nom));
   }
   QByteArray lire(const QString& nom) const {
     QFile f(chemin(nom));
@@ -148,4 +159,5 @@ class Banc {
   QString m_ancien;
   QString m_dossierRecuperation;
   std::chrono::milliseconds m_delaiRecuperation;
+  QStringList m_fichiers;
 };

@@ -1,32 +1,65 @@
-// "Débuguer" end to end in a temporary working directory.
+// "Débuguer" end to end in a temporary working directory, and the way back
+// from a finding of its report to the script.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <QTextBlock>
+
+#include "app/report_jump.hpp"
 #include "bench.hpp"
-#include "pipeline/records.hpp"
 
 namespace {
 
 const QString kRapport = QStringLiteral("Correction de ScriptVaelmoor.txt");
-const QString kScript = QStringLiteral("ScriptName Essai\nshort a\nBegin GameMode\n\tset a to 1\nEnd");
+// Line 4 has an unclosed quote; line 6 an extra endif.
+const QString kScript =
+    QStringLiteral("ScriptName Essai\nshort a\nBegin GameMode\n\tMessage \"Bonjour\n\tset a to 1\n\tendif\nEnd");
+
+// Double-clicks the first line of the report's view that starts with `debut`.
+bool doubleCliquer(CQuillomatView& rapport, const QString& debut) {
+  for (QTextBlock bloc = rapport.document()->begin(); bloc.isValid(); bloc = bloc.next()) {
+    if (!bloc.text().startsWith(debut)) continue;
+    QTextCursor curseur(bloc);
+    curseur.movePosition(QTextCursor::EndOfBlock);  // on the text, not in the margin
+    curseur.movePosition(QTextCursor::Left);
+    rapport.ensureCursorVisible();
+    QTest::mouseDClick(rapport.viewport(), Qt::LeftButton, {}, rapport.cursorRect(curseur).center());
+    return true;
+  }
+  return false;
+}
 
 }  // namespace
 
-TEST(Debuguer, OuvreLeRapportEtLeRemplaceSansQuestionAuLancementSuivant) {
+TEST(Debuguer, RapportOuvertRetourAuScriptEtRapportRemplaceSansQuestion) {
   Banc b;
   CChildFrame* script = b.app->enfantActif();
-  b.vue().setPlainText(kScript);
+  CQuillomatView& vue = script->GetActiveView();
+  vue.setPlainText(kScript);
+  vue.moveCursor(QTextCursor::End);
   b.declencher(32771);
   // The work copy has CR LF line ends; the report opened in a new window, uncoloured afterwards.
-  EXPECT_EQ(b.lire("ScriptVaelmoor.txt"), QByteArray("ScriptName Essai\r\nshort a\r\nBegin GameMode\r\n\tset a to 1\r\nEnd"));
+  EXPECT_EQ(b.lire("ScriptVaelmoor.txt"), kScript.toLatin1().replace("\n", "\r\n"));
   ASSERT_EQ(b.fenetres(), 2);
   CQuillomatDoc* premier = b.app->rapportOuvert;
   ASSERT_TRUE(premier);
-  EXPECT_EQ(b.app->documentActif(), premier);
+  CChildFrame* rapport = b.app->enfantActif();
+  EXPECT_EQ(&rapport->GetActiveDocument(), premier);
   EXPECT_FALSE(premier->contientCode);
   EXPECT_EQ(premier->contenu().toLatin1(), b.lire(kRapport).replace("\r\n", "\n"));
-  EXPECT_EQ(b.app->openViews(), QList<QPointer<CQuillomatView>>{&script->GetActiveView()});
+  EXPECT_EQ(b.app->openViews(), QList<QPointer<CQuillomatView>>{&vue});
   EXPECT_EQ(b.cadre().textePanneau(0), "Débuguage terminé.");
   EXPECT_FALSE(b.cadre().progressionAffichee());
+
+  // A double click on a finding: the script in front, the caret at the start
+  // of the line; on a line that is no finding, the report stays in front.
+  ASSERT_TRUE(doubleCliquer(rapport->GetActiveView(), QStringLiteral("    - Ligne 6 ")));
+  EXPECT_EQ(b.app->enfantActif(), script);
+  EXPECT_EQ(std::tuple(vue.textCursor().blockNumber(), vue.textCursor().positionInBlock(), vue.textCursor().hasSelection()),
+            std::tuple(5, 0, false));
+  b.activer(rapport);
+  ASSERT_TRUE(doubleCliquer(rapport->GetActiveView(), QStringLiteral(" Liste des erreurs")));
+  EXPECT_EQ(b.app->enfantActif(), rapport);
 
   // The report itself cannot be checked.
   b.declencher(32771);
@@ -41,28 +74,38 @@ TEST(Debuguer, OuvreLeRapportEtLeRemplaceSansQuestionAuLancementSuivant) {
   // new window shows the report just written.
   b.vue().insertPlainText(QStringLiteral("ancienne note\n"));
   b.activer(script);
-  b.vue().insertPlainText(QStringLiteral("; nouveau\n"));
   b.declencher(32771);
   EXPECT_TRUE(b.messages->questions.isEmpty());
   EXPECT_EQ(b.fenetres(), 2);
   ASSERT_TRUE(b.app->rapportOuvert);
   EXPECT_NE(b.app->rapportOuvert, premier);
   EXPECT_EQ(b.app->rapportOuvert->contenu().toLatin1(), b.lire(kRapport).replace("\r\n", "\n"));
+  rapport = b.app->enfantActif();
 
-  // Closed by hand: nothing stale is closed on the next run.
-  b.app->enfantActif()->close();
+  // The script lost lines since the check: its last line.
+  vue.setPlainText(QStringLiteral("ScriptName Essai\nshort a"));
+  EXPECT_TRUE(allerALigneDuScript(*b.app, &script->GetActiveDocument(), 6));
+  EXPECT_EQ(std::pair(vue.textCursor().blockNumber(), vue.textCursor().positionInBlock()), std::pair(1, 0));
+
+  // The script's window closed: nothing happens.
+  script->GetActiveDocument().texte()->setModified(false);
+  script->close();
+  ASSERT_EQ(b.fenetres(), 1);
+  ASSERT_TRUE(doubleCliquer(rapport->GetActiveView(), QStringLiteral("    - Ligne 6 ")));
+  EXPECT_EQ(b.fenetres(), 1);
+  EXPECT_EQ(b.app->enfantActif(), rapport);
+  EXPECT_EQ(b.messages->messages.size(), 1u);
+
+  // The report closed by hand: nothing stale is closed on the next run.
+  b.declencher(57600);
+  rapport->close();
   EXPECT_FALSE(b.app->rapportOuvert);
-  b.activer(script);
   b.declencher(32771);
   EXPECT_EQ(b.fenetres(), 2);
 }
 
 TEST(Debuguer, SansAffichageDuRapportPuisSansFenetre) {
-  Banc b([](const QDir& d) {
-    quillomat::SettingsRecord r;
-    r.showReport = 0;
-    quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), r);
-  });
+  Banc b(reglages({0, 1, 0, 0, 0, 0, 0, 1}));
   b.declencher(32771);  // an empty document: an empty work copy
   EXPECT_EQ(b.lire("ScriptVaelmoor.txt"), QByteArray());
   EXPECT_EQ(b.fenetres(), 1);

@@ -28,15 +28,10 @@ double contraste(const QColor& a, const QColor& b) {
 }
 
 // The desktop's palette for the time of a test.
-class ThemeDuBureau {
- public:
-  explicit ThemeDuBureau(const QPalette& palette) : m_ancienne(QApplication::palette()) {
-    QApplication::setPalette(palette);
-  }
-  ~ThemeDuBureau() { QApplication::setPalette(m_ancienne); }
-
- private:
-  QPalette m_ancienne;
+struct ThemeDuBureau {
+  QPalette ancienne = QApplication::palette();
+  explicit ThemeDuBureau(const QPalette& palette) { QApplication::setPalette(palette); }
+  ~ThemeDuBureau() { QApplication::setPalette(ancienne); }
 };
 
 QRect zone(const Banc& b) { return b.cadre().zoneDocuments()->viewport()->rect(); }
@@ -49,9 +44,8 @@ bool grandeDansLaZone(const Banc& b, const CChildFrame& fenetre) {
 
 int lignePlusLongue(const CQuillomatView& vue) {
   int largeur = 0;
-  for (const QString& ligne : vue.toPlainText().split(u'\n')) {
+  for (const QString& ligne : vue.toPlainText().split(u'\n'))
     largeur = std::max(largeur, vue.fontMetrics().horizontalAdvance(ligne));
-  }
   return largeur;
 }
 
@@ -95,9 +89,8 @@ TEST(Bureau, FenetresAssezGrandesPourLireEtRetenuesDUnLancementALAutre) {
 TEST(Bureau, ScriptEtRapportLisiblesSousUnThemeSombre) {
   QPalette sombre;
   for (const auto& [role, couleur] : {std::pair{QPalette::Base, QColor(35, 35, 38)}, {QPalette::Text, QColor(225, 225, 225)},
-                                       {QPalette::Window, QColor(50, 50, 52)}, {QPalette::WindowText, QColor(230, 230, 230)}}) {
+                                       {QPalette::Window, QColor(50, 50, 52)}, {QPalette::WindowText, QColor(230, 230, 230)}})
     sombre.setColor(role, couleur);
-  }
   const ThemeDuBureau theme(sombre);
   Banc b;
   b.vue().setPlainText(QStringLiteral("scn Essai\nshort a"));

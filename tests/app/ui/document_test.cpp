@@ -1,12 +1,22 @@
-// Documents: Latin-1 plain text with its line ends kept, rich text read and
-// plain text written, saves that lose nothing, closing with unsaved changes.
+// Documents: Latin-1 and UTF-8 files written back byte for byte, the encoding
+// in the status bar and converted only when asked, rich text read and plain
+// text written, saves that lose nothing, closing with unsaved changes.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include "bench.hpp"
 
 namespace {
+
+using Encodage = CQuillomatDoc::Encodage;
+constexpr int kConvertir = 32840;
+
+bool indicateurVisible(const Banc& b) {
+  return !b.cadre().findChild<QLabel*>(QStringLiteral("indicateurEncodage"))->isHidden();
+}
 
 // As typed: the document counts as changed.
 void taper(const Banc& b, const QString& texte) {
@@ -16,31 +26,91 @@ void taper(const Banc& b, const QString& texte) {
 
 }  // namespace
 
-TEST(Document, Latin1EtFinsDeLigneConserves) {
-  Banc b;
-  const QByteArray fichiers[] = {"ScriptName \xE9t\xE9\r\nshort \xA0x", "a\nb\n"};
-  for (const QByteArray& octets : fichiers) {
-    b.ecrire("s.txt", octets);
-    CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("s.txt"));
-    ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(doc->contenu(), QString::fromLatin1(octets).remove(u'\r'));
-    doc->texte()->setModified(true);
-    b.declencher(57603);
-    EXPECT_EQ(b.lire("s.txt"), octets);
-    b.fermerTout();
+// Without any window: open, then save unchanged, gives the same bytes.
+TEST(EncodageFichier, LuCommeIlEstEtRecritALIdentique) {
+  const struct {
+    QByteArray octets;
+    Encodage encodage;
+    QString texte;
+  } cas[] = {
+      {"\xE9t\xE9\r\n\xA0x\r\n", Encodage::Latin1, QStringLiteral("été\n\u00A0x\n")},
+      {"\xC3\xA9t\xC3\xA9\n\xC2\xA0x", Encodage::Utf8, QStringLiteral("été\n\u00A0x")},
+      {"\xEF\xBB\xBF\xC3\xA0\r\nend", Encodage::Utf8, QStringLiteral("à\nend")},  // the mark is kept aside
+      {"\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xA9", Encodage::Utf8, QStringLiteral("\uFEFFé")},  // a second one is text
+      {"\xE2\x82\xAC \xF0\x9F\x98\x80", Encodage::Utf8, QStringLiteral("€ \U0001F600")},
+      {"begin\nend\n", Encodage::Latin1, QStringLiteral("begin\nend\n")},
+      {"\xC0\xAF\xC3\xA9", Encodage::Latin1, QString::fromLatin1("\xC0\xAF\xC3\xA9")},  // overlong: not UTF-8
+  };
+  QTemporaryDir dossier;
+  const QString chemin = dossier.filePath(QStringLiteral("s.txt"));
+  QFile f(chemin);
+  for (const auto& c : cas) {
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(c.octets);
+    f.close();
+    CQuillomatDoc doc(QStringLiteral("s"));
+    QString erreur;
+    ASSERT_TRUE(doc.charger(chemin, &erreur));
+    EXPECT_EQ(doc.encodage(), c.encodage) << c.octets.toHex().toStdString();
+    EXPECT_EQ(doc.contenu(), c.texte);
+    ASSERT_TRUE(doc.enregistrer(chemin, &erreur)) << erreur;
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), c.octets);
+    f.close();
   }
+}
+
+TEST(EncodageFichier, BarreDEtatConversionAnnulableEtVerification) {
+  Banc b;
+  CQuillomatDoc* u = b.ouvrir("u.txt", "ScriptName Essai\r\n; \xC3\xA9t\xC3\xA9");
+  CChildFrame* fenetreU = b.app->enfantActif();
+  EXPECT_TRUE(indicateurVisible(b));
+  EXPECT_TRUE(b.cadre().action(kConvertir)->isEnabled());
+  b.ouvrir("l.txt", "ScriptName \xE9t\xE9");  // the indicator and the command follow the active window
+  EXPECT_FALSE(indicateurVisible(b) || b.cadre().action(kConvertir)->isEnabled());
+  b.activer(fenetreU);
+  EXPECT_TRUE(indicateurVisible(b));
+
+  // Checked as Latin-1; typing and saving keep UTF-8, even beyond Latin-1.
+  b.declencher(32771);
+  EXPECT_EQ(b.lire("ScriptVaelmoor.txt"), QByteArray("ScriptName Essai\r\n; \xE9t\xE9"));
+  b.activer(fenetreU);
+  b.vue().moveCursor(QTextCursor::End);
+  b.vue().insertPlainText(QStringLiteral(" €"));
+  b.declencher(57603);
+  EXPECT_EQ(b.lire("u.txt"), QByteArray("ScriptName Essai\r\n; \xC3\xA9t\xC3\xA9 \xE2\x82\xAC"));
+
+  // A character without a Latin-1 form is named and nothing changes.
+  b.declencher(kConvertir);
+  ASSERT_EQ(b.messages->messages.size(), 1u);
+  EXPECT_TRUE(b.messages->messages[0].texte.contains(QStringLiteral("« € » (ligne 2, colonne 7)")));
+  EXPECT_EQ(u->encodage(), Encodage::Utf8);
+
+  // One undoable step; the file changes at the save only.
+  b.vue().undo();
+  b.declencher(57603);
+  b.declencher(kConvertir);
+  EXPECT_EQ(u->encodage(), Encodage::Latin1);
+  EXPECT_TRUE(u->estModifie());
+  EXPECT_FALSE(indicateurVisible(b));
+  EXPECT_EQ(b.lire("u.txt"), QByteArray("ScriptName Essai\r\n; \xC3\xA9t\xC3\xA9"));
+  b.cadre().mettreAJourCommandes();
+  b.declencher(57643);
+  EXPECT_EQ(u->encodage(), Encodage::Utf8);
+  EXPECT_FALSE(u->estModifie());
+  u->texte()->redo();
+  b.declencher(57603);
+  EXPECT_EQ(b.lire("u.txt"), QByteArray("ScriptName Essai\r\n; \xE9t\xE9"));
 }
 
 TEST(Document, RienNEstPerduQuandUnEnregistrementEchoue) {
   Banc b;
-  b.ecrire("s.txt", "ancien");
-  CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("s.txt"));
+  CQuillomatDoc* doc = b.ouvrir("s.txt", "ancien");
   taper(b, QStringLiteral("nouveau\n“guillemets”"));
   b.declencher(57603);
   EXPECT_EQ(b.lire("s.txt"), QByteArray("ancien"));
   ASSERT_EQ(b.messages->messages.size(), 1u);
-  EXPECT_TRUE(b.messages->messages[0].texte.contains("“"));
-  EXPECT_TRUE(b.messages->messages[0].texte.contains("ligne 2, colonne 1"));
+  EXPECT_TRUE(b.messages->messages[0].texte.contains("« “ » (ligne 2, colonne 1)")) << b.messages->messages[0].texte;
   EXPECT_TRUE(doc->estModifie());
 
   b.vue().setPlainText("nouveau");
@@ -54,8 +124,8 @@ TEST(Document, RienNEstPerduQuandUnEnregistrementEchoue) {
 
 TEST(Document, RtfLuAvecSesCouleursEtEnregistreEnTexte) {
   Banc b;
-  b.ecrire("r.txt", "{\\RTF1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1\\b Rouge\\b0\\cf0  ou \\i pas\\i0\\par fin}");
-  CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("r.txt"));
+  CQuillomatDoc* doc =
+      b.ouvrir("r.txt", "{\\RTF1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1\\b Rouge\\b0\\cf0  ou \\i pas\\i0\\par fin}");
   ASSERT_NE(doc, nullptr);
   EXPECT_EQ(doc->contenu(), "Rouge ou pas\nfin");
   QTextCursor c(doc->texte());
@@ -65,7 +135,6 @@ TEST(Document, RtfLuAvecSesCouleursEtEnregistreEnTexte) {
   QString erreur;
   ASSERT_TRUE(doc->enregistrer(doc->chemin(), &erreur));
   EXPECT_EQ(b.lire("r.txt"), QByteArray("Rouge ou pas\r\nfin"));
-  EXPECT_FALSE(doc->m_bRTF);
 }
 
 TEST(Document, FermerEnregistrerSousEtQuitter) {

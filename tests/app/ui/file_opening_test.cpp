@@ -10,9 +10,9 @@
 
 namespace {
 
-QStringList nomsDesFenetres(const CQuillomatApp& app) {
+QStringList nomsDesFenetres(const Banc& b) {
   QStringList noms;
-  for (CChildFrame* e : app.enfants()) noms.append(e->GetActiveDocument().nom());
+  for (CChildFrame* e : b.app->enfants()) noms.append(e->GetActiveDocument().nom());
   return noms;
 }
 
@@ -30,18 +30,24 @@ bool deposer(const Banc& b, QWidget* cible, const QStringList& noms) {
   return entree.isAccepted() && depot.isAccepted();
 }
 
+void deuxScripts(const QDir& d) {
+  for (const char* nom : {"un.txt", "deux.txt"}) {
+    QFile f(d.filePath(QString::fromLatin1(nom)));
+    f.open(QIODevice::WriteOnly);
+    f.write(QByteArray("scn ") + nom);
+  }
+}
+
 }  // namespace
 
 TEST(DepotFichiers, LesFichiersDeposesSOuvrentChacunDansSaFenetre) {
-  Banc b;
-  b.ecrire(QStringLiteral("un.txt"), "scn Un\n");
-  b.ecrire(QStringLiteral("deux.txt"), "scn Deux\n");
+  Banc b(deuxScripts);
   // Dropped on a text window: opened, not inserted as text.
   CQuillomatView& vide = b.vue();
   ASSERT_TRUE(deposer(b, vide.viewport(), {QStringLiteral("un.txt"), QStringLiteral("deux.txt")}));
   EXPECT_EQ(vide.toPlainText(), QString());
-  EXPECT_EQ(nomsDesFenetres(*b.app), (QStringList{"Quillomat1", "un.txt", "deux.txt"}));
-  EXPECT_EQ(b.app->documentActif()->contenu(), "scn Deux\n");
+  EXPECT_EQ(nomsDesFenetres(b), (QStringList{"Quillomat1", "un.txt", "deux.txt"}));
+  EXPECT_EQ(b.app->documentActif()->contenu(), "scn deux.txt");
   // Again on the frame: the window that holds it comes to the front. A missing file is said.
   ASSERT_TRUE(deposer(b, &b.cadre(), {QStringLiteral("un.txt")}));
   EXPECT_EQ(b.app->documentActif()->nom(), "un.txt");
@@ -58,25 +64,9 @@ TEST(DepotFichiers, LesFichiersDeposesSOuvrentChacunDansSaFenetre) {
 }
 
 TEST(LigneDeCommande, PlusieursFichiersNommesSOuvrentSansDocumentVide) {
-  QTemporaryDir dossier;
-  const QString ancien = QDir::currentPath();
-  QDir::setCurrent(dossier.path());
-  QFile(QStringLiteral("a.txt")).open(QIODevice::WriteOnly);
-  QFile(QStringLiteral("b.txt")).open(QIODevice::WriteOnly);
-  auto messages = std::make_unique<MessagesEnregistres>();
-  MessagesEnregistres* recus = messages.get();
-  OptionsApp options;
-  options.fichierProfil = QDir(dossier.path()).filePath(QStringLiteral("profil.ini"));
-  options.dossierRecuperation = QDir(dossier.path()).filePath(QStringLiteral("recuperation"));
-  options.messages = std::move(messages);
-  options.ouvreur = std::make_unique<OuvreurEnregistre>();
-  {
-    CQuillomatApp app(std::move(options));
-    // Relative names are taken from the current directory; a missing one is said and skipped.
-    ASSERT_TRUE(app.InitInstance({QStringLiteral("a.txt"), QStringLiteral("absent.txt"), QStringLiteral("b.txt")}));
-    EXPECT_EQ(nomsDesFenetres(app), (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
-    EXPECT_EQ(app.documentActif()->chemin(), QDir(dossier.path()).filePath(QStringLiteral("b.txt")));
-    EXPECT_EQ(recus->messages.size(), 1u);
-  }
-  QDir::setCurrent(ancien);
+  // Relative names are taken from the current directory; a missing one is said and skipped.
+  const Banc b(deuxScripts, {}, std::chrono::milliseconds(3000), {"un.txt", "absent.txt", "deux.txt"});
+  EXPECT_EQ(nomsDesFenetres(b), (QStringList{QStringLiteral("un.txt"), QStringLiteral("deux.txt")}));
+  EXPECT_EQ(b.app->documentActif()->chemin(), b.chemin(QStringLiteral("deux.txt")));
+  EXPECT_EQ(b.messages->messages.size(), 1u);
 }

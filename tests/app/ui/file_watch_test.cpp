@@ -20,8 +20,7 @@ bool attendreQuestions(const Banc& b, qsizetype n) {
 
 TEST(ModifieSurDisque, ChaqueFaconDEcrireDemandeUneFoisEtOuiRecharge) {
   Banc b;
-  b.ecrire("s.txt", "ancien");
-  CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("s.txt"));
+  CQuillomatDoc* doc = b.ouvrir("s.txt", "ancien");
   const std::function<void(const QByteArray&)> facons[] = {
       [&](const QByteArray& o) { b.ecrire("s.txt", o); },
       [&](const QByteArray& o) {  // a new file renamed over the old one
@@ -37,9 +36,8 @@ TEST(ModifieSurDisque, ChaqueFaconDEcrireDemandeUneFoisEtOuiRecharge) {
     b.messages->reponses = {Reponse::Oui};
     facons[i](QByteArray::number(i));
     ASSERT_TRUE(attendreQuestions(b, i + 1)) << i;
-    EXPECT_EQ(b.messages->questions.last(),
-              QStringLiteral("Le fichier « %1 » a été modifié par un autre programme.\nLe recharger ?")
-                  .arg(QDir::toNativeSeparators(b.chemin("s.txt"))));
+    EXPECT_EQ(b.messages->questions.last(), "Le fichier « " + QDir::toNativeSeparators(b.chemin("s.txt")) +
+                                                " » a été modifié par un autre programme.\nLe recharger ?");
     EXPECT_EQ(doc->contenu(), QString::number(i));
     EXPECT_FALSE(doc->estModifie());
   }
@@ -49,8 +47,7 @@ TEST(ModifieSurDisque, ChaqueFaconDEcrireDemandeUneFoisEtOuiRecharge) {
 
 TEST(ModifieSurDisque, NonGardeLeTexteEtUnChangementPendantLaQuestionEstDemandeEnsuite) {
   Banc b;
-  b.ecrire("s.txt", "ancien");
-  CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("s.txt"));
+  CQuillomatDoc* doc = b.ouvrir("s.txt", "ancien");
   b.vue().selectAll();
   b.vue().insertPlainText("le mien");  // typed: unsaved changes
   qsizetype pendant = -1;  // while the box is open, the file changes again: no second box on top
@@ -73,8 +70,7 @@ TEST(ModifieSurDisque, NonGardeLeTexteEtUnChangementPendantLaQuestionEstDemandeE
 
 TEST(ModifieSurDisque, EnregistrementsDeLEditeurSansQuestionFichierSupprimeRecree) {
   Banc b;
-  b.ecrire("s.txt", "ancien");
-  CQuillomatDoc* doc = b.app->OpenDocumentFile(b.chemin("s.txt"));
+  CQuillomatDoc* doc = b.ouvrir("s.txt", "ancien");
   b.vue().setPlainText("un");
   b.declencher(57603);
   b.messages->aEnregistrer = b.chemin("t.txt");

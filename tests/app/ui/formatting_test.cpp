@@ -12,11 +12,7 @@
 namespace {
 
 void reglages(const QDir& d, int noFormatHelp, int autoSpacing) {
-  quillomat::SettingsRecord r;
-  r.showReport = 0;
-  r.noFormatHelp = noFormatHelp;
-  r.autoSpacing = autoSpacing;
-  quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), r);
+  quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), {0, 1, 0, 0, 0, noFormatHelp, 0, autoSpacing});
 }
 
 }  // namespace
@@ -27,20 +23,19 @@ TEST(MiseEnFormeFenetre, EntreeIndenteSelonLAideEtSAnnuleEnUneFois) {
     CQuillomatView& v = b.vue();
     v.setPlainText(QStringLiteral("begin GameMode\n\tif x\n\t\tendif"));
     v.moveCursor(QTextCursor::End);
-    QTest::keyClick(&v, Qt::Key_Return);
-    QTest::keyClicks(&v, QStringLiteral("if y"));
-    QTest::keyClick(&v, Qt::Key_Return);
-    QTest::keyClicks(&v, QStringLiteral("else"));
-    QTest::keyClick(&v, Qt::Key_Return);
+    for (const char* ligne : {"if y", "else", ""}) {
+      QTest::keyClick(&v, Qt::Key_Return);
+      QTest::keyClicks(&v, QString::fromLatin1(ligne));
+    }
     if (sansAide) {
-      EXPECT_EQ(v.toPlainText().toStdString(), "begin GameMode\n\tif x\n\t\tendif\nif y\nelse\n");
+      EXPECT_EQ(v.toPlainText(), "begin GameMode\n\tif x\n\t\tendif\nif y\nelse\n");
       continue;
     }
     // "endif" goes back to its if's level, "else" too.
-    EXPECT_EQ(v.toPlainText().toStdString(), "begin GameMode\n\tif x\n\tendif\n\tif y\n\telse\n\t\t");
+    EXPECT_EQ(v.toPlainText(), "begin GameMode\n\tif x\n\tendif\n\tif y\n\telse\n\t\t");
     EXPECT_EQ(v.debutSelection(), v.toPlainText().size());
     v.document()->undo();  // the whole last Enter, re-indentation included
-    EXPECT_EQ(v.toPlainText().toStdString(), "begin GameMode\n\tif x\n\tendif\n\tif y\n\t\telse");
+    EXPECT_EQ(v.toPlainText(), "begin GameMode\n\tif x\n\tendif\n\tif y\n\t\telse");
   }
 }
 
@@ -77,9 +72,7 @@ TEST(MiseEnFormeFenetre, EspacementCorrigeAvantLeDebuguageSeulementSiDemande) {
     EXPECT_EQ(b.lire(QStringLiteral("ScriptVaelmoor.txt")), attendu.toLatin1().replace("\n", "\r\n"));
     EXPECT_EQ(v.finSelection(), 10);
     v.document()->undo();
-    if (corriger) {
-      EXPECT_EQ(v.toPlainText(), texte);
-    }
+    EXPECT_EQ(v.toPlainText(), texte);
   }
 }
 
@@ -97,6 +90,5 @@ TEST(MiseEnFormeFenetre, StatistiquesSansToucherAuTexte) {
   EXPECT_EQ(m.texte, "\t\t\t\t   \n   Nombre de lignes dans le script : 8\n\n   Type des lignes du script :\n"
                      "\t   -  2 lignes de code\n\t   -  2 lignes de commentaire\n\t   -  2 lignes vides\n");
   EXPECT_EQ(v.toPlainText(), texte);
-  EXPECT_EQ(v.debutSelection(), 12);
-  EXPECT_EQ(v.finSelection(), 15);
+  EXPECT_EQ(std::pair(v.debutSelection(), v.finSelection()), std::pair(12, 15));
 }

@@ -31,11 +31,6 @@ inline const QString kUnderscore =
 inline CVerificationContinue& controle(const Banc& b) { return *CVerificationContinue::de(b.cadre()); }
 inline CConstatsVue* suivi(const Banc& b) { return CConstatsVue::de(b.vue()); }
 
-inline CQuillomatDoc* ouvrir(Banc& b, const char* nom, const QByteArray& octets) {
-  b.ecrire(QString::fromUtf8(nom), octets);
-  return b.app->OpenDocumentFile(b.chemin(QString::fromUtf8(nom)));
-}
-
 // Lets the active script's text be checked and its findings reach the screen.
 inline bool verifie(const Banc& b, int ms = 5000) {
   QCoreApplication::processEvents();  // windows opened or activated are taken in first
@@ -50,8 +45,7 @@ inline bool verifie(const Banc& b, int ms = 5000) {
 
 struct Rangee {
   int ligne;  // 0 for the whole script
-  QString nature;
-  QString texte;
+  QString nature, texte;
   bool operator==(const Rangee&) const = default;
 };
 

@@ -17,10 +17,6 @@ using namespace constats_test;
 
 namespace {
 
-void reglages(const QDir& d, const quillomat::SettingsRecord& r) {
-  quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), r);
-}
-
 // The findings of the report "Débuguer" writes for the active script, as rows
 // without their nature (the report has none). A finding begins with
 // "    - "; the several-types one goes on over deeper lines.
@@ -33,20 +29,13 @@ QList<Rangee> constatsDeDebuguer(Banc& b) {
   for (size_t p = rapport.find(entete) + entete.size(); p < rapport.size() && rapport[p] != '\n';) {
     const size_t fin = rapport.find('\n', p);
     const std::string ligne = rapport.substr(p, fin - p);
-    if (ligne.starts_with("    - ")) {
-      constats.push_back(ligne);
-    } else {
-      constats.back() += '\n';
-      constats.back() += ligne;
-    }
+    if (ligne.starts_with("    - ")) constats.emplace_back();
+    constats.back() += (constats.back().empty() ? "" : "\n") + ligne;
     p = fin + 1;
   }
   QList<Rangee> rangees;
-  for (const std::string& c : constats) {
-    const std::string texte = quillomat::texteSurUneLigne(c);
-    rangees.append({quillomat::ligneDuConstat(c).value_or(0), QString(),
-                    QString::fromLatin1(texte.data(), static_cast<qsizetype>(texte.size()))});
-  }
+  for (const std::string& c : constats)
+    rangees.append({quillomat::ligneDuConstat(c).value_or(0), {}, QString::fromLatin1(quillomat::texteSurUneLigne(c))});
   return rangees;
 }
 
@@ -63,9 +52,9 @@ TEST(VerificationEnDirect, MemesConstatsQueDebuguer) {
   // Without the spacing correction, which Débuguer would apply to the text first.
   for (const quillomat::SettingsRecord& r : {quillomat::SettingsRecord{1, 1, 0, 0, 0, 0, 0, 0},
                                              quillomat::SettingsRecord{1, 0, 1, 2, 1, 0, 0, 0}}) {
-    Banc b([&](const QDir& d) { reglages(d, r); });
+    Banc b(reglages(r));
     for (const auto& [nom, octets] : scripts) {
-      ouvrir(b, nom, octets);
+      b.ouvrir(nom, octets);
       ASSERT_TRUE(verifie(b)) << nom;
       QList<Rangee> affichees = rangees(b);
       ASSERT_FALSE(affichees.isEmpty()) << nom;
@@ -77,7 +66,7 @@ TEST(VerificationEnDirect, MemesConstatsQueDebuguer) {
 
 TEST(VerificationEnDirect, SoulignementsInfobullesPanneauEtComptes) {
   Banc b;
-  ouvrir(b, "essai.txt", kScript);
+  b.ouvrir("essai.txt", kScript);
   const QStringList fichiers = b.dossier().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
   ASSERT_TRUE(verifie(b));
   CQuillomatView& v = b.vue();
@@ -117,7 +106,7 @@ TEST(VerificationEnDirect, LesConstatsSuiventLeursLignes) {
   };
   for (const Cas& c : cas) {
     Banc b;
-    ouvrir(b, "essai.txt", kScript);
+    b.ouvrir("essai.txt", kScript);
     ASSERT_TRUE(verifie(b));
     QTextCursor curseur(b.vue().document()->findBlockByNumber(c.ligne - 1));
     curseur.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, c.colonne);
@@ -134,7 +123,7 @@ TEST(VerificationEnDirect, LesConstatsSuiventLeursLignes) {
 
 TEST(VerificationEnDirect, UneVerificationDUnTexteAncienNEstPasAffichee) {
   Banc b;
-  ouvrir(b, "essai.txt", kScript);
+  b.ouvrir("essai.txt", kScript);
   ASSERT_TRUE(verifie(b));
   QSignalSpy affichees(&controle(b), &CVerificationContinue::constatsAffiches);
   QTextCursor curseur(b.vue().document()->findBlockByNumber(6));
@@ -154,7 +143,7 @@ TEST(VerificationEnDirect, LesInterrupteursSontGardesDansLeProfil) {
   for (int id : ids) b.declencher(id);
   b.app->profil().sync();
   Banc suivant([&](const QDir& d) { QFile::copy(b.chemin("profil.ini"), d.filePath("profil.ini")); });
-  ouvrir(suivant, "essai.txt", kScript);
+  suivant.ouvrir("essai.txt", kScript);
   QTest::qWait(CVerificationContinue::kPauseMs + 100);
   for (int id : ids) EXPECT_FALSE(suivant.cadre().action(id)->isChecked()) << id;
   EXPECT_TRUE(suivi(suivant)->goutiere()->isHidden());
@@ -163,8 +152,8 @@ TEST(VerificationEnDirect, LesInterrupteursSontGardesDansLeProfil) {
 }
 
 TEST(VerificationEnDirect, RapportsTexteHorsLatin1EtNouveauxReglages) {
-  Banc b([](const QDir& d) { reglages(d, {1, 1, 0, 0, 0, 0, 0, 0}); });
-  ouvrir(b, "essai.txt", kScript);
+  Banc b(reglages({1, 1, 0, 0, 0, 0, 0, 0}));
+  b.ouvrir("essai.txt", kScript);
   ASSERT_TRUE(verifie(b));
 
   // A report window is never checked; the panel keeps the script's findings.
@@ -178,7 +167,7 @@ TEST(VerificationEnDirect, RapportsTexteHorsLatin1EtNouveauxReglages) {
   EXPECT_FALSE(controle(b).comptes().isHidden());
 
   // A character Latin-1 cannot hold: a finding of its own, nothing checked.
-  ouvrir(b, "euro.txt", "scn Prix\r\nshort a\r\nbegin GameMode\r\n\tfoo\r\nend\r\n");
+  b.ouvrir("euro.txt", "scn Prix\r\nshort a\r\nbegin GameMode\r\n\tfoo\r\nend\r\n");
   ASSERT_TRUE(verifie(b));
   QTextCursor curseur(b.vue().document()->findBlockByNumber(1));
   curseur.movePosition(QTextCursor::EndOfBlock);
@@ -189,11 +178,11 @@ TEST(VerificationEnDirect, RapportsTexteHorsLatin1EtNouveauxReglages) {
                                         "vérifié qu'une fois ce caractère remplacé."}}));
 
   // New settings: checked again with them.
-  ouvrir(b, "essai.txt", kScript);
+  b.ouvrir("essai.txt", kScript);
   ASSERT_TRUE(verifie(b));
   ASSERT_EQ(rangees(b).size(), 3);
   const quillomat::SettingsRecord sansAlertes{1, 1, 1, 0, 0, 0, 0, 0};
-  reglages(b.dossier(), sansAlertes);
+  reglages(sansAlertes)(b.dossier());
   b.app->appliquerReglages(sansAlertes);
   ASSERT_TRUE(verifie(b));
   EXPECT_EQ(rangees(b), (QList<Rangee>{{5, "erreur", kSyntaxe}}));

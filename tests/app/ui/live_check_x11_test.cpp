@@ -12,10 +12,8 @@ using namespace constats_test;
 
 TEST(SurX11VerificationEnDirect, UneFauteTapeeSurvoleeEtChoisieDansLePanneau) {
   if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
-  Banc b;
-  b.fermerTout();
-  QFile::copy(QStringLiteral(QUILLOMAT_DATA_DIR "/exemple.txt"), b.chemin("exemple.txt"));
-  ASSERT_NE(b.app->OpenDocumentFile(b.chemin("exemple.txt")), nullptr);
+  Banc b([](const QDir& d) { QFile::copy(QStringLiteral(QUILLOMAT_DATA_DIR "/exemple.txt"), d.filePath("exemple.txt")); },
+         {}, std::chrono::milliseconds(3000), {QStringLiteral("exemple.txt")});
   ASSERT_TRUE(x11::activer(b.cadre()));
   b.app->enfantActif()->showMaximized();
   ASSERT_TRUE(verifie(b));
@@ -36,11 +34,9 @@ TEST(SurX11VerificationEnDirect, UneFauteTapeeSurvoleeEtChoisieDansLePanneau) {
   }));
   const std::vector<int> apres = lignesSignalees(b);
   ASSERT_EQ(apres.size(), avant.size() + 1);
-  const std::vector<Soulignement> soulignes = soulignements(v);
-  ASSERT_FALSE(soulignes.empty());
-  EXPECT_EQ(soulignes.front().ligne, 20);
-  EXPECT_EQ(soulignes.front().longueur, 13);
-  EXPECT_TRUE(soulignes.front().erreur);
+  ASSERT_FALSE(soulignements(v).empty());
+  const Soulignement s = soulignements(v).front();
+  EXPECT_EQ(std::tuple(s.ligne, s.longueur, s.erreur), std::tuple(20, 13, true));
 
   // The mouse resting on the line shows its message.
   x11::survoler(*v.viewport(), pointDeLigne(v, 20));

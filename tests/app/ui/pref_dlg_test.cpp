@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,15 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <vector>
-
 namespace {
-
-using quillomat::SettingsRecord;
 
 struct BancPref {
   QTemporaryDir dossier;
-  std::vector<SettingsRecord> recus;
+  std::vector<quillomat::SettingsRecord> recus;
   QPointer<CPrefDlg> dlg;
 
   explicit BancPref(const QByteArray& fichier = {}) {
@@ -31,7 +29,7 @@ struct BancPref {
       f.write(fichier);
     }
     dlg = new CPrefDlg(std::filesystem::path(dossier.path().toStdString()),
-                       [this](const SettingsRecord& r) { recus.push_back(r); });
+                       [this](const quillomat::SettingsRecord& r) { recus.push_back(r); });
     dlg->show();
   }
   QCheckBox* boite(const char* id) const { return dlg->findChild<QCheckBox*>(QString::fromLatin1(id)); }
@@ -56,14 +54,23 @@ QByteArray octets(std::initializer_list<int32_t> champs) {
   return b;
 }
 
-TEST(DialoguePreferences, PremierLancementPuisEntreeEstOK) {
-  BancPref banc;
-  EXPECT_EQ(banc.liste()->currentText(), QStringLiteral("Inconnu"));
-  QTest::keyClick(banc.dlg, Qt::Key_Return);
-  EXPECT_EQ(banc.fichier(), octets({1, 1, 0, 0, 0, 0, 0, 1}));
-  ASSERT_EQ(banc.recus.size(), 1u);
-  EXPECT_EQ(banc.recus[0], SettingsRecord{});
-  EXPECT_TRUE(banc.ferme());
+TEST(DialoguePreferences, EntreeEnregistreAnnulerEchapEtFermerNEcriventRien) {
+  const std::function<void(BancPref&)> manieres[] = {
+      [](BancPref& b) { QTest::keyClick(b.dlg, Qt::Key_Return); },  // OK
+      [](BancPref& b) { b.cliquer("2"); },
+      [](BancPref& b) { QTest::keyClick(b.dlg, Qt::Key_Escape); },
+      [](BancPref& b) { b.dlg->close(); },
+  };
+  for (int i = 0; i < 4; ++i) {
+    BancPref banc;  // the first start: the defaults
+    EXPECT_EQ(banc.liste()->currentText(), QStringLiteral("Inconnu"));
+    banc.boite("1011")->setChecked(true);
+    manieres[i](banc);
+    EXPECT_TRUE(banc.ferme()) << i;
+    EXPECT_EQ(banc.fichier(), i ? QByteArray() : octets({1, 1, 1, 0, 0, 0, 0, 1})) << i;
+    EXPECT_EQ(banc.recus.size(), i ? 0u : 1u) << i;
+    for (const auto& r : banc.recus) EXPECT_EQ(r, (quillomat::SettingsRecord{1, 1, 1, 0, 0, 0, 0, 1}));
+  }
 }
 
 TEST(DialoguePreferences, ChaqueCaseEcritSonChamp) {
@@ -100,25 +107,11 @@ TEST(DialoguePreferences, LitLeFichierEtEcritLeType) {
   banc.liste()->setCurrentIndex(banc.liste()->findText(QStringLiteral("Effet magique")));
   banc.cliquer("1");
   EXPECT_EQ(banc.fichier(), octets({0, 1, 1, 3, 1, 1, 0, 0}));
-  EXPECT_TRUE(banc.ferme());
 
   BancPref inconnu(octets({1, 1, 0, 7, 0, 0, 0, 1}));  // a kind the list does not have
   EXPECT_EQ(inconnu.liste()->currentIndex(), -1);
   inconnu.cliquer("1");
   EXPECT_EQ(inconnu.fichier(), octets({1, 1, 0, -1, 0, 0, 0, 1}));
-}
-
-TEST(DialoguePreferences, AnnulerEchapEtFermerNEcriventRien) {
-  for (int maniere = 0; maniere < 3; ++maniere) {
-    BancPref banc;
-    banc.boite("1011")->setChecked(true);
-    if (maniere == 0) banc.cliquer("2");
-    if (maniere == 1) QTest::keyClick(banc.dlg, Qt::Key_Escape);
-    if (maniere == 2) banc.dlg->close();
-    EXPECT_TRUE(banc.ferme()) << maniere;
-    EXPECT_TRUE(banc.recus.empty()) << maniere;
-    EXPECT_TRUE(banc.fichier().isEmpty()) << maniere;
-  }
 }
 
 }  // namespace

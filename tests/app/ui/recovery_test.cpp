@@ -69,6 +69,7 @@ void taper(CQuillomatView& vue, const QString& texte) {
 struct Offre {
   QStringList lignes;
   std::unique_ptr<Banc> banc;
+  bool vue = false;
   Offre(const Donnees& d, std::optional<ChoixCopie> choix)
       : banc(std::make_unique<Banc>(nullptr, d.recuperation, 20ms)) {
     banc->messages->surDialogue = [this, choix](QDialog& boite) {
@@ -82,7 +83,6 @@ struct Offre {
     };
     (void)QTest::qWaitFor([this] { return vue; }, 5000);  // once the main window shows
   }
-  bool vue = false;
   QStringList documents() const {
     QStringList vus;
     for (CChildFrame* e : banc->app->enfants()) {
@@ -191,11 +191,4 @@ TEST(Recuperation, AuDemarrageLesCopiesLaisseesSontRendues) {
                                               QStringLiteral("a.txt (copie récupérée)||scn B|*")}));
   }
   EXPECT_TRUE(QFile::exists(abimee));
-}
-
-TEST(Recuperation, LeTitreSuitLeDocumentRenomme) {
-  Banc b;
-  b.messages->aEnregistrer = b.chemin(QStringLiteral("nomme.txt"));
-  b.declencher(57604);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return b.cadre().windowTitle() == "Quillomat - nomme.txt"; }, 1000));
 }

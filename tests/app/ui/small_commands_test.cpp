@@ -1,63 +1,99 @@
-// Help, web site, contact, clean-up, defaults, About, send, find and replace:
-// what they open, write and say.
+// Go to line, help, web site, contact, clean-up, defaults, About, send, find
+// and replace: what they open, write and say; the help names every command and
+// preference. (Go to line by Enter or a click on a real display: desktop_x11_test.cpp.)
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrlQuery>
 
+#include "app/command_table.hpp"
+#include "app/core/help_text.hpp"
 #include "app/find_dlg.hpp"
+#include "app/go_to_line_dlg.hpp"
 #include "app/help_window.hpp"
+#include "app/pref_dlg.hpp"
 #include "bench.hpp"
 #include "pipeline/records.hpp"
 
+TEST(PetitesCommandes, AllerALaFinDeLaLigneTapeeSinonLeCurseurReste) {
+  Banc b;
+  b.vue().setPlainText("premiere\ndeuxieme\ntroisieme");
+  for (const auto& [saisie, position] : {std::pair{"3", 27}, {"4", 5}}) {
+    b.vue().setSelection(5, 5);
+    b.declencher(32787);
+    ASSERT_TRUE(b.app->m_pGoToLineDlg);
+    b.app->m_pGoToLineDlg->champ()->setText(saisie);
+    b.app->m_pGoToLineDlg->OnOK();
+    EXPECT_EQ(std::pair(b.vue().debutSelection(), b.vue().finSelection()), std::pair(position, position)) << saisie;
+    EXPECT_FALSE(b.app->m_bGoToLineOpen);
+  }
+  // Digits only; Escape closes and the caret stays.
+  b.declencher(32787);
+  QTest::keyClicks(b.app->m_pGoToLineDlg->champ(), "-2a");
+  EXPECT_EQ(b.app->m_pGoToLineDlg->champ()->text(), "2");
+  b.app->m_pGoToLineDlg->reject();
+  EXPECT_EQ(b.vue().debutSelection(), 5);
+  EXPECT_FALSE(b.app->m_pGoToLineDlg);
+}
+
 TEST(PetitesCommandes, AideParLeBureauSinonDansUneFenetreSinonLeDit) {
-  const QString introuvable =
-      "  Impossible de trouver le fichier \"AideDebug.htm\" ou \"AideDebug.txt\" dans le répertoire courant.";
   const struct {
     const char* fichier;  // written in the working directory, or beside the program ("programme/...")
     QByteArray contenu;
     bool bureauSait;      // the desktop has a program for it
-    const char* ouvert;   // what the desktop was asked to open last, "" for nothing
     const char* montre;   // what the editor's help window shows, "" for no window
   } cas[] = {
-      {"", "", true, "", ""},
-      {"AideDebug.txt", "aide", true, "AideDebug.txt", ""},
-      {"programme/AideDebug.htm", "<p>aide</p>", true, "programme/AideDebug.htm", ""},
+      {"", "", true, ""},
+      {"programme/AideDebug.htm", "<p>aide</p>", true, ""},
       {"programme/AideDebug.htm",
        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"></head>"
        "<body><h1>D\xE9" "buguer</h1></body></html>",
-       false, "programme/AideDebug.htm", "Débuguer"},
-      {"AideDebug.txt", "Aide du d\xE9" "buguage", false, "AideDebug.txt", "Aide du débuguage"},
+       false, "Débuguer"},
+      {"AideDebug.txt", "Aide du d\xE9" "buguage", false, "Aide du débuguage"},
   };
   for (const auto& c : cas) {
+    SCOPED_TRACE(c.fichier);
     Banc b;
     b.dossier().mkdir(QStringLiteral("programme"));
     if (*c.fichier) b.ecrire(c.fichier, c.contenu);
     b.ouvreur->reussite = c.bureauSait;
     b.declencher(32775);
     b.declencher(32785);  // the tool bar's, a second time: still one window
-    const QString nom = QString::fromLatin1(c.fichier);
-    EXPECT_EQ(b.ouvreur->ouverts.value(1), *c.ouvert ? QUrl::fromLocalFile(b.chemin(c.ouvert)) : QUrl()) << nom;
+    EXPECT_EQ(b.ouvreur->ouverts.value(1), *c.fichier ? QUrl::fromLocalFile(b.chemin(c.fichier)) : QUrl());
     const auto fenetres = b.cadre().findChildren<CFenetreAide*>();
-    ASSERT_EQ(fenetres.size(), *c.montre ? 1 : 0) << nom;
-    if (*c.montre) {
-      EXPECT_TRUE(fenetres[0]->texte()->toPlainText().contains(QString::fromUtf8(c.montre))) << nom;
-    }
-    if (*c.fichier) {
-      EXPECT_TRUE(b.messages->messages.empty()) << nom;
-    } else {
-      ASSERT_EQ(b.messages->messages.size(), 2u);
-      EXPECT_EQ(b.messages->messages[0].texte, introuvable);
-      EXPECT_EQ(b.messages->messages[0].icone, Icone::Information);
+    ASSERT_EQ(fenetres.size(), *c.montre ? 1 : 0);
+    for (const CFenetreAide* f : fenetres) EXPECT_TRUE(f->texte()->toPlainText().contains(QString::fromUtf8(c.montre)));
+    ASSERT_EQ(b.messages->messages.size(), *c.fichier ? 0u : 2u);
+    if (!*c.fichier) {
+      EXPECT_EQ(b.messages->messages[0].texte, "  Impossible de trouver le fichier \"AideDebug.htm\" ou "
+                                               "\"AideDebug.txt\" dans le répertoire courant.");
       EXPECT_EQ(b.messages->messages[0].proprietaire, &b.cadre());
     }
   }
   QString erreur;
   EXPECT_FALSE(CFenetreAide::afficher(QStringLiteral("/absent/AideDebug.htm"), nullptr, &erreur));
   EXPECT_TRUE(erreur.contains(QStringLiteral("\"/absent/AideDebug.htm\" n'a pas pu être lu"))) << erreur;
+}
+
+TEST(PetitesCommandes, AideCompleteNommeChaqueCommandeEtChaquePreference) {
+  const QString aide = QString::fromLatin1(quillomat::texteAide());
+  for (const auto& c : commandes::table()) {
+    if (c.texte && *c.texte) {
+      const QString nom = QString::fromUtf8(c.texte).section(u'\t', 0, 0).remove(u'&');
+      EXPECT_TRUE(aide.contains(nom)) << nom;
+    }
+  }
+  QTemporaryDir dossier;
+  CPrefDlg boite(std::filesystem::path(dossier.path().toStdU16String()), [](const quillomat::SettingsRecord&) {});
+  EXPECT_EQ(boite.findChildren<QCheckBox*>().size(), 7);
+  for (const QCheckBox* c : boite.findChildren<QCheckBox*>()) EXPECT_TRUE(aide.contains(c->text().trimmed())) << c->text();
+  for (const char* mot : {"Type de script", "Inconnu", "Objet", "Quête", "Effet magique"})
+    EXPECT_TRUE(aide.contains(QString::fromUtf8(mot))) << mot;
+  EXPECT_TRUE(QString::fromLatin1(quillomat::pageAide()).contains(QStringLiteral("Remettre par défaut")));
 }
 
 TEST(PetitesCommandes, SiteEtContactSinonLAdresseAEcrire) {
@@ -75,9 +111,14 @@ TEST(PetitesCommandes, SiteEtContactSinonLAdresseAEcrire) {
                                                "\r\n" + QString(42, u' ') + "Merci !");
 }
 
-TEST(PetitesCommandes, NettoyerEtRemettreParDefautLeDisentSansToucherAuxDrapeaux) {
-  Banc b;
-  b.app->m_bColouring = false;
+TEST(PetitesCommandes, DrapeauxDuDemarrageNettoyerDefautEtAProposLisibleEnEntier) {
+  Banc b([](const QDir& d) {
+    quillomat::SettingsRecord r;
+    r.noFormatHelp = r.noColouring = 1;
+    r.autoSpacing = 0;
+    quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), r);
+  });
+  EXPECT_FALSE(b.app->m_bFormatHelp || b.app->m_bColouring || b.app->m_bFixSpacing);
   b.declencher(32783);
   b.declencher(32784);
   ASSERT_EQ(b.messages->messages.size(), 2u);
@@ -86,19 +127,6 @@ TEST(PetitesCommandes, NettoyerEtRemettreParDefautLeDisentSansToucherAuxDrapeaux
   EXPECT_EQ(b.messages->messages[1].proprietaire, nullptr);
   EXPECT_EQ(b.lire("DebugKVR4.dat").size(), 32);
   EXPECT_FALSE(b.app->m_bColouring);  // until the next start
-}
-
-TEST(PetitesCommandes, DrapeauxLusAuDemarrageEtAProposLisibleEnEntier) {
-  Banc b([](const QDir& d) {
-    quillomat::SettingsRecord r;
-    r.noFormatHelp = 1;
-    r.noColouring = 1;
-    r.autoSpacing = 0;
-    quillomat::ecrireReglages(std::filesystem::path(d.path().toStdU16String()), r);
-  });
-  EXPECT_FALSE(b.app->m_bFormatHelp);
-  EXPECT_FALSE(b.app->m_bColouring);
-  EXPECT_FALSE(b.app->m_bFixSpacing);
 
   QStringList textes, coupes;
   b.messages->surDialogue = [&](QDialog& d) {

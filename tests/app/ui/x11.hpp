@@ -1,44 +1,72 @@
 // The editor on a real X display (scripts/x-session.sh): keys and clicks go
 // through the X server as a user's do, so that the platform's key bindings,
 // focus and window activation take part, which the offscreen platform skips.
+// Key names are xdotool's: "ctrl+g", "Return", "KP_Enter", "shift+Return".
 #pragma once
 
 #include <functional>
 
-#include <QPoint>
-#include <QString>
-
-class QWidget;
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWidget>
 
 namespace x11 {
 
+// Runs xdotool, then lets its events reach the application's queue; its output.
+inline QString xdotool(const QStringList& arguments) {
+  QProcess p;
+  p.start(QStringLiteral("xdotool"), arguments);
+  p.waitForFinished(5000);
+  QTest::qWait(50);
+  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
 // True when the tests run on the xcb platform with xdotool at hand.
-bool disponible();
-
-// Shows the window, raises it and waits until the window manager has made it
-// the active one; false when it never became active.
-bool activer(QWidget& fenetre);
-
-// Minimises the window, so that the window manager leaves no window of the
-// application active, as before it has activated a new one; false when one
-// stays active.
-bool desactiver(QWidget& fenetre);
-
-// Sends key presses to the focused window, in xdotool's names
-// ("ctrl+g", "Return", "KP_Enter", "shift+Return"), then lets the
-// application handle them.
-void touches(const QString& noms);
-// The same, sent to the X window of `fenetre` whether or not it is the active
-// one, as a window that is not yet activated receives them.
-void touchesVers(QWidget& fenetre, const QString& noms);
-// Types a text as keys.
-void taper(const QString& texte);
-// Clicks with the left button at `point` of `widget`.
-void cliquer(QWidget& widget, QPoint point);
-// Moves the mouse to `point` of `widget` and leaves it there.
-void survoler(QWidget& widget, QPoint point);
+inline bool disponible() {
+  return QGuiApplication::platformName() == QStringLiteral("xcb") &&
+         !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
 
 // Lets events run until `condition` holds, at most `ms` milliseconds.
-bool attendre(const std::function<bool()>& condition, int ms = 3000);
+inline bool attendre(const std::function<bool()>& condition, int ms = 3000) { return QTest::qWaitFor(condition, ms); }
+
+// Shows the window, raises it and waits until the window manager has made it the active one.
+inline bool activer(QWidget& fenetre) {
+  fenetre.show();
+  fenetre.raise();
+  fenetre.activateWindow();
+  return QTest::qWaitForWindowActive(&fenetre, 5000);
+}
+
+// Minimises the window: no window of the application is active, as before the
+// window manager has activated a new one.
+inline bool desactiver(QWidget& fenetre) {
+  fenetre.showMinimized();
+  return attendre([] { return QGuiApplication::focusWindow() == nullptr; });
+}
+
+// Key presses sent to the focused window, or to the X window of `fenetre`
+// whether or not it is the active one.
+inline void touches(const QString& noms) {
+  xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} + noms.split(u' ', Qt::SkipEmptyParts));
+}
+inline void touchesVers(QWidget& fenetre, const QString& noms) {
+  xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--window"), QString::number(fenetre.window()->winId())} +
+          noms.split(u' ', Qt::SkipEmptyParts));
+}
+inline void taper(const QString& texte) {
+  xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), texte});
+}
+
+// The mouse moved to `point` of `widget`, then a left click there or not.
+inline void survoler(QWidget& widget, QPoint point, bool clic = false) {
+  const QPoint g = widget.mapToGlobal(point);
+  QStringList arguments{QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(g.x()), QString::number(g.y())};
+  if (clic) arguments << QStringLiteral("click") << QStringLiteral("1");
+  xdotool(arguments);
+}
+inline void cliquer(QWidget& widget, QPoint point) { survoler(widget, point, true); }
 
 }  // namespace x11

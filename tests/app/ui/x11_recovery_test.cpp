@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "app/core/recovery_copy.hpp"
 #include "x11.hpp"
@@ -15,28 +13,9 @@ namespace {
 
 const QString kBoite = QStringLiteral("Récupération de documents");
 
-QString xdotool(const QStringList& arguments) {
-  QProcess p;
-  p.start(QStringLiteral("xdotool"), arguments);
-  p.waitForFinished(5000);
-  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
 QByteArray lire(const QString& chemin) {
   QFile f(chemin);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
-}
-
-// The texts of the recovery copies under `dossier`, sorted.
-QStringList copies(const QString& dossier) {
-  QStringList textes;
-  for (QDirIterator it(dossier, {QStringLiteral("*.copie")}, QDir::Files, QDirIterator::Subdirectories);
-       it.hasNext();) {
-    if (auto c = quillomat::decoderCopie(lire(it.next()).toStdString()))
-      textes.append(QString::fromStdU16String(c->texte));
-  }
-  textes.sort();
-  return textes;
 }
 
 struct Dossiers {
@@ -48,9 +27,17 @@ struct Dossiers {
     f.open(QIODevice::WriteOnly);
     f.write(octets);
   }
-  bool vide() const {
-    return QDirIterator(recuperation(), QDir::Files, QDirIterator::Subdirectories).hasNext() == false;
+  // The texts of the recovery copies, sorted; none left at all, not even a file.
+  QStringList copies() const {
+    QStringList textes;
+    for (QDirIterator it(recuperation(), {QStringLiteral("*.copie")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+      if (auto c = quillomat::decoderCopie(lire(it.next()).toStdString())) textes.append(QString::fromStdU16String(c->texte));
+    }
+    textes.sort();
+    return textes;
   }
+  bool vide() const { return !QDirIterator(recuperation(), QDir::Files, QDirIterator::Subdirectories).hasNext(); }
 };
 
 class Editeur {
@@ -66,34 +53,23 @@ class Editeur {
     m_processus.start(QStringLiteral(QUILLOMAT_EDITOR), fichiers);
     m_processus.waitForStarted();
   }
-  ~Editeur() {
-    if (m_processus.state() != QProcess::NotRunning) tuer();
-  }
+  ~Editeur() { tuer(); }
 
   // A window of this editor whose name matches, made the active one; empty when none shows.
   QString activer(const QString& nom, int ms = 10000) {
     QString id;
-    const QStringList recherche = {QStringLiteral("search"),
-                                   QStringLiteral("--all"),
-                                   QStringLiteral("--onlyvisible"),
-                                   QStringLiteral("--pid"),
-                                   QString::number(m_processus.processId()),
-                                   QStringLiteral("--name"),
-                                   nom};
-    x11::attendre([&] { return !(id = xdotool(recherche).section(u'\n', 0, 0)).isEmpty(); }, ms);
-    if (!id.isEmpty()) xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    const QStringList recherche = {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                                   QStringLiteral("--pid"), QString::number(m_processus.processId()),
+                                   QStringLiteral("--name"), nom};
+    x11::attendre([&] { return !(id = x11::xdotool(recherche).section(u'\n', 0, 0)).isEmpty(); }, ms);
+    if (!id.isEmpty()) x11::xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
     return id;
   }
   // Goes through the document windows (F6) until `nom` is the active one.
   bool montrer(const QString& nom) {
+    const QStringList active = {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")};
     for (int i = 0; i < 6; ++i) {
-      const QString titre = QStringLiteral("Quillomat - ") + nom;
-      if (x11::attendre(
-              [&] {
-                return xdotool({QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")}) == titre;
-              },
-              600))
-        return true;
+      if (x11::attendre([&] { return x11::xdotool(active) == QStringLiteral("Quillomat - ") + nom; }, 600)) return true;
       x11::touches(QStringLiteral("F6"));
     }
     return false;
@@ -106,7 +82,7 @@ class Editeur {
   bool quitter(int ms = 10000) {
     if (activer(QStringLiteral("^Quillomat - ")).isEmpty()) return false;
     x11::touches(QStringLiteral("alt+F4"));
-    if (m_processus.state() != QProcess::NotRunning) m_processus.waitForFinished(ms);
+    m_processus.waitForFinished(ms);
     return m_processus.state() == QProcess::NotRunning && m_processus.exitStatus() == QProcess::NormalExit &&
            m_processus.exitCode() == 0;
   }
@@ -115,16 +91,12 @@ class Editeur {
   QProcess m_processus;
 };
 
-
 // A keyboard with é, è, à, ç and ù on keys of their own: xdotool then types
 // them without rebinding a spare key, which a loaded machine can read after
 // the key is rebound again (a character lost or changed).
-class ClavierFrancais {
- public:
+struct ClavierFrancais {
   ClavierFrancais() { QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("fr")}); }
   ~ClavierFrancais() { QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")}); }
-  ClavierFrancais(const ClavierFrancais&) = delete;
-  ClavierFrancais& operator=(const ClavierFrancais&) = delete;
 };
 
 }  // namespace
@@ -135,7 +107,6 @@ TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
   Dossiers d;
   d.ecrire(QStringLiteral("latin1.txt"), "scn Latin\r\n; caf\xE9\r\n");
   d.ecrire(QStringLiteral("utf8.txt"), "scn Utf\n; caf\xC3\xA9 \xE2\x98\xBA\n");
-
   {
     Editeur avant(d, {QStringLiteral("latin1.txt"), QStringLiteral("utf8.txt")});
     ASSERT_FALSE(avant.activer(QStringLiteral("^Quillomat - ")).isEmpty());
@@ -149,14 +120,20 @@ TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
     x11::taper(QStringLiteral("scn Neuf ù"));
     ASSERT_TRUE(x11::attendre(
         [&] {
-          const QStringList c = copies(d.recuperation());
+          const QStringList c = d.copies();
           return c.size() == 3 && c.contains(QStringLiteral("scn Latin\n; café\n; été à ç è")) &&
                  c.contains(QStringLiteral("scn Neuf ù"));
         },
         20000))
-        << copies(d.recuperation()).join(u'|').toStdString();
-    avant.tuer();
-  }
+        << d.copies().join(u'|').toStdString();
+
+    // Another editor started meanwhile offers nothing and takes nothing.
+    Editeur second(d);
+    ASSERT_FALSE(second.activer(QStringLiteral("^Quillomat - ")).isEmpty());
+    EXPECT_TRUE(second.activer(kBoite, 2000).isEmpty());
+    EXPECT_TRUE(second.quitter());
+    EXPECT_EQ(d.copies().size(), 3);
+  }  // both stopped by SIGKILL
 
   Editeur apres(d);
   ASSERT_FALSE(apres.activer(kBoite).isEmpty());
@@ -178,33 +155,23 @@ TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
   x11::taper(d.script(QStringLiteral("neuf.txt")));
   x11::touches(QStringLiteral("Return"));
   EXPECT_TRUE(x11::attendre([&] { return lire(d.script(QStringLiteral("neuf.txt"))) == "scn Neuf \xF9"; }));
-
   EXPECT_TRUE(apres.quitter());  // a normal quit leaves nothing behind
   EXPECT_TRUE(d.vide());
 }
 
-TEST(SurX11Recuperation, UnSecondEditeurLaisseLesCopiesDuPremierEtSupprimerLesEfface) {
+TEST(SurX11Recuperation, SupprimerLaCopieLEfface) {
   if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
   Dossiers d;
-  Editeur premier(d);
-  ASSERT_FALSE(premier.activer(QStringLiteral("^Quillomat - ")).isEmpty());
-  x11::taper(QStringLiteral("scn Premier"));
-  ASSERT_TRUE(
-      x11::attendre([&] { return copies(d.recuperation()) == QStringList{QStringLiteral("scn Premier")}; }, 15000));
-
-  {  // The first one runs: the second offers nothing and takes nothing.
-    Editeur second(d);
-    ASSERT_FALSE(second.activer(QStringLiteral("^Quillomat - ")).isEmpty());
-    EXPECT_TRUE(second.activer(kBoite, 2000).isEmpty());
-    EXPECT_TRUE(second.quitter());
+  {
+    Editeur premier(d);
+    ASSERT_FALSE(premier.activer(QStringLiteral("^Quillomat - ")).isEmpty());
+    x11::taper(QStringLiteral("scn Premier"));
+    ASSERT_TRUE(x11::attendre([&] { return d.copies() == QStringList{QStringLiteral("scn Premier")}; }, 15000));
   }
-  EXPECT_EQ(copies(d.recuperation()), QStringList{QStringLiteral("scn Premier")});
-
-  premier.tuer();
-  Editeur troisieme(d);
-  ASSERT_FALSE(troisieme.activer(kBoite).isEmpty());
+  Editeur suivant(d);
+  ASSERT_FALSE(suivant.activer(kBoite).isEmpty());
   x11::touches(QStringLiteral("alt+s"));  // "Supprimer la copie"
   EXPECT_TRUE(x11::attendre([&] { return d.vide(); }));
-  EXPECT_TRUE(troisieme.quitter());
+  EXPECT_TRUE(suivant.quitter());
   EXPECT_TRUE(d.vide());
 }

@@ -1,8 +1,10 @@
-// The command table as the windows show it: the two menus, enabled states,
-// accelerators (the usual Linux ones added to the table's), the recent files.
+// The main window: the command table as the menus show it (enabled states,
+// accelerators with the usual Linux ones added, recent files), the four status
+// panes (caret line and column, idle text) and the progress bar.
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QProgressBar>
 
 #include "bench.hpp"
 
@@ -59,11 +61,49 @@ TEST(TableDesCommandes, RaccourcisLuEtFichiersRecents) {
     for (const QKeySequence& k : b.cadre().action(id)->shortcuts()) t << k.toString();
     EXPECT_EQ(t.join(", "), touches) << id;
   }
-  for (int i = 1; i <= 5; ++i) b.ecrire(QString("s%1.txt").arg(i), "x");
-  for (int i = 1; i <= 5; ++i) b.app->OpenDocumentFile(b.chemin(QString("s%1.txt").arg(i)));
+  for (int i = 1; i <= 5; ++i) b.ouvrir(QString("s%1.txt").arg(i), "x");
   const QStringList recents = b.app->fichiersRecents();
   ASSERT_EQ(recents.size(), 4);
-  EXPECT_TRUE(recents.first().endsWith("s5.txt"));
-  EXPECT_TRUE(recents.last().endsWith("s2.txt"));
+  EXPECT_TRUE(recents.first().endsWith("s5.txt") && recents.last().endsWith("s2.txt"));
   EXPECT_TRUE(b.cadre().action(57619)->text().startsWith("&4 "));
+}
+
+TEST(BarreEtat, PositionDuCurseurSaufDansLeRapportPuisPret) {
+  Banc b;
+  EXPECT_EQ(b.cadre().textePanneau(0), "Prêt");
+  b.vue().setPlainText("ligne un\nligne deux\nabcdefgh\nx\ny\nz\nqwerty\n");
+  b.vue().setSelection(9 + 11 + 4, 9 + 11 + 9 + 2 + 2 + 2 + 1);  // line 3 column 5 to line 7 column 2
+  b.cadre().OnTimer();
+  EXPECT_EQ(b.cadre().textePanneau(1) + ' ' + b.cadre().textePanneau(2), "Ln 3-7 Col 5-2");
+
+  b.vue().setPlainText("ScriptName Essai\nshort a");
+  b.declencher(32771);
+  ASSERT_EQ(b.app->documentActif(), b.app->rapportOuvert);
+  b.app->vueActive()->setSelection(3, 3);
+  b.cadre().OnTimer();
+  EXPECT_EQ(b.cadre().textePanneau(1), "");  // emptied by the progress, left so by the report
+  b.fermerTout();
+  b.cadre().OnTimer();
+  EXPECT_EQ(b.cadre().textePanneau(0), "Prêt");
+  EXPECT_EQ(b.cadre().textePanneau(2), "");
+  b.cadre().SetPaneText(0, "autre");
+  b.cadre().OnTimer();  // once only
+  EXPECT_EQ(b.cadre().textePanneau(0), "autre");
+}
+
+TEST(BarreEtat, BarreDeProgressionUneSeuleALaFois) {
+  Banc b;
+  const int ligne = b.cadre().largeurPanneau(1), progression = b.cadre().largeurPanneau(3);
+  EXPECT_GT(ligne, 3 * progression * 20);
+  QProgressBar* barre = b.cadre().BeginProgress(41, "En cours");
+  ASSERT_NE(barre, nullptr);
+  EXPECT_EQ(barre->maximum(), 41);
+  EXPECT_EQ(b.cadre().largeurPanneau(1), ligne / 10);
+  EXPECT_EQ(b.cadre().largeurPanneau(3), progression * 450);
+  EXPECT_EQ(b.cadre().BeginProgress(5, "Autre"), nullptr);
+  EXPECT_EQ(b.cadre().textePanneau(0), "En cours");
+  b.cadre().EndProgress();
+  EXPECT_FALSE(b.cadre().progressionAffichee());
+  EXPECT_EQ(std::pair(b.cadre().largeurPanneau(1), b.cadre().largeurPanneau(3)), std::pair(ligne, progression));
+  b.cadre().EndProgress();  // harmless when none is shown
 }
