@@ -36,10 +36,7 @@ TEST(CopieRecuperation, LeFormatEstLisibleEtStable) {
 TEST(CopieRecuperation, UnFichierQuiNEstPasUneCopieEntiereEstRefuse) {
   const std::string bonne = encoderCopie(copie(u"abc"));
   const std::string entete = bonne.substr(0, bonne.size() - 3);
-  const std::string remplace = [&] {
-    std::string s = bonne;
-    return s.replace(s.find("latin1"), 6, "cp1252");
-  }();
+  const std::string remplace = std::string(bonne).replace(bonne.find("latin1"), 6, "cp1252");
   const std::string cas[] = {
       "",
       bonne.substr(0, bonne.size() - 1),  // cut short
@@ -48,10 +45,7 @@ TEST(CopieRecuperation, UnFichierQuiNEstPasUneCopieEntiereEstRefuse) {
       remplace,
       bonne.substr(0, bonne.find("\n\n")),  // the header never ends
       "QUILLOMAT-RECUPERATION 1\nchemin=\\x\nnom=\nencodage=latin1\nfin-de-ligne=lf\ndate=1\ntaille=0\n\n",
-      entete.substr(0, entete.find("taille=")) + "taille=3\n\n\xE0\x80\x80",  // overlong
-      entete.substr(0, entete.find("taille=")) + "taille=1\n\n\x80",      // lone continuation byte
-      entete.substr(0, entete.find("taille=")) + "taille=4\n\n\xF5\x80\x80\x80",
-      entete.substr(0, entete.find("taille=")) + "taille=2\n\n\xE2\x82",  // cut character
+      entete.substr(0, entete.find("taille=")) + "taille=3\n\n\xE0\x80\x80",  // not UTF-8: overlong
   };
   for (const std::string& c : cas) EXPECT_EQ(decoderCopie(c), std::nullopt) << c;
   // A key of a later version is skipped.
@@ -95,13 +89,11 @@ TEST(CopieRecuperation, CeQueDevientChaqueChoix) {
 TEST(CopieRecuperation, SeulsNosFichiersSontDesCopies) {
   EXPECT_TRUE(estNomCopie(nomCopie(12)));
   for (const char* nom : {"document-0.copie", "document-01.copie", "document-.copie", "document-1.copie.Ab12cd",
-                          "document-1.txt", "notes.copie"}) {
+                          "document-1.txt", "notes.copie"})
     EXPECT_FALSE(estNomCopie(nom)) << nom;
-  }
   EXPECT_TRUE(estNomInstance("0123456789abcdef0123456789abcdef"));
-  for (const char* nom : {"0123456789ABCDEF0123456789abcdef", "0123456789abcdef0123456789abcde", "recuperation"}) {
+  for (const char* nom : {"0123456789ABCDEF0123456789abcdef", "0123456789abcdef0123456789abcde", "recuperation"})
     EXPECT_FALSE(estNomInstance(nom)) << nom;
-  }
 }
 
 }  // namespace

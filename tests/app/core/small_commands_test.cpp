@@ -12,18 +12,17 @@ namespace quillomat {
 namespace {
 
 TEST(PetitesCommandes, CaretTexts) {
-  const std::string_view t = "ab\ncd\nef";
-  EXPECT_EQ(texteLigneCurseur(t, 0, 0), "Ln 1");
-  EXPECT_EQ(texteColonneCurseur(t, 0, 0), "Col 1");
-  EXPECT_EQ(texteLigneCurseur(t, 2, 2), "Ln 1");  // on the line break: still line 1
-  EXPECT_EQ(texteColonneCurseur(t, 2, 2), "Col 3");
-  EXPECT_EQ(texteLigneCurseur(t, 1, 7), "Ln 1-3");
-  EXPECT_EQ(texteColonneCurseur(t, 1, 7), "Col 2-2");
-  EXPECT_EQ(texteColonneCurseur(t, 3, 5), "Col 1-3");  // one line, two columns
-  EXPECT_EQ(texteLigneCurseur(t, 8, 8), "Ln 3");       // end of the text
-  EXPECT_EQ(texteColonneCurseur(t, 8, 8), "Col 3");
+  const std::tuple<int, int, const char*, const char*> cas[] = {
+      {0, 0, "Ln 1", "Col 1"},     {2, 2, "Ln 1", "Col 3"},  // on the line break: still line 1
+      {1, 7, "Ln 1-3", "Col 2-2"}, {3, 5, "Ln 2", "Col 1-3"},  // one line, two columns
+      {8, 8, "Ln 3", "Col 3"},
+  };
+  for (const auto& [debut, fin, ligne, colonne] : cas) {
+    EXPECT_EQ(texteLigneCurseur("ab\ncd\nef", debut, fin), ligne) << debut;
+    EXPECT_EQ(texteColonneCurseur("ab\ncd\nef", debut, fin), colonne) << debut;
+  }
   EXPECT_EQ(texteLigneCurseur("", 0, 0), "Ln 1");
-  EXPECT_EQ(texteLigneCurseur(t, -5, 99), "Ln 1-3");  // out of the text: clamped
+  EXPECT_EQ(texteLigneCurseur("ab\ncd\nef", -5, 99), "Ln 1-3");  // out of the text: clamped
 }
 
 TEST(PetitesCommandes, GoToLine) {

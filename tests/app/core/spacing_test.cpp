@@ -9,44 +9,36 @@ namespace {
 
 std::string corrige(const std::string& texte) { return appliquer(texte, CorrectSpacing(texte, {}).modifications); }
 
-TEST(CorrectionEspacement, BlanksAndTabs) {
-  EXPECT_EQ(corrige("set x to 1  \t"), "set x to 1");
-  EXPECT_EQ(corrige("   \n\t\t\nx \n"), " \n\t\nx\n");  // a line of blanks keeps its first one
-  EXPECT_EQ(corrige("\t\tset\tx to\t\t1"), "\t\tset x to  1");  // leading tabs stay
-  EXPECT_EQ(corrige("\t ; a\tb\t"), "\t ; a b");  // comments too
-  EXPECT_EQ(corrige(""), "");
-  EXPECT_EQ(corrige("\n\n"), "\n\n");
-}
-
-TEST(CorrectionEspacement, Separators) {
-  // The last character is never examined: the final ')' gets no blank before it.
-  EXPECT_EQ(corrige("if(x==1)"), "if ( x==1)");
-  EXPECT_EQ(corrige("set a to (b)+c"), "set a to ( b ) +c");
-  EXPECT_EQ(corrige("set a to ( b ) + c"), "set a to ( b ) + c");
-  EXPECT_EQ(corrige("f a,b, c,d"), "f a, b, c, d");
-  EXPECT_EQ(corrige("f a,"), "f a,");
-  EXPECT_EQ(corrige("(x"), "( x");
-  // Closing quotes: a blank before what follows, but not before ',' or ' '.
-  EXPECT_EQ(corrige("Message \"x\"y z"), "Message \"x\" y z");
-  EXPECT_EQ(corrige("Message \"x\", y"), "Message \"x\", y");
-  EXPECT_EQ(corrige("Message \"x\" y"), "Message \"x\" y");
-  // Inside quotes and after a ';' nothing is touched.
-  EXPECT_EQ(corrige("Message \"a(b),c;d\"x"), "Message \"a(b),c;d\" x");
-  EXPECT_EQ(corrige("set x to 1 ;f(a,b)\"c\"d"), "set x to 1 ;f(a,b)\"c\"d");
-  // An open quote runs to the end of the line, and only there.
-  EXPECT_EQ(corrige("Message \"a(b\nf(x)"), "Message \"a(b\nf ( x)");
-}
-
-TEST(CorrectionEspacement, TestsReadTheLineAsItWas) {
-  // A tab turned into a blank still counts as no blank for step 4, and the
-  // trailing blanks deleted still stand after a separator.
-  EXPECT_EQ(corrige("f,\tb"), "f,  b");
-  EXPECT_EQ(corrige("f\t(x"), "f  ( x");
-  EXPECT_EQ(corrige("f(x)\t\t"), "f ( x ) ");
-  // The character before a parenthesis is read as it was, before the blank
-  // just put after it.
-  EXPECT_EQ(corrige("Message \"x\"(y)"), "Message \"x\"  ( y)");
-  EXPECT_EQ(corrige("f(a)(b)"), "f ( a )  ( b)");
+TEST(CorrectionEspacement, BlancsSeparateursEtGuillemets) {
+  const std::pair<std::string, std::string> cas[] = {
+      {"set x to 1  \t", "set x to 1"},
+      {"   \n\t\t\nx \n", " \n\t\nx\n"},  // a line of blanks keeps its first one
+      {"\t\tset\tx to\t\t1", "\t\tset x to  1"},  // leading tabs stay
+      {"\t ; a\tb\t", "\t ; a b"},  // comments too
+      {"", ""},
+      // The last character is never examined: the final ')' gets no blank before it.
+      {"if(x==1)", "if ( x==1)"},
+      {"set a to (b)+c", "set a to ( b ) +c"},
+      {"f a,b, c,d", "f a, b, c, d"},
+      {"(x", "( x"},
+      // Closing quotes: a blank before what follows, but not before ',' or ' '.
+      {"Message \"x\"y z", "Message \"x\" y z"},
+      {"Message \"x\", y", "Message \"x\", y"},
+      // Inside quotes and after a ';' nothing is touched.
+      {"Message \"a(b),c;d\"x", "Message \"a(b),c;d\" x"},
+      {"set x to 1 ;f(a,b)\"c\"d", "set x to 1 ;f(a,b)\"c\"d"},
+      // An open quote runs to the end of the line, and only there.
+      {"Message \"a(b\nf(x)", "Message \"a(b\nf ( x)"},
+      // A tab turned into a blank still counts as no blank for step 4, and the
+      // trailing blanks deleted still stand after a separator.
+      {"f,\tb", "f,  b"},
+      {"f(x)\t\t", "f ( x ) "},
+      // The character before a parenthesis is read as it was, before the blank
+      // just put after it.
+      {"Message \"x\"(y)", "Message \"x\"  ( y)"},
+      {"f(a)(b)", "f ( a )  ( b)"},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(corrige(texte), attendu) << texte;
 }
 
 TEST(CorrectionEspacement, PositionsAndSelection) {

@@ -31,8 +31,8 @@ inline std::ostream& operator<<(std::ostream& flux, const QRect& r) {
   return flux << r.width() << 'x' << r.height() << '+' << r.x() << '+' << r.y();
 }
 
-class MessagesEnregistres : public MessageService {
- public:
+// Boxes answered from `reponses` (then Annuler), dialogs rejected once `surDialogue` has seen them.
+struct MessagesEnregistres : MessageService {
   void afficher(const Message& message) override { messages.push_back(message); }
   Reponse question(QWidget*, const QString&, const QString& texte) override {
     questions.append(texte);
@@ -47,21 +47,18 @@ class MessagesEnregistres : public MessageService {
     if (surDialogue) surDialogue(dialogue);
     return QDialog::Rejected;
   }
-  QStringList fichiersAOuvrir(QWidget*) override { return aOuvrir; }
+  QStringList fichiersAOuvrir(QWidget*) override { return {}; }
   QString fichierAEnregistrer(QWidget*, const QString&) override { return aEnregistrer; }
 
   std::vector<Message> messages;
-  QStringList questions;
+  QStringList questions, dialogues;
   std::deque<Reponse> reponses;
   std::function<void()> pendantQuestion;
-  QStringList dialogues;
   std::function<void(QDialog&)> surDialogue;
-  QStringList aOuvrir;
   QString aEnregistrer;
 };
 
-class OuvreurEnregistre : public SystemOpener {
- public:
+struct OuvreurEnregistre : SystemOpener {
   bool ouvrir(const QUrl& adresse) override {
     ouverts.append(adresse);
     return reussite;
@@ -83,8 +80,8 @@ class Banc {
   explicit Banc(const std::function<void(const QDir&)>& avant = {}, const QString& dossierRecuperation = {},
                 std::chrono::milliseconds delaiRecuperation = std::chrono::milliseconds(3000),
                 const QStringList& fichiers = {})
-      : m_ancien(QDir::currentPath()), m_dossierRecuperation(dossierRecuperation),
-        m_delaiRecuperation(delaiRecuperation), m_fichiers(fichiers) {
+      : m_ancien(QDir::currentPath()), m_dossierRecuperation(dossierRecuperation), m_delai(delaiRecuperation),
+        m_fichiers(fichiers) {
     QDir::setCurrent(m_dossier.path());
     if (avant) avant(dossier());
     demarrer();
@@ -99,24 +96,6 @@ class Banc {
     app->OnAppExit();
     app.reset();
     demarrer();
-  }
-
-  void demarrer() {
-    auto messagesEnregistres = std::make_unique<MessagesEnregistres>();
-    auto ouvreurEnregistre = std::make_unique<OuvreurEnregistre>();
-    messages = messagesEnregistres.get();
-    ouvreur = ouvreurEnregistre.get();
-    OptionsApp options;
-    options.fichierProfil = dossier().filePath(QStringLiteral("profil.ini"));
-    options.dossierProgramme = dossier().filePath(QStringLiteral("programme"));
-    options.messages = std::move(messagesEnregistres);
-    options.ouvreur = std::move(ouvreurEnregistre);
-    options.dossierRecuperation = m_dossierRecuperation.isEmpty()
-                                      ? m_donnees.filePath(QStringLiteral("recuperation"))
-                                      : m_dossierRecuperation;
-    options.delaiRecuperation = m_delaiRecuperation;
-    app = std::make_unique<CQuillomatApp>(std::move(options));
-    app->InitInstance(m_fichiers);
   }
 
   QDir dossier() const { return QDir(m_dossier.path()); }
@@ -154,10 +133,26 @@ class Banc {
   std::unique_ptr<CQuillomatApp> app;
 
  private:
+  void demarrer() {
+    auto messagesEnregistres = std::make_unique<MessagesEnregistres>();
+    auto ouvreurEnregistre = std::make_unique<OuvreurEnregistre>();
+    messages = messagesEnregistres.get();
+    ouvreur = ouvreurEnregistre.get();
+    OptionsApp options;
+    options.fichierProfil = chemin(QStringLiteral("profil.ini"));
+    options.dossierProgramme = chemin(QStringLiteral("programme"));
+    options.messages = std::move(messagesEnregistres);
+    options.ouvreur = std::move(ouvreurEnregistre);
+    options.dossierRecuperation =
+        m_dossierRecuperation.isEmpty() ? m_donnees.filePath(QStringLiteral("recuperation")) : m_dossierRecuperation;
+    options.delaiRecuperation = m_delai;
+    app = std::make_unique<CQuillomatApp>(std::move(options));
+    app->InitInstance(m_fichiers);
+  }
+
   QTemporaryDir m_dossier;
   QTemporaryDir m_donnees;  // the user's data folder, never the working directory
-  QString m_ancien;
-  QString m_dossierRecuperation;
-  std::chrono::milliseconds m_delaiRecuperation;
+  QString m_ancien, m_dossierRecuperation;
+  std::chrono::milliseconds m_delai;
   QStringList m_fichiers;
 };

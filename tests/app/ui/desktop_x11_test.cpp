@@ -7,8 +7,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
-#include <QTextBlock>
 
 #include "app/go_to_line_dlg.hpp"
 #include "bench.hpp"
@@ -16,27 +14,21 @@
 
 namespace {
 
-const char* const kSansX11 = "pas d'affichage X (scripts/x-session.sh)";
-
-// A script of `n` lines "set varK to K", shown in the active window of an
-// active main window, unmodified.
+// A script of `n` lines "set varK to K".
 QString script(int n) {
   QStringList lignes;
   for (int k = 1; k <= n; ++k) lignes << QStringLiteral("set var%1 to %1").arg(k);
   return lignes.join(u'\n');
 }
 
-void preparer(Banc& b, int lignes) {
+// The script shown, unmodified, the caret at `position`, in the active window
+// of an active main window; then "Aller à la ligne" opened by Ctrl+G and `numero` typed in it.
+void allerA(Banc& b, int lignes, int position, const QString& numero) {
   b.vue().setPlainText(script(lignes));
   b.app->documentActif()->texte()->setModified(false);
+  b.vue().setSelection(position, position);
   ASSERT_TRUE(x11::activer(b.cadre()));
   b.vue().setFocus();
-}
-
-int ligneDuCurseur(const CQuillomatView& vue) { return vue.textCursor().blockNumber() + 1; }
-
-// Opens "Aller à la ligne" with Ctrl+G and types `numero` in it.
-void ouvrirAllerA(Banc& b, const QString& numero) {
   x11::touches(QStringLiteral("ctrl+g"));
   ASSERT_TRUE(x11::attendre([&] { return b.app->m_pGoToLineDlg && b.app->m_pGoToLineDlg->isActiveWindow(); }));
   x11::taper(numero);
@@ -46,42 +38,36 @@ void ouvrirAllerA(Banc& b, const QString& numero) {
 }  // namespace
 
 TEST(SurX11AllerALaLigne, EntreeFaitCommeOKSansToucherAuTexte) {
-  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
+  if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
   for (const char* touche : {"Return", "KP_Enter"}) {
     Banc b;
-    preparer(b, 30);
-    const int dansUnMot = static_cast<int>(script(30).indexOf(QStringLiteral("var9"))) + 2;
-    b.vue().setSelection(dansUnMot, dansUnMot);
-    ouvrirAllerA(b, QStringLiteral("20"));
+    allerA(b, 30, static_cast<int>(script(30).indexOf(QStringLiteral("var9"))) + 2, QStringLiteral("20"));
     x11::touches(QString::fromLatin1(touche));
     EXPECT_TRUE(x11::attendre([&] { return !b.app->m_bGoToLineOpen; })) << touche;
     EXPECT_EQ(b.vue().toPlainText(), script(30)) << touche;
     EXPECT_FALSE(b.app->documentActif()->estModifie()) << touche;
-    EXPECT_EQ(ligneDuCurseur(b.vue()), 20) << touche;
+    EXPECT_EQ(b.vue().textCursor().blockNumber() + 1, 20) << touche;
     EXPECT_TRUE(b.vue().textCursor().atBlockEnd()) << touche;
   }
 }
 
 TEST(SurX11AllerALaLigne, UnClicDansLeTexteValideLeNumeroTape) {
-  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
+  if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
   Banc b;
-  preparer(b, 200);
-  b.vue().setSelection(0, 0);
-  ouvrirAllerA(b, QStringLiteral("150"));
+  allerA(b, 200, 0, QStringLiteral("150"));
   QStringList etiquettes;
   for (const QLabel* l : b.app->m_pGoToLineDlg->findChildren<QLabel*>()) etiquettes << l->text();
   EXPECT_EQ(etiquettes, QStringList{QStringLiteral("Ligne :")});
   // On the third visible line, far from line 150.
-  QTextCursor troisieme(b.vue().document()->findBlockByNumber(2));
-  x11::cliquer(*b.vue().viewport(), b.vue().cursorRect(troisieme).center());
+  x11::cliquer(*b.vue().viewport(), b.vue().cursorRect(QTextCursor(b.vue().document()->findBlockByNumber(2))).center());
   EXPECT_TRUE(x11::attendre([&] { return !b.app->m_bGoToLineOpen; }));
   QTest::qWait(200);  // the click itself has been handled too
-  EXPECT_EQ(ligneDuCurseur(b.vue()), 150);
+  EXPECT_EQ(b.vue().textCursor().blockNumber() + 1, 150);
   EXPECT_EQ(b.vue().toPlainText(), script(200));
 }
 
 TEST(SurX11Touches, MajEntreeEstEntreeEtUnRaccourciNEditeJamais) {
-  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
+  if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
   Banc b;
   b.app->m_bFormatHelp = true;
   b.vue().setPlainText(QStringLiteral("begin GameMode\nset a to 1"));
@@ -91,7 +77,6 @@ TEST(SurX11Touches, MajEntreeEstEntreeEtUnRaccourciNEditeJamais) {
   x11::touches(QStringLiteral("shift+Return"));
   EXPECT_TRUE(x11::attendre([&] { return b.vue().toPlainText() != QStringLiteral("begin GameMode\nset a to 1"); }));
   EXPECT_EQ(b.vue().toPlainText(), QStringLiteral("begin GameMode\n\t\nset a to 1"));
-  EXPECT_EQ(b.vue().nombreLignes(), 3);
 
   // Keys that reach the window before it is the active one: Ctrl+D, which the
   // platform binds to "delete the next character", is still the command.
@@ -105,20 +90,23 @@ TEST(SurX11Touches, MajEntreeEstEntreeEtUnRaccourciNEditeJamais) {
 }
 
 TEST(SurX11Touches, RaccourcisHabituelsDesEditeurs) {
-  if (!x11::disponible()) GTEST_SKIP() << kSansX11;
+  if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
+  const auto annuler = [](Banc& b) { b.app->OnEditUndo(); };
+  const auto non = [](Banc& b) { b.messages->reponses = {Reponse::Non, Reponse::Non}; };
+  const auto texte = [](Banc& b) { return b.vue().toPlainText() == "scn A"; };
+  const auto uneFenetre = [](Banc& b) { return b.fenetres() == 1; };
   const struct {
     const char* touches;
     std::function<void(Banc&)> avant;
     std::function<bool(Banc&)> fait;
   } cas[] = {
-      {"ctrl+y", [](Banc& b) { b.app->OnEditUndo(); }, [](Banc& b) { return b.vue().toPlainText() == "scn A"; }},
-      {"ctrl+shift+z", [](Banc& b) { b.app->OnEditUndo(); }, [](Banc& b) { return b.vue().toPlainText() == "scn A"; }},
+      {"ctrl+y", annuler, texte},
+      {"ctrl+shift+z", annuler, texte},
       {"ctrl+shift+s", [](Banc& b) { b.messages->aEnregistrer = b.chemin("copie.txt"); },
        [](Banc& b) { return b.lire("copie.txt") == "scn A"; }},
-      {"ctrl+w", [](Banc& b) { b.messages->reponses = {Reponse::Non}; }, [](Banc& b) { return b.fenetres() == 1; }},
-      {"ctrl+F4", [](Banc& b) { b.messages->reponses = {Reponse::Non}; }, [](Banc& b) { return b.fenetres() == 1; }},
-      {"ctrl+q", [](Banc& b) { b.messages->reponses = {Reponse::Non, Reponse::Non}; },
-       [](Banc& b) { return !b.cadre().isVisible(); }},
+      {"ctrl+w", non, uneFenetre},
+      {"ctrl+F4", non, uneFenetre},
+      {"ctrl+q", non, [](Banc& b) { return !b.cadre().isVisible(); }},
   };
   for (const auto& c : cas) {
     Banc b;
