@@ -13,8 +13,8 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "live_check_support.hpp"
-#include "x11.hpp"
+#include "app/ui/live_check_support.hpp"
+#include "app/ui/x11.hpp"
 
 using namespace constats_test;
 
