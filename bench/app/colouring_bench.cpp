@@ -5,26 +5,15 @@
 // beside the test program.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <vector>
-
-#include <QCoreApplication>
-#include <QTest>
-#include <QTextBlock>
-
 #include "app/ui/bench.hpp"
+#include "measures.hpp"
+
+using namespace mesures;
 
 namespace {
 
-using Horloge = std::chrono::steady_clock;
-
-double ms(Horloge::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-void copierMots(const QDir& d, bool sansCouleurs) {
-  QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/fonctions.txt"),
-              d.filePath(QStringLiteral("fonctions.txt")));
+void preparer(const QDir& d, bool sansCouleurs) {
+  copierMots(d);
   if (!sansCouleurs) return;
   QFile f(d.filePath(QStringLiteral("DebugKVR4.dat")));
   f.open(QIODevice::WriteOnly);
@@ -39,7 +28,7 @@ TEST(DISABLED_MesureColoration, OuvertureEtFrappe) {
   if (script.isEmpty()) GTEST_SKIP() << "QUILLOMAT_BENCH_SCRIPT names the script to open";
   for (int essai = 0; essai < 6; ++essai) {
     const bool sansCouleurs = essai == 5;
-    Banc b([&](const QDir& d) { copierMots(d, sansCouleurs); });
+    Banc b([&](const QDir& d) { preparer(d, sansCouleurs); });
     ASSERT_NE(b.app->m_pFunctionWords, nullptr);
     ASSERT_EQ(b.app->m_bColouring, !sansCouleurs);
     QCoreApplication::processEvents();
@@ -50,25 +39,9 @@ TEST(DISABLED_MesureColoration, OuvertureEtFrappe) {
     QCoreApplication::processEvents();  // what is left for the event loop: layout and first paint
     const auto t2 = Horloge::now();
 
-    CQuillomatView& v = b.vue();
-    QTextCursor c(v.document()->findBlockByNumber(v.nombreLignes() / 2));
-    c.movePosition(QTextCursor::EndOfBlock);
-    v.setTextCursor(c);
-    std::vector<double> frappes;
-    const char* touches = "GetStage ; \"x\" ";
-    for (int k = 0; k < 200; ++k) {
-      const char t = touches[k % 15];
-      const auto a = Horloge::now();
-      QTest::keyClick(&v, t);
-      QCoreApplication::processEvents();  // the repaint of the line
-      frappes.push_back(ms(Horloge::now() - a));
-    }
-    std::sort(frappes.begin(), frappes.end());
-    double somme = 0;
-    for (double f : frappes) somme += f;
-    std::printf("%s, lignes %d : ouverture + coloration %.1f ms, boucle d'événements ensuite %.1f ms ; "
-                "frappe moyenne %.3f ms, médiane %.3f ms, max %.3f ms\n",
-                sansCouleurs ? "sans coloration" : "avec coloration", v.nombreLignes(), ms(t1 - t0), ms(t2 - t1), somme / frappes.size(), frappes[frappes.size() / 2],
-                frappes.back());
+    Mesures m = frappes(b.vue(), 200);
+    std::printf("%s, lignes %d : ouverture + coloration %.1f ms, boucle d'événements ensuite %.1f ms\n",
+                sansCouleurs ? "sans coloration" : "avec coloration", b.vue().nombreLignes(), ms(t1 - t0), ms(t2 - t1));
+    m.afficher(sansCouleurs ? "frappe, sans coloration" : "frappe, avec coloration");
   }
 }

@@ -5,42 +5,12 @@
 // (quillomat-gen writes the script). Colouring is on, as in the editor.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <vector>
-
-#include <QCoreApplication>
 #include <QRegularExpression>
-#include <QTest>
-#include <QTextBlock>
 
 #include "app/ui/bench.hpp"
+#include "measures.hpp"
 
-namespace {
-
-using Horloge = std::chrono::steady_clock;
-
-double ms(Horloge::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-void copierMots(const QDir& d) {
-  QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/fonctions.txt"),
-              d.filePath(QStringLiteral("fonctions.txt")));
-}
-
-struct Mesures {
-  std::vector<double> valeurs;
-  void ajouter(double v) { valeurs.push_back(v); }
-  void afficher(const char* quoi) {
-    std::sort(valeurs.begin(), valeurs.end());
-    double somme = 0;
-    for (double v : valeurs) somme += v;
-    std::printf("%s : moyenne %.3f ms, médiane %.3f ms, max %.3f ms (%zu fois)\n", quoi, somme / valeurs.size(),
-                valeurs[valeurs.size() / 2], valeurs.back(), valeurs.size());
-  }
-};
-
-}  // namespace
+using namespace mesures;
 
 TEST(DISABLED_MesureMiseEnForme, EntreeEtMettreEnForme) {
   const QString script = qEnvironmentVariable("QUILLOMAT_BENCH_SCRIPT");
@@ -57,9 +27,7 @@ TEST(DISABLED_MesureMiseEnForme, EntreeEtMettreEnForme) {
   // nearly every line above it.
   Mesures entree, entreeAffichee;
   for (int k = 0; k < 100; ++k) {
-    QTextCursor c(v.document()->findBlockByNumber(v.nombreLignes() - 10));
-    c.movePosition(QTextCursor::EndOfBlock);
-    v.setTextCursor(c);
+    placer(v, v.nombreLignes() - 9);
     const auto a = Horloge::now();
     QTest::keyClick(&v, Qt::Key_Return);
     const auto m = Horloge::now();

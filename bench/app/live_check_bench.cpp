@@ -6,58 +6,15 @@
 // built beside the test program, as in the editor.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <vector>
-
-#include <QCoreApplication>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTextBlock>
 
 #include "app/ui/live_check_support.hpp"
+#include "measures.hpp"
 
 using namespace constats_test;
+using namespace mesures;
 
 namespace {
-
-using Horloge = std::chrono::steady_clock;
-
-double ms(Horloge::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-struct Mesures {
-  std::vector<double> valeurs;
-  void afficher(const char* quoi) {
-    std::sort(valeurs.begin(), valeurs.end());
-    double somme = 0;
-    for (double v : valeurs) somme += v;
-    std::printf("%s : moyenne %.3f ms, médiane %.3f ms, max %.3f ms (%zu fois)\n", quoi, somme / valeurs.size(),
-                valeurs[valeurs.size() / 2], valeurs.back(), valeurs.size());
-  }
-};
-
-// The caret at the end of line `ligne` (1-based).
-void placer(CQuillomatView& v, int ligne) {
-  QTextCursor c(v.document()->findBlockByNumber(ligne - 1));
-  c.movePosition(QTextCursor::EndOfBlock);
-  v.setTextCursor(c);
-}
-
-// Keys typed at the end of a line in the middle, each followed by the event
-// loop (the repaint); the pause timer never runs out between two keys.
-Mesures frappes(CQuillomatView& v) {
-  placer(v, v.nombreLignes() / 2);
-  Mesures m;
-  const char* touches = "GetStage ; \"x\" ";
-  for (int k = 0; k < 200; ++k) {
-    const auto a = Horloge::now();
-    QTest::keyClick(&v, touches[k % 15]);
-    QCoreApplication::processEvents();
-    m.valeurs.push_back(ms(Horloge::now() - a));
-  }
-  return m;
-}
 
 Mesures entrees(CQuillomatView& v) {
   Mesures m;
@@ -77,10 +34,7 @@ Mesures entrees(CQuillomatView& v) {
 TEST(DISABLED_MesureVerificationEnDirect, FrappeEntreeEtVerification) {
   const QString script = qEnvironmentVariable("QUILLOMAT_BENCH_SCRIPT");
   if (script.isEmpty()) GTEST_SKIP() << "QUILLOMAT_BENCH_SCRIPT names the script to open";
-  Banc b([](const QDir& d) {
-    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/fonctions.txt"),
-                d.filePath(QStringLiteral("fonctions.txt")));
-  });
+  Banc b(copierMots);
   ASSERT_NE(b.app->m_pFunctionWords, nullptr);
   ASSERT_NE(b.app->OpenDocumentFile(script), nullptr);
   ASSERT_TRUE(verifie(b));
@@ -88,7 +42,7 @@ TEST(DISABLED_MesureVerificationEnDirect, FrappeEntreeEtVerification) {
   CConstatsVue& s = *suivi(b);
   std::printf("lignes : %d, constats : %zu\n", v.nombreLignes(), s.constats().constats().size());
 
-  frappes(v).afficher("frappe, vérification pendant la frappe active");
+  frappes(v, 200).afficher("frappe, vérification pendant la frappe active");
   entrees(v).afficher("Entrée, vérification pendant la frappe active");
 
   // From the end of the pause to the findings on screen: the text copied, the
@@ -125,6 +79,6 @@ TEST(DISABLED_MesureVerificationEnDirect, FrappeEntreeEtVerification) {
 
   b.declencher(CVerificationContinue::kCommandeVerifier);
   ASSERT_FALSE(controle(b).active());
-  frappes(v).afficher("frappe, vérification pendant la frappe désactivée");
+  frappes(v, 200).afficher("frappe, vérification pendant la frappe désactivée");
   entrees(v).afficher("Entrée, vérification pendant la frappe désactivée");
 }
