@@ -151,8 +151,14 @@ case $cas in
       windows=$exe
       attendu=$linux
       [[ $programme == lsp ]] && windows=$QUILLOMAT_LSP_EXE attendu=$QUILLOMAT_LINUX/quillomat-lsp
-      script -qec "stty cols 1000; wine '$windows' $args" /dev/null </dev/null |
-        sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' | tr -d '\r' >"$travail/console"
+      # Wine's console now and then shows nothing of a program that exits at
+      # once (seen once in CI, under load): an empty capture is tried again,
+      # a different one fails.
+      for _ in 1 2 3; do
+        script -qec "stty cols 1000; wine '$windows' $args" /dev/null </dev/null |
+          sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' | tr -d '\r' >"$travail/console"
+        [[ -s "$travail/console" ]] && break
+      done
       # shellcheck disable=SC2086
       "$attendu" $args >"$travail/attendu"
       if cmp -s "$travail/console" "$travail/attendu"; then
