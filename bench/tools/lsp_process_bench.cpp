@@ -125,6 +125,16 @@ json changement(const std::string& texte, int version) {
 }
 
 // Sends the change and waits for the diagnostics of its version: milliseconds.
+// Initialised, with the script open and its first diagnostics received.
+void ouvrir(Serveur& s, const std::string& texte) {
+  s.envoyer({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
+  s.attendre("\"id\":1");
+  s.envoyer({{"jsonrpc", "2.0"},
+             {"method", "textDocument/didOpen"},
+             {"params", {{"textDocument", {{"uri", kUri}, {"languageId", "vaelmoor"}, {"version", 0}, {"text", texte}}}}}});
+  s.attendre("\"version\":0,");
+}
+
 double modifier(Serveur& s, const std::string& texte, int version) {
   const std::string trame = quillomat::lsp::trame(changement(texte, version).dump());
   const auto debut = Horloge::now();
@@ -169,12 +179,7 @@ int main(int argc, char** argv) {
               "processeur (ms, moy.)");
   for (const Textes& t : scripts) {
     Serveur s(binaire);
-    s.envoyer({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
-    s.attendre("\"id\":1");
-    s.envoyer({{"jsonrpc", "2.0"},
-               {"method", "textDocument/didOpen"},
-               {"params", {{"textDocument", {{"uri", kUri}, {"languageId", "vaelmoor"}, {"version", 0}, {"text", t.a}}}}}});
-    s.attendre("\"version\":0,");
+    ouvrir(s, t.a);
     std::vector<double> temps;
     const double processeur = s.processeurMs();
     for (int v = 1; v <= mesures; ++v) temps.push_back(modifier(s, v % 2 ? t.b : t.a, v));
@@ -185,12 +190,7 @@ int main(int argc, char** argv) {
   // Memory: the stress script changed again and again, each change checked.
   const Textes& t = scripts.back();
   Serveur s(binaire);
-  s.envoyer({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
-  s.attendre("\"id\":1");
-  s.envoyer({{"jsonrpc", "2.0"},
-             {"method", "textDocument/didOpen"},
-             {"params", {{"textDocument", {{"uri", kUri}, {"languageId", "vaelmoor"}, {"version", 0}, {"text", t.a}}}}}});
-  s.attendre("\"version\":0,");
+  ouvrir(s, t.a);
   const int echauffement = std::min(100, changements);
   for (int v = 1; v <= echauffement; ++v) modifier(s, v % 2 ? t.b : t.a, v);
   const long avant = s.memoire("VmRSS");
