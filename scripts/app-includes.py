@@ -57,8 +57,8 @@ def main() -> int:
     faults = 0
     for name, targets in includes.items():
         if 'app/app.hpp' in targets and name not in members | MAY_INCLUDE_APP:
-            print(f'{name} inclut app.hpp : une fonction de l\'éditeur connaît EspaceTravail (workspace.hpp), '
-                  'pas l\'application')
+            print(f'{name} inclut app.hpp, que seuls les fichiers de l\'application et main.cpp incluent : '
+                  'une fonction de l\'éditeur connaît EspaceTravail (workspace.hpp)')
             faults += 1
 
     # Units below the application, and what each needs.
