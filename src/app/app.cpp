@@ -69,9 +69,9 @@ bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   connect(m_pMainFrame->zoneDocuments(), &QMdiArea::subWindowActivated, this,
           [this] { Q_EMIT vueActivee(vueActive()); });
   // The features, owned by the frame.
-  new DepotFichiers(*this);           // dropped files open
-  new IndicateurEncodage(*this);      // UTF-8 documents shown and converted
-  new SurveillanceFichiers(*this);    // files changed by other programs
+  new DepotFichiers(*this);         // dropped files open
+  new IndicateurEncodage(*this);    // UTF-8 documents shown and converted
+  new SurveillanceFichiers(*this);  // files changed by other programs
   m_pDisposition = new DispositionFenetres(*this);
   new CVerificationContinue(*this);  // the check while typing
   m_pMainFrame->mettreAJourRecents(fichiersRecents());

@@ -14,7 +14,6 @@
 
 IndicateurEncodage::IndicateurEncodage(EspaceTravail& espace)
     : QObject(espace.cadre()), m_cadre(*espace.cadre()), m_espace(espace), m_pEtiquette(new QLabel(&m_cadre)) {
-  CMainFrame& cadre = m_cadre;
   m_pEtiquette->setObjectName(QStringLiteral("indicateurEncodage"));
   m_pEtiquette->setText(QStringLiteral("UTF-8 — le jeu lit le Latin-1 : Fichier > Convertir en Latin-1"));
   m_pEtiquette->setToolTip(
@@ -22,10 +21,10 @@ IndicateurEncodage::IndicateurEncodage(EspaceTravail& espace)
                      "Le jeu lit les scripts en Latin-1 : il y lirait chaque lettre accentuée comme deux "
                      "caractères."));
   // Left of the caret panes, shown only for a UTF-8 document.
-  cadre.statusBar()->insertPermanentWidget(1, m_pEtiquette);  // after the message pane
+  m_cadre.statusBar()->insertPermanentWidget(1, m_pEtiquette);  // after the message pane
   m_pEtiquette->hide();
   connect(&espace, &EspaceTravail::vueActivee, this, &IndicateurEncodage::suivreDocumentActif);
-  if (QAction* a = cadre.action(kConvertir)) connect(a, &QAction::triggered, this, &IndicateurEncodage::convertir);
+  if (QAction* a = m_cadre.action(kConvertir)) connect(a, &QAction::triggered, this, &IndicateurEncodage::convertir);
 }
 
 void IndicateurEncodage::suivreDocumentActif() {
