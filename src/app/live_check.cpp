@@ -12,7 +12,6 @@
 #include <QStatusBar>
 #include <QThreadPool>
 
-#include "app.hpp"
 #include "app/core/live_findings.hpp"
 #include "child_frame.hpp"
 #include "document.hpp"
@@ -22,6 +21,7 @@
 #include "pipeline/records.hpp"
 #include "view.hpp"
 #include "view_findings.hpp"
+#include "workspace.hpp"
 
 namespace {
 
@@ -58,14 +58,14 @@ std::filesystem::path dossierCourant() { return std::filesystem::path(QDir::curr
 
 }  // namespace
 
-CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
-    : QObject(app.m_pMainFrame),
-      m_app(app),
-      m_cadre(*app.m_pMainFrame),
+CVerificationContinue::CVerificationContinue(EspaceTravail& espace)
+    : QObject(espace.cadre()),
+      m_espace(espace),
+      m_cadre(*espace.cadre()),
       m_pPanneau(new CPanneauConstats(&m_cadre)),
       m_pComptes(new QLabel(&m_cadre)) {
   setObjectName(QStringLiteral("verificationContinue"));
-  QSettings& profil = app.profil();
+  QSettings& profil = espace.profil();
   m_bActive = profil.value(kCleVerifier, true).toBool();
   m_bNumeros = profil.value(kCleNumeros, true).toBool();
   const bool panneau = profil.value(kClePanneau, true).toBool();
@@ -89,11 +89,11 @@ CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
   connect(numeros, &QAction::triggered, this, &CVerificationContinue::setNumeros);
   connect(constats, &QAction::triggered, this, [this](bool affiche) {
     m_pPanneau->setVisible(affiche);
-    m_app.profil().setValue(kClePanneau, affiche);
+    m_espace.profil().setValue(kClePanneau, affiche);
   });
   connect(m_pPanneau, &CPanneauConstats::ferme, this, [this, constats] {
     constats->setChecked(false);
-    m_app.profil().setValue(kClePanneau, false);
+    m_espace.profil().setValue(kClePanneau, false);
   });
   connect(m_pPanneau, &CPanneauConstats::ligneChoisie, this, [this](int ligne) {
     if (CConstatsVue* suivi = suiviActif()) suivi->allerALigne(ligne);
@@ -105,10 +105,10 @@ CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
   m_activation.setSingleShot(true);
   m_activation.setInterval(0);
   connect(&m_activation, &QTimer::timeout, this, &CVerificationContinue::fenetresChangees);
-  connect(m_cadre.zoneDocuments(), &QMdiArea::subWindowActivated, &m_activation, qOverload<>(&QTimer::start));
+  connect(&espace, &EspaceTravail::vueActivee, &m_activation, qOverload<>(&QTimer::start));
   // New settings: every script is checked again with them (the file is
   // written by the time the pause is over).
-  connect(&app, &CQuillomatApp::reglagesAppliques, this, [this] {
+  connect(&espace, &EspaceTravail::reglagesAppliques, this, [this] {
     for (CConstatsVue* suivi : suivis()) suivi->revisions().oublier();
     if (m_bActive) m_pause.start();
   });
@@ -121,10 +121,10 @@ CVerificationContinue* CVerificationContinue::de(const CMainFrame& cadre) {
 void CVerificationContinue::fenetresChangees() {
   // Every script window gets its gutter; a report window (known once the
   // command that opened it is over) gets nothing.
-  for (CChildFrame* enfant : m_app.enfants()) {
+  for (CChildFrame* enfant : m_espace.enfants()) {
     if (enfant->GetActiveDocument().contientCode) suivre(enfant->GetActiveView());
   }
-  const CQuillomatView* vue = m_app.vueActive();
+  const CQuillomatView* vue = m_espace.vueActive();
   if (!vue || vue->GetDocument().contientCode) m_pDernierScript = vue ? CConstatsVue::de(*vue) : nullptr;
   m_pPanneau->montrer(m_bActive ? suiviActif() : nullptr);
   majComptes();
@@ -147,14 +147,14 @@ CConstatsVue* CVerificationContinue::suiviActif() const {
   // A report window is never checked: while it is active, the panel keeps
   // the findings of the script it was opened from, so that a click still
   // leads there.
-  const CQuillomatView* vue = m_app.vueActive();
+  const CQuillomatView* vue = m_espace.vueActive();
   if (!vue) return nullptr;
   return vue->GetDocument().contientCode ? CConstatsVue::de(*vue) : m_pDernierScript.data();
 }
 
 QList<CConstatsVue*> CVerificationContinue::suivis() const {
   QList<CConstatsVue*> liste;
-  for (CChildFrame* enfant : m_app.enfants()) {
+  for (CChildFrame* enfant : m_espace.enfants()) {
     if (CConstatsVue* suivi = CConstatsVue::de(enfant->GetActiveView())) liste.append(suivi);
   }
   return liste;
@@ -216,7 +216,7 @@ void CVerificationContinue::majComptes() {
 
 void CVerificationContinue::setActive(bool active) {
   m_bActive = active;
-  m_app.profil().setValue(kCleVerifier, active);
+  m_espace.profil().setValue(kCleVerifier, active);
   if (!active) {
     m_pause.stop();
     for (CConstatsVue* suivi : suivis()) suivi->effacer();
@@ -226,6 +226,6 @@ void CVerificationContinue::setActive(bool active) {
 
 void CVerificationContinue::setNumeros(bool affiches) {
   m_bNumeros = affiches;
-  m_app.profil().setValue(kCleNumeros, affiches);
+  m_espace.profil().setValue(kCleNumeros, affiches);
   for (CConstatsVue* suivi : suivis()) suivi->setGoutiere(affiches);
 }

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   CQuillomatApp app;
   if (!app.InitInstance(fichiers)) return 1;
   if (essai) {
-    std::fputs(rapportDemarrage(app).toUtf8().constData(), stdout);
+    std::fputs(rapportDemarrage(app.m_pFunctionWords != nullptr, app.enfants().size()).toUtf8().constData(), stdout);
     return 0;
   }
   return QApplication::exec();
