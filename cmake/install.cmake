@@ -99,12 +99,15 @@ set(CPACK_PACKAGE_VERSION 3.02)
 set(CPACK_PACKAGE_CONTACT "auteur@lunebrac.example")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "L'équipe Lunebrac <auteur@lunebrac.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "éditeur et vérificateur des scripts du jeu Vaelmoor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Le vérificateur lit un script ligne à ligne, sans jamais l'exécuter, et \
-écrit un rapport en français qui liste les erreurs et les alertes avec leurs numéros de ligne, puis \
-l'inventaire des variables, objets et dialogues que le script utilise.
-Le paquet contient l'éditeur quillomat (Qt 6, fenêtres multiples, coloration, vérification pendant la \
-frappe, copies de récupération), le vérificateur en ligne de commande quillomat-check et le serveur de \
-langage quillomat-lsp, qui apporte les mêmes constats dans d'autres éditeurs.")
+# Lines of at most 80 characters: CPack writes them as they are.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Le vérificateur lit un script ligne à ligne, sans jamais l'exécuter, et
+écrit un rapport en français qui liste les erreurs et les alertes avec leurs
+numéros de ligne, puis l'inventaire des variables, objets et dialogues que le
+script utilise.
+Le paquet contient l'éditeur quillomat (Qt 6, fenêtres multiples, coloration,
+vérification pendant la frappe, copies de récupération), le vérificateur en
+ligne de commande quillomat-check et le serveur de langage quillomat-lsp, qui
+apporte les mêmes constats dans d'autres éditeurs.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
@@ -124,4 +127,6 @@ if(QUILLOMAT_BUILD_TESTS)
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DDOSSIER=${CMAKE_BINARY_DIR}/essai-paquet
                    -P ${CMAKE_SOURCE_DIR}/cmake/lintian_test.cmake)
   set_tests_properties(paquet_debian PROPERTIES SKIP_REGULAR_EXPRESSION "lintian absent" TIMEOUT 300)
+  # Both install the build tree: one at a time.
+  set_tests_properties(installation paquet_debian PROPERTIES RESOURCE_LOCK installation)
 endif()
