@@ -38,24 +38,28 @@ if [[ -f "$dossier/.complet" ]]; then echo "$dossier"; exit 0; fi
 # tree rather than starting again from nothing.
 travail=$cache/qt6-windows-${version//[:+~]/_}.travail
 mkdir -p "$travail"
-source_qt=$(find "$travail" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
-if [[ -z "$source_qt" ]]; then
+# The marker says the source was unpacked and patched to the end.
+if [[ ! -f "$travail/.sources" ]]; then
+  rm -rf "$travail"/qt6-base*
   # A deb-src entry for the archive the machine already uses, so that the
   # source is the one of the installed Qt.
   if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base$'; then
+    racine_cmd=()
+    [[ $(id -u) -eq 0 ]] || racine_cmd=(sudo)
     if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
-      sed 's/^Types: .*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        >/etc/apt/sources.list.d/quillomat-src.sources
+      sed 's/^Types: .*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+        "${racine_cmd[@]}" tee /etc/apt/sources.list.d/quillomat-src.sources >/dev/null
     else
       grep -hE '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | grep -v 'deb \[' |
-        sed 's/^deb /deb-src /' >/etc/apt/sources.list.d/quillomat-src.list
+        sed 's/^deb /deb-src /' | "${racine_cmd[@]}" tee /etc/apt/sources.list.d/quillomat-src.list >/dev/null
     fi
-    apt-get update -qq >&2
+    "${racine_cmd[@]}" apt-get update -qq >&2
   fi
   (cd "$travail" && apt-get source -qq "qt6-base=$version" >&2)
-  source_qt=$(find "$travail" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
-  [[ -n "$source_qt" ]] || { echo "Erreur : apt-get source qt6-base n'a pas donné de sources dans $travail." >&2; exit 1; }
+  touch "$travail/.sources"
 fi
+source_qt=$(find "$travail" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+[[ -n "$source_qt" ]] || { echo "Erreur : apt-get source qt6-base n'a pas donné de sources dans $travail." >&2; exit 1; }
 
 # Debian's source lacks the tablet header (wintab.h): no tablet events.
 # The Windows platform plugin of this version needs OpenGL, and its
