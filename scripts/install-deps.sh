@@ -3,7 +3,7 @@
 set -euo pipefail
 
 # neovim: the language server is tested under a real client.
-paquets=(cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n python3-jsonschema neovim)
+paquets=(cmake make g++ help2man lintian libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n python3-jsonschema neovim)
 if [[ "${QUILLOMAT_BENCH:-0}" == 1 ]]; then paquets+=(libbenchmark-dev); fi
 if [[ "${QUILLOMAT_FUZZ:-0}" == 1 ]]; then paquets+=(clang libclang-rt-14-dev); fi
 # A real X display for the editor's tests (scripts/x-session.sh).
