@@ -88,7 +88,9 @@ vscode_reel() {
   rm -rf "$travail"
   mkdir -p "$travail"
   empaqueter "$travail/quillomat-essai.vsix" "$build/quillomat-lsp"
-  etape "essai dans VS Code" 600 node reel/essai.mjs "$cache/node_modules/.bin/code-server" \
+  # Beside its packages, where node looks for them.
+  cp reel/essai.mjs "$cache/"
+  etape "essai dans VS Code" 900 node "$cache/essai.mjs" "$cache/node_modules/.bin/code-server" \
     "$travail/quillomat-essai.vsix" "$racine/data/exemple.txt" "$build/quillomat-check" "$travail"
 }
 

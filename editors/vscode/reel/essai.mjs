@@ -33,7 +33,7 @@ async function etape(nom, secondes, action) {
 }
 
 // statutsAdmis: exit statuses that are no failure (quillomat-check ends with
-// 1 when it finds errors).
+// 2 when it finds errors).
 function lancer(programme, args, secondes, statutsAdmis = [0]) {
   return new Promise((resoudre, rejeter) => {
     execFile(programme, args, { timeout: secondes * 1000, maxBuffer: 1 << 24 }, (e, sortie, erreurs) => {
@@ -82,11 +82,21 @@ async function commande(page, titre) {
   await page.keyboard.press('Enter');
 }
 
-// The findings of the Problems view: line, nature, code, text.
+// The findings of the Problems view: line, nature, code, text. The view
+// shows the rows it has room for: it is maximised while read.
 async function problemes(page) {
+  await commande(page, 'View: Toggle Maximized Panel');
+  const lignes = await lignesDesProblemes(page);
+  await commande(page, 'View: Toggle Maximized Panel');
+  return lignes;
+}
+// Errors and alerts, as the status bar counts them.
+const compte = (page) =>
+  page.$eval('#status\\.problems', (e) => (e.textContent.match(/\d+/g) ?? []).reduce((n, x) => n + Number(x), 0)).catch(() => -1);
+function lignesDesProblemes(page) {
   return page.$$eval('.markers-panel .monaco-list-row', (lignes) =>
     lignes
-      .filter((l) => l.querySelector('.marker-message-details'))
+      .filter((l) => l.querySelector('.marker-message-details-container'))
       .map((l) => {
         const texte = (s) => l.querySelector(s)?.textContent.trim() ?? '';
         const icone = l.querySelector('.marker-icon');
@@ -94,8 +104,8 @@ async function problemes(page) {
         return {
           ligne: position ? Number(position[1]) : 0,
           nature: icone?.className.includes('warning') ? 'alerte' : 'erreur',
-          code: texte('.marker-code').replace(/[()]/g, ''),
-          texte: texte('.marker-message-details .marker-message, .marker-message'),
+          code: texte('.marker-code'),
+          texte: texte('.marker-message'),
         };
       }),
   );
@@ -119,6 +129,7 @@ fs.writeFileSync(
     'extensions.autoUpdate': false,
     'workbench.enableExperiments': false,
     'update.mode': 'none',
+    'git.enabled': false,
   }),
 );
 
@@ -126,10 +137,10 @@ let serveur, navigateur;
 let echec = false;
 try {
   const attendus = await etape('quillomat-check -f json', 30, async () => {
-    const json = JSON.parse(await lancer(check, ['-f', 'json', script], 30, [0, 1]));
+    const json = JSON.parse(await lancer(check, ['-f', 'json', script], 30, [0, 1, 2]));
     return json.scripts[0].constats.map((c) => ({ ligne: c.ligne, nature: c.nature, code: c.code, texte: c.texte }));
   });
-  const base = ['--user-data-dir', donnees, '--extensions-dir', extensions];
+  const base = ['--config', path.join(dossier, 'config.yaml'), '--user-data-dir', donnees, '--extensions-dir', extensions];
   await etape('code-server --install-extension', 120, () => lancer(codeServer, [...base, '--install-extension', vsix], 120));
   const port = await portLibre();
   await etape('code-server démarre', 60, async () => {
@@ -177,7 +188,7 @@ try {
     }, 50);
   });
 
-  await etape('ouvrir exemple.txt, vue Problèmes', 60, async () => {
+  await etape('ouvrir exemple.txt, vue Problèmes', 120, async () => {
     await commande(page, 'View: Focus Problems');
     await page.keyboard.down('Control');
     await page.keyboard.press('KeyP');
@@ -186,23 +197,23 @@ try {
     await page.keyboard.type('exemple.txt');
     await attendre(() => page.$('.quick-input-list .monaco-list-row'), 'exemple.txt');
     await page.keyboard.press('Enter');
-    await attendre(async () => (await problemes(page)).length === attendus.length, 'les problèmes');
+    await attendre(async () => (await compte(page)) === attendus.length, 'les problèmes');
   });
-  await etape('les problèmes sont les constats de quillomat-check', 10, async () => {
+  await etape('les problèmes sont les constats de quillomat-check', 60, async () => {
     await new Promise((r) => setTimeout(r, 3500));  // past the time a new reading may take
     const vus = await problemes(page);
     vus.sort((a, b) => a.ligne - b.ligne || a.code.localeCompare(b.code) || a.texte.localeCompare(b.texte));
     attendus.sort((a, b) => a.ligne - b.ligne || a.code.localeCompare(b.code) || a.texte.localeCompare(b.texte));
     egal(vus, attendus, 'vue Problèmes');
   });
-  await etape('ni alerte d\'encodage ni diagnostic d\'une lecture en UTF-8', 10, async () => {
+  await etape('ni alerte d\'encodage ni diagnostic d\'une lecture en UTF-8', 20, async () => {
     const vus = await page.evaluate(() => ({ ...window.vus, toasts: [...window.vus.toasts] }));
     const erreurs = attendus.filter((c) => c.nature === 'erreur').length;
     if (vus.fffd || vus.maxErreurs > erreurs || vus.toasts.some((t) => t.includes('UTF-8')))
       throw new Error(`vu : ${JSON.stringify(vus)} (${erreurs} erreurs attendues)`);
   });
 
-  await etape('survol de GetAV', 30, async () => {
+  await etape('survol de GetAV', 60, async () => {
     const mot = await attendre(() =>
       page.evaluateHandle(() =>
         [...document.querySelectorAll('.editor-instance .view-line span span')].find((s) => s.textContent === 'GetAV'),
@@ -214,11 +225,11 @@ try {
     await page.mouse.move(5, 5);
   });
 
-  await etape('clic sur un code : l\'aide à son entrée', 40, async () => {
+  await etape('clic sur un code : l\'aide à son entrée', 60, async () => {
     const code = attendus[0].code;
     await page.keyboard.press('Escape');
     const lien = await attendre(() =>
-      page.evaluateHandle((c) => [...document.querySelectorAll('.markers-panel .marker-code a, .markers-panel .marker-code .monaco-link')]
+      page.evaluateHandle((c) => [...document.querySelectorAll('.markers-panel a.monaco-link')]
         .find((a) => a.textContent.includes(c)), code).then((h) => h.asElement()),
     'lien du code');
     await lien.click();
@@ -252,19 +263,20 @@ try {
     if (valeur) await page.keyboard.type(valeur);
     await page.keyboard.press('Tab');
   }
-  await etape('un serveur absent : le message français seul', 60, async () => {
+  await etape('un serveur absent : le message français seul', 90, async () => {
     await reglerServeur('/nulle/part/quillomat-lsp');
     await attendre(async () => (await toasts(page)).some((t) => t.includes('n\'a pas pu démarrer')), 'message');
     await new Promise((r) => setTimeout(r, 1000));
     const anglais = (await toasts(page)).filter((t) => /client|server|connection/i.test(t) && !t.includes('Quillomat :'));
     if (anglais.length) throw new Error(`messages en trop : ${JSON.stringify(anglais)}`);
   });
-  await etape('le serveur de l\'extension revient', 60, async () => {
+  await etape('le serveur de l\'extension revient', 90, async () => {
     await reglerServeur('');
     await commande(page, 'View: Focus Problems');
-    await attendre(async () => (await problemes(page)).length === attendus.length, 'les problèmes');
+    await attendre(async () => (await compte(page)) === attendus.length, 'les problèmes');
+    egal((await problemes(page)).length, attendus.length, 'problèmes après le retour du serveur');
   });
-  await etape('un seul canal de sortie « Quillomat »', 30, async () => {
+  await etape('un seul canal de sortie « Quillomat »', 60, async () => {
     await commande(page, 'Output: Show Output Channels');
     const noms = await attendre(async () => {
       const l = await page.$$eval('.quick-input-list .monaco-list-row', (r) => r.map((e) => e.getAttribute('aria-label') ?? e.textContent));
@@ -282,8 +294,12 @@ try {
   if (navigateur) {
     const pages = await navigateur.pages().catch(() => []);
     const p = pages[pages.length - 1];
-    if (p) await p.screenshot({ path: path.join(travail, 'echec.png') }).then(
-      () => console.error(`Capture : ${path.join(travail, 'echec.png')}`), () => {});
+    if (p) {
+      await p.screenshot({ path: path.join(travail, 'echec.png') }).then(
+        () => console.error(`Capture : ${path.join(travail, 'echec.png')}`), () => {});
+      const html = await p.evaluate(() => document.body.outerHTML).catch(() => '');
+      fs.writeFileSync(path.join(travail, 'echec.html'), html);
+    }
   }
 } finally {
   await Promise.race([navigateur?.close(), new Promise((r) => setTimeout(r, 10_000))]).catch(() => {});

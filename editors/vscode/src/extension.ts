@@ -23,8 +23,8 @@ import {
 const kLangue = 'vaelmoor';
 const kCommandeAide = 'quillomat.aide';
 // How long a script that shows U+FFFD may wait for VS Code to read it again
-// in Latin-1, the encoding of its new language.
-const kDelaiRelecture = 3000;
+// in the encoding of its new language; a loaded machine can take seconds.
+const kDelaiRelecture = 20000;
 
 // The client library, with its messages sorted: a normal stop is no error,
 // and no English notice while the extension reports a failed start itself.
@@ -79,7 +79,7 @@ function lectureReglee(document: vscode.TextDocument): Promise<void> {
   const cle = document.uri.toString();
   const enCours = lectures.get(cle);
   if (enCours) return enCours;
-  if (!accentsIllisibles(document.getText())) return Promise.resolve();
+  if (!accentsIllisibles(document.getText()) || !relectureAttendue(document)) return Promise.resolve();
   const reglee = new Promise<void>((resolve) => {
     const fin = () => {
       clearTimeout(delai);
@@ -94,6 +94,13 @@ function lectureReglee(document: vscode.TextDocument): Promise<void> {
   lectures.set(cle, reglee);
   void reglee.then(() => lectures.delete(cle));
   return reglee;
+}
+
+// VS Code reads a file again when its new language has another encoding,
+// unless it holds changes not saved.
+function relectureAttendue(document: vscode.TextDocument): boolean {
+  const encodage = vscode.workspace.getConfiguration('files', document).get<string>('encoding', 'utf8');
+  return document.uri.scheme === 'file' && !document.isDirty && !/^utf-?8/i.test(encodage);
 }
 
 // A Latin-1 script read as UTF-8 would lose its accents when saved.
