@@ -138,7 +138,8 @@ let echec = false;
 try {
   const attendus = await etape('quillomat-check -f json', 30, async () => {
     const json = JSON.parse(await lancer(check, ['-f', 'json', script], 30, [0, 1, 2]));
-    return json.scripts[0].constats.map((c) => ({ ligne: c.ligne, nature: c.nature, code: c.code, texte: c.texte }));
+    // Findings on the whole script stand on the first line in the editor.
+    return json.scripts[0].constats.map((c) => ({ ligne: c.ligne ?? 1, nature: c.nature, code: c.code, texte: c.texte }));
   });
   const base = ['--config', path.join(dossier, 'config.yaml'), '--user-data-dir', donnees, '--extensions-dir', extensions];
   await etape('code-server --install-extension', 120, () => lancer(codeServer, [...base, '--install-extension', vsix], 120));
