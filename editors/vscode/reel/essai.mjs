@@ -72,6 +72,9 @@ const toasts = (page) =>
 
 // F1, a command by its English title, Enter.
 async function commande(page, titre) {
+  // From the script's text, wherever the focus was (a field, a toast).
+  const texte = await page.$('.part.editor .monaco-editor .view-lines');
+  if (texte) await texte.click().catch(() => {});
   await page.keyboard.press('F1');
   await page.waitForSelector('.quick-input-widget input', { visible: true });
   await page.keyboard.type(titre);
@@ -249,24 +252,35 @@ try {
     }, 'aide');
   });
 
-  // The Settings editor, as a user changes a setting.
+  // The Settings editor, as a user changes a setting. A machine setting
+  // lives in the remote settings of this window: the user settings do not
+  // even list it.
   async function reglerServeur(valeur) {
-    await commande(page, 'Preferences: Open User Settings');
+    if (await page.$('.settings-editor .setting-item-text input')) return remplir(valeur);
+    await commande(page, 'Preferences: Open Remote Settings');
     const champ = await page.waitForSelector('.settings-editor .suggest-input-container textarea, .settings-editor .settings-header input', { visible: true });
     await champ.click();
     await page.keyboard.down('Control');
     await page.keyboard.press('KeyA');
     await page.keyboard.up('Control');
     await page.keyboard.type('quillomat.serveur');
-    const entree = await page.waitForSelector('.setting-item-contents[aria-label*="serveur" i] input, .setting-item-text input', { visible: true });
-    await entree.click({ clickCount: 3 });
-    await page.keyboard.press('Backspace');
-    if (valeur) await page.keyboard.type(valeur);
+    await remplir(valeur);
+  }
+  async function remplir(valeur) {
+    // The list is drawn again as the search settles: type until the field holds it.
+    await attendre(async () => {
+      const entree = await page.$('.settings-editor .setting-item-text input');
+      if (!entree) return false;
+      await entree.click({ clickCount: 3 }).catch(() => {});
+      await page.keyboard.press('Backspace');
+      if (valeur) await page.keyboard.type(valeur);
+      return (await entree.evaluate((e) => e.value).catch(() => null)) === valeur;
+    }, 'réglage', 500);
     await page.keyboard.press('Tab');
   }
   await etape('un serveur absent : le message français seul', 90, async () => {
     await reglerServeur('/nulle/part/quillomat-lsp');
-    await attendre(async () => (await toasts(page)).some((t) => t.includes('n\'a pas pu démarrer')), 'message');
+    await attendre(async () => (await toasts(page)).some((t) => t.includes('/nulle/part/quillomat-lsp')), 'message');
     await new Promise((r) => setTimeout(r, 1000));
     const anglais = (await toasts(page)).filter((t) => /client|server|connection/i.test(t) && !t.includes('Quillomat :'));
     if (anglais.length) throw new Error(`messages en trop : ${JSON.stringify(anglais)}`);

@@ -163,7 +163,11 @@ async function demarrer(context: vscode.ExtensionContext): Promise<void> {
   try {
     rendreExecutable(lancement.chemin, process.platform);
   } catch {
-    // The start below says what is wrong with the file.
+    void vscode.window.showErrorMessage(
+      `Quillomat : le serveur « ${lancement.chemin} » est introuvable ou ne peut pas être lancé. ` +
+        'Vérifiez le réglage « quillomat.serveur » (vide : le serveur livré avec l\'extension).',
+    );
+    return;
   }
   sortie ??= vscode.window.createOutputChannel('Quillomat');
   const serveur: ServerOptions = { command: lancement.chemin, transport: TransportKind.stdio };
