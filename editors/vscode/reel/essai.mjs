@@ -256,7 +256,7 @@ try {
   // lives in the remote settings of this window: the user settings do not
   // even list it.
   async function reglerServeur(valeur) {
-    if (await page.$('.settings-editor .setting-item-text input')) return remplir(valeur);
+    if (await page.$('.settings-editor .setting-item-contents input')) return remplir(valeur);
     await commande(page, 'Preferences: Open Remote Settings');
     const champ = await page.waitForSelector('.settings-editor .suggest-input-container textarea, .settings-editor .settings-header input', { visible: true });
     await champ.click();
@@ -269,9 +269,12 @@ try {
   async function remplir(valeur) {
     // The list is drawn again as the search settles: type until the field holds it.
     await attendre(async () => {
-      const entree = await page.$('.settings-editor .setting-item-text input');
+      const entree = await page.$('.settings-editor .setting-item-contents input');
       if (!entree) return false;
-      await entree.click({ clickCount: 3 }).catch(() => {});
+      await entree.evaluate((e) => {
+        e.focus();
+        e.select();
+      });
       await page.keyboard.press('Backspace');
       if (valeur) await page.keyboard.type(valeur);
       return (await entree.evaluate((e) => e.value).catch(() => null)) === valeur;
