@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 # "AideDebug.txt" and "AideDebug.htm", written beside the programs so that the
 # editor run from the build tree finds them too.
 add_executable(quillomat_aide ${CMAKE_SOURCE_DIR}/src/tools/aide_debug.cpp)
-target_link_libraries(quillomat_aide PRIVATE quillomat_editing)
+target_link_libraries(quillomat_aide PRIVATE quillomat_lsp_lib)
 target_compile_options(quillomat_aide PRIVATE ${QUILLOMAT_LATIN1} ${QUILLOMAT_WARNINGS})
 set(QUILLOMAT_AIDE_TXT ${CMAKE_BINARY_DIR}/AideDebug.txt)
 set(QUILLOMAT_AIDE_HTM ${CMAKE_BINARY_DIR}/AideDebug.htm)

@@ -12,6 +12,9 @@ if [[ "${QUILLOMAT_X11:-0}" == 1 ]]; then paquets+=(xvfb openbox xdotool x11-uti
 if [[ "${QUILLOMAT_WINDOWS:-0}" == 1 ]]; then paquets+=(g++-mingw-w64-x86-64-posix wine wine64); fi
 # The VS Code extension (scripts/vscode.sh): node and npm, unless they came another way.
 if [[ "${QUILLOMAT_VSCODE:-0}" == 1 ]] && ! command -v npm >/dev/null; then paquets+=(nodejs npm); fi
+# Its test in a real VS Code: Chromium to drive code-server, whose install
+# builds native modules and wants ripgrep.
+if [[ "${QUILLOMAT_VSCODE_REEL:-0}" == 1 ]]; then paquets+=(chromium ripgrep libsecret-1-dev libkrb5-dev pkg-config python3); fi
 
 manquants=()
 for p in "${paquets[@]}"; do

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lsp/documents.hpp"
+#include "pipeline/libelle.hpp"
 #include "pipeline/records.hpp"
 
 namespace quillomat::lsp {
@@ -26,6 +27,10 @@ struct Diagnostic {
 
 // utf8: the document's text.
 std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e);
+
+// The messages only the server writes (characters a script cannot hold), for
+// the help.
+Libelles libellesServeur();
 
 // The "diagnostics" array of a publication, as JSON text; lienAide: the file
 // URI of the help page, or empty (then no link is given).

@@ -5,6 +5,7 @@
 
 #include "app/core/help_examples.hpp"
 #include "pipeline/memory_check.hpp"
+#include "lsp/diagnostics.hpp"
 #include "pipeline/registre_libelles.hpp"
 #include "script_generator.hpp"
 #include "test_support.hpp"
@@ -55,6 +56,7 @@ TEST(CodesDesMessages, EveryMessageOfTheSourcesIsListed) {
   }
   std::multiset<std::string> listes;
   for (const Fiche* f : tousLesLibelles()) listes.insert(std::string(f->code));
+  for (const Fiche* f : lsp::libellesServeur()) listes.insert(std::string(f->code));
   EXPECT_EQ(definis, listes);
 }
 

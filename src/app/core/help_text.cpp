@@ -1,5 +1,6 @@
 #include "app/core/help_text.hpp"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -144,9 +145,13 @@ struct EntreeMessage {
   const Fiche* fiche;
   std::vector<std::pair<const ExempleAide*, std::string>> exemples;  // with the message written for each
 };
-std::vector<EntreeMessage> messagesEtExemples() {
+std::vector<EntreeMessage> messagesEtExemples(Libelles autres) {
   std::vector<EntreeMessage> out;
   for (const Fiche* f : tousLesLibelles()) out.push_back({f, {}});
+  for (const Fiche* f : autres) out.push_back({f, {}});
+  std::stable_sort(out.begin(), out.end(), [](const EntreeMessage& a, const EntreeMessage& b) {
+    return a.fiche->code < b.fiche->code;
+  });
   for (const ExempleAide& e : exemplesAide()) {
     FindingRecord r = constatDeExemple(e);
     for (EntreeMessage& m : out)
@@ -219,7 +224,7 @@ std::string souligne(std::string_view titre, char c) { return std::string(titre)
 
 }  // namespace
 
-std::string texteAide() {
+std::string texteAide(Libelles autres) {
   std::string out = souligne("Aide du quillomat", '=');
   chaquePhrase(kPresentation, [&](std::string_view p) { (out += p) += "\n\n"; });
   out += souligne("Les menus", '=');
@@ -237,7 +242,7 @@ std::string texteAide() {
   out += souligne("Les messages du rapport", '=');
   chaquePhrase(kIntroMessages, [&](std::string_view p) { (out += p) += "\n\n"; });
   std::string_view groupe;
-  for (const EntreeMessage& m : messagesEtExemples()) {
+  for (const EntreeMessage& m : messagesEtExemples(autres)) {
     const Fiche& f = *m.fiche;
     if (groupe != titreDuGroupe(f.code)) out += souligne(groupe = titreDuGroupe(f.code), '-');
     out += std::string(f.code) + " (" + std::string(nature(f)) + ")\n";
@@ -255,7 +260,7 @@ std::string texteAide() {
   return out;
 }
 
-std::string pageAide() {
+std::string pageAide(Libelles autres) {
   std::string out =
       "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n"
       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\n"
@@ -276,7 +281,7 @@ std::string pageAide() {
   out += "<h2>Les messages du rapport</h2>\n";
   chaquePhrase(kIntroMessages, [&](std::string_view p) { out += "<p>" + echapper(p) + "</p>\n"; });
   std::string_view groupe;
-  for (const EntreeMessage& m : messagesEtExemples()) {
+  for (const EntreeMessage& m : messagesEtExemples(autres)) {
     const Fiche& f = *m.fiche;
     if (groupe != titreDuGroupe(f.code)) out += "<h3>" + echapper(groupe = titreDuGroupe(f.code)) + "</h3>\n";
     const std::string code = echapper(f.code);
