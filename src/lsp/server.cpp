@@ -187,7 +187,7 @@ json Serveur::arreter(const json&, Sortie&) {
 
 void Serveur::ouvrir(const json& params, Sortie&) {
   const json& d = params.at("textDocument");
-  documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
+  documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true, {}, {}};
 }
 
 void Serveur::changer(const json& params, Sortie&) {

@@ -177,8 +177,9 @@ LectureReglagesProjet chargerReglagesProjet(const std::filesystem::path& fichier
 
 std::optional<std::filesystem::path> trouverReglagesProjet(const std::filesystem::path& dossier) {
   std::error_code ec;
-  std::filesystem::path d = std::filesystem::absolute(dossier, ec);
+  std::filesystem::path d = std::filesystem::absolute(dossier, ec).lexically_normal();
   if (ec) return std::nullopt;
+  if (!d.has_filename() && d.has_parent_path()) d = d.parent_path();  // "/mod/" read from "/mod/."
   for (;;) {
     const std::filesystem::path f = d / std::string(kFichierReglagesProjet);
     if (std::filesystem::is_regular_file(f, ec)) return f;

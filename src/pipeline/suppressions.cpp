@@ -53,6 +53,17 @@ size_t finDuMot(std::string_view s, size_t i) {
   return i;
 }
 
+// True when the text names the checker ("quillomat", in any case): only
+// then can it hold a directive.
+bool nommeLeQuillomat(std::string_view texte) {
+  // Two fast searches for the first letter in either case: most scripts never
+  // name the checker, and this runs on every check.
+  for (const char q : {'q', 'Q'})
+    for (size_t p = texte.find(q); p != std::string_view::npos; p = texte.find(q, p + 1))
+      if (commencePar(texte.substr(p), "quillomat")) return true;
+  return false;
+}
+
 class Lecteur {
  public:
   explicit Lecteur(std::string_view script) {
@@ -83,6 +94,7 @@ class Lecteur {
 
   void lireLigne(int i) {
     const std::string_view ligne = lignes_[static_cast<size_t>(i)];
+    if (!nommeLeQuillomat(ligne)) return;
     const size_t commentaire = partieCode(ligne).size();
     if (commentaire >= ligne.size()) return;
     // Every ';' of the comment may open a directive, so that one can follow
@@ -164,29 +176,36 @@ DirectivesDuScript lireDirectives(std::string_view script) { return Lecteur(scri
 
 Tri trierConstats(std::vector<FindingRecord>& findings, std::string_view script, const Consignes& consignes) {
   Tri tri;
-  // Most scripts hold no directive: one search of the text says so.
-  const bool peutEnTenir = std::search(script.begin(), script.end(), std::begin("quillomat"),
-                                       std::end("quillomat") - 1, [](char a, char b) {
-                                         return enMinuscule(a) == b;
-                                       }) != script.end();
-  DirectivesDuScript lues = peutEnTenir ? lireDirectives(script) : DirectivesDuScript{};
+  DirectivesDuScript lues = nommeLeQuillomat(script) ? lireDirectives(script) : DirectivesDuScript{};
   tri.actif = !lues.directives.empty() || !lues.constats.empty() || !consignes.codesIgnores.empty();
   if (!tri.actif) return tri;
   findings.insert(findings.end(), lues.constats.begin(), lues.constats.end());
 
   std::vector<std::vector<bool>> servi;
   for (const Directive& d : lues.directives) servi.emplace_back(d.codes.size(), false);
+  // The directives of a line found by its number, those of the whole script always looked at.
+  std::vector<std::pair<int, size_t>> parCible;
+  std::vector<size_t> pourLeScript;
+  for (size_t i = 0; i < lues.directives.size(); ++i) {
+    if (lues.directives[i].portee == Portee::Fichier) pourLeScript.push_back(i);
+    else if (lues.directives[i].cible >= 0) parCible.emplace_back(lues.directives[i].cible, i);
+  }
+  std::sort(parCible.begin(), parCible.end());
   const auto ignorer = [&](const FindingRecord& f) {
     bool parDirective = false;
-    for (size_t i = 0; i < lues.directives.size(); ++i) {
+    const auto essayer = [&](size_t i) {
       const Directive& d = lues.directives[i];
-      if (d.portee == Portee::Ligne && (f.line < 0 || d.cible != f.line)) continue;
       for (size_t j = 0; j < d.codes.size(); ++j)
         if (d.codes[j] == f.code) {
           servi[i][j] = true;
           parDirective = true;
         }
-    }
+    };
+    for (size_t i : pourLeScript) essayer(i);
+    if (f.line >= 0)
+      for (auto it = std::lower_bound(parCible.begin(), parCible.end(), std::pair<int, size_t>{f.line, 0});
+           it != parCible.end() && it->first == f.line; ++it)
+        essayer(it->second);
     if (parDirective) {
       tri.ignores.push_back({f, Origine::Directive});
       return true;

@@ -28,11 +28,11 @@ TEST(QuillomatCheckSilences, EveryFormatLeavesOutWhatIsSilenced) {
       {" ; quillomat: ignorer QM240", "", "script.txt", 0, {"Aucun bug"}, {"Ligne 3"}},
       {" ; quillomat: ignorer QM240", "", "-f lignes script.txt", 0, {}, {"script.txt:3"}},
       {" ; quillomat: ignorer QM240", "", "-f json script.txt", 0, {"\"constats_ignores\": 1"}, {"\"QM240\""}},
-      {" ; quillomat: ignorer QM240", "", "-f sarif script.txt", 0, {"\"kind\": \"inSource\"", "QM240"}, {}},
-      {"", "ignorer = QM240\n", "-f sarif script.txt", 0, {"\"kind\": \"external\""}, {}},
+      {" ; quillomat: ignorer QM240", "", "-f sarif script.txt", 0, {"\"kind\":\"inSource\"", "QM240"}, {}},
+      {"", "ignorer = QM240\n", "-f sarif script.txt", 0, {"\"kind\":\"external\""}, {}},
       {"", "ignorer = QM240\n", "--sans-config -f lignes script.txt", 2, {"script.txt:3"}, {}},
-      {"", "# rien\ncouleur = rouge\n", "script.txt", 1, {".quillomat\", ligne 2 : clé inconnue \"couleur\""}, {"Ligne 3"}},
-      {"", "couleur = rouge\n", "-f json script.txt autre.txt", 1, {"ligne 1 : clé inconnue", "\"echecs\": 2"}, {}},
+      {"", "# rien\ncouleur = rouge\n", "script.txt", 1, {".quillomat\", ligne 2 : cl", "inconnue \"couleur\""}, {"Ligne 3"}},
+      {"", "couleur = rouge\n", "-f json script.txt autre.txt", 1, {"ligne 1 : cl", "\"echecs\": 2"}, {}},
       {"", "couleur = rouge\n", "--config autre.cfg -f lignes script.txt", 0, {}, {"script.txt:3"}},
       {" ; quillomat: ignorer QM101", "", "--signaler-inutiles -f lignes script.txt", 2,
        {"script.txt:3: alerte: la directive du quillomat n'ignore aucun constat QM101"}, {}},
@@ -45,7 +45,9 @@ TEST(QuillomatCheckSilences, EveryFormatLeavesOutWhatIsSilenced) {
     ASSERT_TRUE(ecrireBinaire(d.chemin() / "script.txt", script(c.ligne3)));
     ASSERT_TRUE(ecrireBinaire(d.chemin() / "autre.txt", script()));
     ASSERT_TRUE(ecrireBinaire(d.chemin() / "autre.cfg", "ignorer = QM240\n"));
-    if (!c.quillomat.empty()) ASSERT_TRUE(ecrireBinaire(d.chemin() / ".quillomat", c.quillomat));
+    if (!c.quillomat.empty()) {
+      ASSERT_TRUE(ecrireBinaire(d.chemin() / ".quillomat", c.quillomat));
+    }
     const test::Sortie s = lancerCheck(d.chemin(), c.args);
     EXPECT_EQ(s.statut, c.statut) << c.args << " " << c.ligne3 << "\n" << s.texte;
     for (const std::string& a : c.attendus) EXPECT_NE(s.texte.find(a), std::string::npos) << c.args << ": " << a << "\n" << s.texte;
