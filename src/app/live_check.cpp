@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QMdiArea>
@@ -18,6 +19,7 @@
 #include "findings_panel.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/records.hpp"
 #include "view.hpp"
 #include "view_findings.hpp"
@@ -55,6 +57,13 @@ Constats constatsHorsLatin1(const QString& texte) {
 }
 
 std::filesystem::path dossierCourant() { return std::filesystem::path(QDir::currentPath().toStdU16String()); }
+
+// Where the settings file of a view's script is looked for: its folder; none before it is saved.
+std::filesystem::path dossierDe(const CConstatsVue& suivi) {
+  const QString chemin = suivi.vue().GetDocument().chemin();
+  if (chemin.isEmpty()) return {};
+  return std::filesystem::path(QFileInfo(chemin).absolutePath().toStdU16String());
+}
 
 }  // namespace
 
@@ -184,10 +193,16 @@ void CVerificationContinue::lancer(CConstatsVue& suivi) {
   });
   veilleur->setFuture(promesse->future());
   QThreadPool::globalInstance()->start(
-      [promesse, script = versLatin1(texte), reglages = quillomat::lireReglages(dossierCourant())] {
+      [promesse, script = versLatin1(texte), reglages = quillomat::lireReglages(dossierCourant()),
+       dossierDuScript = dossierDe(suivi)] {
         promesse->start();
         try {
-          promesse->addResult(quillomat::verifierPendantLaFrappe(script, reglages));
+          // The settings file is read on each check: an edit of it shows at the next keystroke.
+          const quillomat::ReglagesDuScript r = quillomat::reglagesDuScript(reglages, dossierDuScript);
+          if (!r.erreur.empty())
+            promesse->addResult(Constats{quillomat::Constat{0, false, r.erreur}});
+          else
+            promesse->addResult(quillomat::verifierPendantLaFrappe(script, r.reglages, r.consignes));
         } catch (...) {
           // Nothing to show: the findings on screen stay until the next edit.
         }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "cli/sarif_log.hpp"
 #include "cli/script_search.hpp"
 #include "cli/work_directory.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/text_mode.hpp"
 
 namespace quillomat {
@@ -57,6 +59,54 @@ Resultat verifie(std::string fichier, Verification v) {
   return {std::move(fichier), std::move(v), std::move(message)};
 }
 
+// The settings of each script: the preferences record, then the settings
+// file (the nearest to the script, or the one named), then the options. Each
+// file is read once.
+class Reglages {
+ public:
+  explicit Reglages(const Options& o) : o_(o), preferences_(lireReglages(".")) {
+    if (o.config) nomme_ = chargerReglagesProjet(versChemin(*o.config));
+  }
+
+  struct PourUnScript {
+    SettingsRecord reglages;
+    Consignes consignes;
+    std::string erreur;  // UTF-8, "Erreur : ...\n" when the settings file cannot be used
+  };
+
+  PourUnScript pour(const std::string& script) {
+    PourUnScript p;
+    const LectureReglagesProjet* l = nullptr;
+    if (nomme_) {
+      l = &*nomme_;
+    } else if (!o_.sansConfig) {
+      fs::path dossier = script == "-" ? fs::path(".") : versChemin(script).parent_path();
+      if (dossier.empty()) dossier = ".";
+      auto it = parDossier_.find(dossier);
+      if (it == parDossier_.end()) it = parDossier_.emplace(dossier, reglagesDuDossier(dossier)).first;
+      l = &it->second;
+    }
+    if (l && l->erreur) {
+      // The file's name as the terminal shows names, the rest from Latin-1.
+      std::string message = latin1VersUtf8(messageErreurReglages("\x01", *l->erreur));
+      message.replace(message.find('\x01'), 1, nomAffiche(depuisChemin(l->reglages.fichier)));
+      p.erreur = message + "\n";
+      return p;
+    }
+    const ReglagesProjet projet = l ? l->reglages : ReglagesProjet{};
+    p.reglages = o_.appliquer(projet.appliquer(preferences_));
+    p.consignes = projet.consignes();
+    p.consignes.signalerInutiles = p.consignes.signalerInutiles || o_.signalerInutiles;
+    return p;
+  }
+
+ private:
+  const Options& o_;
+  SettingsRecord preferences_;
+  std::optional<LectureReglagesProjet> nomme_;
+  std::map<fs::path, LectureReglagesProjet> parDossier_;
+};
+
 // Report format: the report or the stop on the standard output, a failure on the standard error.
 void afficherRapport(const Resultat& r) {
   switch (r.v.issue) {
@@ -68,15 +118,20 @@ void afficherRapport(const Resultat& r) {
 
 // One file in the current directory, as the editor's run: the work copy and
 // the report stay there. The lock is held from the copy to the end of the output.
-int verifierIci(const std::string& script, const SettingsRecord& reglages) {
+int verifierIci(const std::string& script, Reglages& tous) {
   const std::string fichier = nomAffiche(script);
+  const Reglages::PourUnScript reglages = tous.pour(script);
+  if (!reglages.erreur.empty()) {
+    ecrire(stderr, reglages.erreur);
+    return kStatutEchec;
+  }
   const auto contenu = lireBinaire(versChemin(script));
   if (!contenu) {
     ecrire(stderr, messageIllisible(fichier));
     return kStatutEchec;
   }
   const VerrouDossier verrou(".");
-  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages, false));
+  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages.reglages, false, reglages.consignes));
   afficherRapport(r);
   return r.statut();
 }
@@ -109,9 +164,10 @@ std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
 
 // One script of a many-script run, in a private directory of its own.
 // Nothing when a file found in a folder turns out not to be a script.
-std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& reglages) {
+std::optional<Resultat> verifierCible(const Cible& c, Reglages& tous) {
   const std::string fichier = nomAffiche(c.argument);
   if (!c.erreur.empty()) return echec(fichier, c.erreur);
+  const Reglages::PourUnScript reglages = tous.pour(c.argument);
   bool tropLong = false;
   const auto contenu = c.argument == "-" ? lireEntreeStandard(tropLong) : lireBinaire(versChemin(c.argument));
   if (tropLong)
@@ -119,14 +175,15 @@ std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& regl
                                          "un script.\n"));
   if (!contenu) return echec(fichier, messageIllisible(fichier));
   if (c.trouveeDansDossier && !ressembleAUnScript(*contenu)) return std::nullopt;
+  if (!reglages.erreur.empty()) return echec(fichier, reglages.erreur);
   auto dossier = DossierPrive::creer();
   if (!dossier)
     return echec(fichier, latin1VersUtf8("Erreur : impossible de créer un dossier de travail privé dans le "
                                          "dossier temporaire du système.\n"));
-  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages, true));
+  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages.reglages, true, reglages.consignes));
 }
 
-int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
+int verifierPlusieurs(const Options& o, Reglages& reglages) {
   // The summary comes with a folder or several arguments, not for one file or the standard input.
   bool avecBilan = o.entrees.size() > 1;
   for (const auto& e : o.entrees) {
@@ -187,7 +244,7 @@ int lancerCommande(int argc, char** argv) {
     return lecture.statut;
   }
   const Options& o = *lecture.options;
-  const SettingsRecord reglages = o.appliquer(lireReglages("."));
+  Reglages reglages(o);
   if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages);
   return verifierPlusieurs(o, reglages);
 }

@@ -20,6 +20,11 @@ struct Options {
   std::optional<int> vlseDependent;
   std::optional<int> hideAlerts;
   std::optional<int> showInfo;
+  // The settings file: the nearest ".quillomat" of each script unless one is
+  // named, or none at all.
+  std::optional<std::string> config;
+  bool sansConfig = false;
+  bool signalerInutiles = false;
 
   // The record with the overrides of this run applied.
   SettingsRecord appliquer(SettingsRecord reglages) const;

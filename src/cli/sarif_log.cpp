@@ -79,13 +79,22 @@ void FluxSarif::script(const Resultat& r) {
         {{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
     return;
   }
+  std::vector<ConstatIgnoreListe> tous;
+  for (Constat& c : constatsListes(r.v)) tous.push_back({std::move(c), Origine::Directive});
+  const size_t listes = tous.size();
+  for (ConstatIgnoreListe& c : constatsIgnores(r.v)) tous.push_back(std::move(c));
   std::string lignes;
-  for (const Constat& c : constatsListes(r.v)) {
+  for (size_t n = 0; n < tous.size(); ++n) {
+    const Constat& c = tous[n].constat;
     Json resultat{{"ruleId", std::string(c.code)}};
     if (const int i = indexDeRegle(c.code); i >= 0) resultat["ruleIndex"] = i;
     resultat["level"] = niveau(c.alerte);
     resultat["message"] = texte(c.texte);
     resultat["locations"] = lieu(r.fichier, c.ligne);
+    // A silenced finding stays a result, marked as the author silenced it.
+    if (n >= listes)
+      resultat["suppressions"] =
+          Json::array({{{"kind", tous[n].origine == Origine::Directive ? "inSource" : "external"}}});
     lignes += premier_ ? "\n        " : ",\n        ";
     lignes += resultat.dump(-1, ' ', false, Json::error_handler_t::replace);
     premier_ = false;

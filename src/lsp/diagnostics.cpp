@@ -68,7 +68,8 @@ Diagnostic diagnosticHorsLatin1(Plage plage, std::string_view caractere, char32_
 
 }  // namespace
 
-std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e) {
+std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
+                                      const Consignes& consignes) {
   const TexteLatin1 latin1 = versLatin1(utf8);
   const Lignes lignes(utf8);
   const std::vector<size_t> debuts = debutsDesLignesVerifiees(utf8);
@@ -77,12 +78,12 @@ std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecor
     out.push_back({plageDuCode(utf8, lignes, debuts, 0, e), kGraviteErreur, {}, latin1VersUtf8(texteLatin1)});
   };
   try {
-    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages);
+    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages, consignes);
     if (v.code != kSucces) surLaLigneUn(messageResultat(v.code));
     out.reserve(v.constats.size() + std::min(latin1.horsLatin1.size(), kHorsLatin1Max));
     for (const Constat& c : v.constats)
       out.push_back({plageDuCode(utf8, lignes, debuts, c.ligne, e), c.alerte ? kGraviteAlerte : kGraviteErreur, c.code,
-                     latin1VersUtf8(c.texte)});
+                     latin1VersUtf8(c.texte), c.ligne == 0});
   } catch (const ArretFatal& a) {
     surLaLigneUn(texteSurUneLigne(a.message()));
   }

@@ -10,6 +10,7 @@
 #include "lsp/documents.hpp"
 #include "pipeline/libelle.hpp"
 #include "pipeline/records.hpp"
+#include "pipeline/suppressions.hpp"
 
 namespace quillomat::lsp {
 
@@ -23,10 +24,13 @@ struct Diagnostic {
   int gravite = kGraviteErreur;
   std::string_view code;  // the message's stable code, or empty
   std::string message;    // UTF-8
+  bool scriptEntier = false;  // a finding on the whole script, shown on line 1
 };
 
-// utf8: the document's text.
-std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e);
+// utf8: the document's text. The script's directives and `consignes`
+// silence findings as in a run.
+std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
+                                      const Consignes& consignes = {});
 
 // The messages only the server writes (characters a script cannot hold), for
 // the help.

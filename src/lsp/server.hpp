@@ -4,6 +4,7 @@
 // changes.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "lsp/documents.hpp"
 #include "lsp/positions.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/records.hpp"
 
 namespace quillomat::lsp {
@@ -54,6 +56,10 @@ class Serveur {
   nlohmann::json arreter(const nlohmann::json& params, Sortie& sortie);
   nlohmann::json survol(const nlohmann::json& params, Sortie& sortie);
   nlohmann::json completion(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json actionsDeCode(const nlohmann::json& params, Sortie& sortie);
+  void fichiersChanges(const nlohmann::json& params, Sortie& sortie);
+  // The settings file of a document's folder, read again when it changed.
+  const LectureReglagesProjet& reglagesProjet(const std::string& uri, std::string& empreinte);
   void notifier(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
   void ouvrir(const nlohmann::json& params, Sortie& sortie);
   void changer(const nlohmann::json& params, Sortie& sortie);
@@ -71,6 +77,11 @@ class Serveur {
   nlohmann::json optionsDepart_, optionsConfiguration_;
   SettingsRecord reglages_;
   std::map<std::string, Document> documents_;
+  struct ReglagesLus {
+    std::string empreinte;
+    LectureReglagesProjet lecture;
+  };
+  std::map<std::filesystem::path, ReglagesLus> reglagesProjets_;  // by folder
 };
 
 }  // namespace quillomat::lsp

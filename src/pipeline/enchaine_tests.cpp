@@ -43,7 +43,7 @@ int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int
 }
 
 int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
-                  const std::function<void()>& progression, BilanRun* bilan) {
+                  const std::function<void()>& progression, BilanRun* bilan, const Consignes& consignes) {
   const std::filesystem::path rapport = dir / std::string(kFichierRapport);
   WorkFiles wf(dir);
   wf.supprimerTous();
@@ -60,6 +60,7 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
       wf.ecrireSurDisque();
       return kBlocsImpossible;
     }
+    Tri tri = trierConstats(wf.findings, *script, consignes);
     if (bilan) bilan->findings = wf.findings.size();
     std::string texte = ecrireRapport(wf, rapport, lines, showInfo, hideAlerts);
     if (bilan && bilan->garderContenu) {
@@ -67,6 +68,7 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
       bilan->findingRecords = std::move(wf.findings);
       bilan->identifiers = wf.identifiers.records();
       bilan->attachments = std::move(wf.attachments);
+      bilan->tri = std::move(tri);
     }
   } catch (const ArretFatal&) {
     wf.ecrireSurDisque();

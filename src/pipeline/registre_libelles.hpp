@@ -42,5 +42,6 @@ Libelles libellesSetAssignment();
 Libelles libellesMessage();
 Libelles libellesFullName();
 Libelles libellesPlaceAtMe();
+Libelles libellesSuppressions();
 
 }  // namespace quillomat
