@@ -109,7 +109,7 @@ TEST(QuillomatCheck, CrOnlyLineEndsGiveTheFindingsOfTheCrLfTwin) {
     EXPECT_EQ(seul.texte, jumeau.texte) << options;
     EXPECT_EQ(apres("exemple-cr.txt").texte, apres("exemple.txt").texte) << options;
   }
-  EXPECT_EQ(test::erreursDuRapport(test::rapportDe(cr)).size(), 3u);
+  EXPECT_EQ(test::erreursDuRapport(test::rapportDe(cr)).size(), 2u);
 }
 
 }  // namespace

