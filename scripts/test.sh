@@ -27,7 +27,7 @@ echo "== Construction et tests avec AddressSanitizer et UndefinedBehaviorSanitiz
 "$racine/scripts/sanitize.sh" | tee "$journaux/asan"
 
 secondes=${QUILLOMAT_FUZZ_SECONDES:-60}
-for cible in check triinfo; do
+for cible in check triinfo rtf lsp; do
   echo "== Fuzzing de $cible pendant $secondes s"
   if ! "$racine/fuzz/run.sh" "$cible" "$secondes" >"$journaux/fuzz" 2>&1; then
     tail -n 80 "$journaux/fuzz"

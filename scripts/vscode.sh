@@ -96,7 +96,13 @@ vscode_reel() {
 
 case ${1:-} in
   tests)
-    QUILLOMAT_FONCTIONS=$build/fonctions.txt npm test
+    # Compilation and the tests (node --test) within a time limit of their own.
+    statut=0
+    QUILLOMAT_FONCTIONS=$build/fonctions.txt timeout -k 10 300 npm test || statut=$?
+    if [[ $statut == 124 || $statut == 137 ]]; then
+      echo "Échec : « npm test » (tsc puis node --test) n'a pas fini en 300 s." >&2
+    fi
+    [[ $statut == 0 ]] || exit "$statut"
     if [[ $reel == 1 ]]; then vscode_reel; fi
     ;;
   reel)

@@ -14,6 +14,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// The format's schema, as published by its standards body.
+constexpr std::string_view kSchemaSarif =
+    "https://docs.oasis-open.org/sarif/sarif/v2.1.0/errata01/os/schemas/sarif-schema-2.1.0.json";
+
 Json texte(std::string_view latin1) { return {{"text", latin1VersUtf8(latin1)}}; }
 
 std::string_view niveau(bool alerte) { return alerte ? "warning" : "error"; }
@@ -69,7 +73,8 @@ std::string uriDeFichier(std::string_view nom) {
 
 FluxSarif::FluxSarif(std::FILE* flux) : flux_(flux) {
   const Json outil{{"driver", {{"name", "quillomat-check"}, {"version", "3.02"}, {"rules", regles()}}}};
-  ecrire("{\n  \"version\": \"2.1.0\",\n  \"runs\": [\n    {\n      \"tool\": " + aLaProfondeur(outil, 3) +
+  // The schema named by the log lets validators and dashboards check it.
+  ecrire("{\n  \"$schema\": \"" + std::string(kSchemaSarif) + "\",\n  \"version\": \"2.1.0\",\n  \"runs\": [\n    {\n      \"tool\": " + aLaProfondeur(outil, 3) +
          ",\n      \"results\": [");
 }
 

@@ -10,16 +10,19 @@
 #include "pipeline/enchaine_tests.hpp"
 #include "pipeline/fatal_stop.hpp"
 #include "pipeline/memory_check.hpp"
+#include "pipeline/text_mode.hpp"
 #include "syntax/line_scanner.hpp"
 
 namespace quillomat::lsp {
 namespace {
 
 // Where each of the checker's lines starts in the UTF-8 text: the checker
-// breaks lines at LF only (a CR LF pair is read as LF).
+// breaks lines at LF (a CR LF pair is read as LF), or at CR in a text whose
+// lines end with CR alone.
 std::vector<size_t> debutsDesLignesVerifiees(std::string_view utf8) {
+  const char fin = finsDeLigneCR(utf8) ? '\r' : '\n';
   std::vector<size_t> debuts{0};
-  for (size_t i = utf8.find('\n'); i != std::string_view::npos; i = utf8.find('\n', i + 1)) debuts.push_back(i + 1);
+  for (size_t i = utf8.find(fin); i != std::string_view::npos; i = utf8.find(fin, i + 1)) debuts.push_back(i + 1);
   return debuts;
 }
 

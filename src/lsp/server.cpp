@@ -271,8 +271,20 @@ json Serveur::completion(const json& params, Sortie&) {
     const Position p = positionDe(params.at("position"));
     const Lignes lignes(it->second.texte);
     const std::string_view ligne = lignes.ligne(p.ligne);
-    for (const Proposition& prop : completer(ligne, octetsDe(ligne, p.colonne, encodage_))) {
-      json item = {{"label", prop.etiquette}, {"kind", static_cast<int>(prop.genre)}};
+    const size_t octet = octetsDe(ligne, p.colonne, encodage_);
+    // The names match the typed word in any letter case; a client that
+    // filters in the case typed ("geta" against "GetActorValue") would drop
+    // them. The filter text starts with the letters as typed, and the edit
+    // replaces the typed word with the name as the catalogue spells it.
+    const Etendue mot = motTape(ligne, octet);
+    const std::string tape(ligne.substr(mot.debut, mot.fin - mot.debut));
+    const json plage = enJson(Plage{{p.ligne, unites(ligne.substr(0, mot.debut), encodage_)},
+                                    {p.ligne, unites(ligne.substr(0, mot.fin), encodage_)}});
+    for (const Proposition& prop : completer(ligne, octet)) {
+      json item = {{"label", prop.etiquette},
+                   {"kind", static_cast<int>(prop.genre)},
+                   {"filterText", tape + prop.etiquette.substr(std::min(tape.size(), prop.etiquette.size()))},
+                   {"textEdit", {{"range", plage}, {"newText", prop.etiquette}}}};
       if (!prop.detail.empty()) item["detail"] = prop.detail;
       items.push_back(std::move(item));
     }

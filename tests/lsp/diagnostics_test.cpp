@@ -67,6 +67,23 @@ TEST(Diagnostics, CoverTheCodePartOfTheirLine) {
   for (const Cas& c : cas) comparer(diagnostiquer(c.texte, {}, c.e), c.attendus, c.nom);
 }
 
+// Lines that end with CR alone: the diagnostics of the CR LF twin, on the
+// same lines and columns.
+TEST(Diagnostics, CrOnlyLineEndsAsTheirCrLfTwin) {
+  const std::string crlf = "scn T\r\nbegin GameMode\r\n\tzorglub ; x\r\n\tif x == 1\r\nend\r\n";
+  std::string cr;
+  for (char c : crlf)
+    if (c != '\n') cr += c;
+  const auto jumeau = diagnostiquer(crlf, {}, Encodage::Utf16), seul = diagnostiquer(cr, {}, Encodage::Utf16);
+  ASSERT_GE(jumeau.size(), 2u);
+  ASSERT_EQ(seul.size(), jumeau.size());
+  for (size_t i = 0; i < seul.size(); ++i) {
+    EXPECT_EQ(seul[i].plage.debut, jumeau[i].plage.debut) << i;
+    EXPECT_EQ(seul[i].plage.fin, jumeau[i].plage.fin) << i;
+    EXPECT_EQ(seul[i].message, jumeau[i].message) << i;
+  }
+}
+
 TEST(Diagnostics, CharactersOutsideLatin1AreCappedNotCrashed) {
   std::string texte = "scn T\n; ";
   for (int i = 0; i < 5000; ++i) texte += u8(u8"✓");

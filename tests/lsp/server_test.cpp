@@ -148,6 +148,36 @@ TEST(Serveur, HoverAndCompletionSpeakTheClientsUnits) {
   EXPECT_EQ(items[0]["label"], "strength");
 }
 
+// A client that filters in the case typed keeps every item: its filter text
+// starts with the word as typed, and its edit writes the catalogue's spelling
+// over that word.
+TEST(Serveur, CompletionItemsSurviveACaseSensitiveClient) {
+  struct Cas {
+    std::string ligne, tape, attendu;
+  };
+  const Cas cas[] = {
+      {"set x to player.geta", "geta", "GetActorValue"},
+      {"\tModAV Fat", "Fat", "fatigue"},
+      {"\tGETAV", "GETAV", "GetAV"},
+  };
+  for (const Cas& c : cas) {
+    Session s;
+    s.initialiser({{"capabilities", json::object()}});
+    s.envoyer(ouvrir(kUri, "scn T\nbegin GameMode\n" + c.ligne + "\nend"));
+    const json items = s.demander("textDocument/completion", 2, c.ligne.size())["items"];
+    bool trouve = false;
+    for (const json& item : items) {
+      const std::string filtre = item.value("filterText", "");
+      EXPECT_EQ(filtre.substr(0, c.tape.size()), c.tape) << c.ligne;
+      EXPECT_EQ(item["textEdit"]["newText"], item["label"]) << c.ligne;
+      EXPECT_EQ(item["textEdit"]["range"]["start"]["character"], c.ligne.size() - c.tape.size()) << c.ligne;
+      EXPECT_EQ(item["textEdit"]["range"]["end"]["character"], c.ligne.size()) << c.ligne;
+      trouve = trouve || item["label"] == c.attendu;
+    }
+    EXPECT_TRUE(trouve) << c.ligne << " : " << items.dump().substr(0, 300);
+  }
+}
+
 TEST(Serveur, SettingsComeFromTheWorkspaceFileThenTheClient) {
   test::DossierTemporaire dir;
   ASSERT_TRUE(ecrireReglages(dir.chemin(), SettingsRecord{1, 1, 1, 2, 1, 0, 0, 1}));
