@@ -9,6 +9,7 @@
 #include "app/core/small_commands.hpp"
 #include "document.hpp"
 #include "latin1.hpp"
+#include "main_frame.hpp"
 #include "view.hpp"
 
 CGoToLineDlg::CGoToLineDlg(CQuillomatView* cible, QWidget* proprietaire)
@@ -33,9 +34,12 @@ CGoToLineDlg::CGoToLineDlg(CQuillomatView* cible, QWidget* proprietaire)
 void CGoToLineDlg::OnOK() {
   if (m_pCible) {
     const std::string texte = versLatin1(m_pCible->GetDocument().contenu());
-    if (const auto position = quillomat::positionAllerALigne(texte, versLatin1(m_pChamp->text()))) {
+    const std::string saisie = versLatin1(m_pChamp->text());
+    if (const auto position = quillomat::positionAllerALigne(texte, saisie)) {
       m_pCible->setSelection(*position, *position);
       m_pCible->ensureCursorVisible();
+    } else if (const auto message = quillomat::messageLigneAbsente(texte, saisie); message && m_app.m_pMainFrame) {
+      m_app.m_pMainFrame->afficherMessage(depuisLatin1(*message));
     }
   }
   fermer();
