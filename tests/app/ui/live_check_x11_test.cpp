@@ -138,8 +138,10 @@ TEST(SurX11VerificationEnDirect, ChaqueFaconDeSeDeplacerLaisseLesConstatsALEcran
          QTreeView& liste = panneau.liste();
          const QModelIndex index = liste.model()->index(rang, 2);
          liste.scrollTo(index);
+         ASSERT_TRUE(x11::attendre([&] { return liste.viewport()->rect().contains(liste.visualRect(index).center()); }));
          x11::cliquer(*liste.viewport(), liste.visualRect(index).center());
-         ASSERT_TRUE(x11::attendre([&] { return v.textCursor().blockNumber() == 249; }));
+         ASSERT_TRUE(x11::attendre([&] { return v.textCursor().blockNumber() == 249; }, 5000))
+             << "ligne " << v.textCursor().blockNumber() + 1;
          EXPECT_LE(ecartAuMilieu(v), 2) << "ligne choisie loin du milieu de la vue";
        }},
       {"Ctrl+Fin", [] { x11::touches(QStringLiteral("ctrl+End")); }},
