@@ -9,7 +9,6 @@
 #include "app/core/small_commands.hpp"
 #include "document.hpp"
 #include "latin1.hpp"
-#include "main_frame.hpp"
 #include "view.hpp"
 
 CGoToLineDlg::CGoToLineDlg(CQuillomatView* cible, QWidget* proprietaire)
@@ -38,8 +37,8 @@ void CGoToLineDlg::OnOK() {
     if (const auto position = quillomat::positionAllerALigne(texte, saisie)) {
       m_pCible->setSelection(*position, *position);
       m_pCible->ensureCursorVisible();
-    } else if (const auto message = quillomat::messageLigneAbsente(texte, saisie); message && m_app.m_pMainFrame) {
-      m_app.m_pMainFrame->afficherMessage(depuisLatin1(*message));
+    } else if (const auto message = quillomat::messageLigneAbsente(texte, saisie)) {
+      Q_EMIT ligneAbsente(depuisLatin1(*message));
     }
   }
   fermer();
