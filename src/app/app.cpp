@@ -208,6 +208,11 @@ bool CQuillomatApp::peutFermer(CChildFrame& enfant) {
 
 bool CQuillomatApp::peutQuitter() {
   for (CChildFrame* enfant : enfants()) {
+    // The question names a document: its window comes forward to show which.
+    if (enfant->GetActiveDocument().estModifie()) {
+      if (enfant->isMinimized()) enfant->showNormal();
+      m_pMainFrame->zoneDocuments()->setActiveSubWindow(enfant);
+    }
     if (!peutFermer(*enfant)) return false;
   }
   for (CChildFrame* enfant : enfants()) enfant->fermetureAcceptee();

@@ -34,9 +34,11 @@ void modifier(QTextCursor& c, const std::vector<quillomat::Modification>& modifi
 }
 
 // One undo step for the whole aid, and the selection where the edits say.
+// The undo step begins where the caret is: undoing it puts the caret back
+// there, not at the start of the text.
 void retoucher(CQuillomatView& vue, const quillomat::Retouches& r) {
   if (r.modifications.empty()) return;
-  QTextCursor c(vue.document());
+  QTextCursor c = vue.textCursor();
   c.beginEditBlock();
   modifier(c, r.modifications);
   c.endEditBlock();

@@ -52,6 +52,6 @@ void IndicateurEncodage::convertir() {
     return;
   }
   m_cadre.mettreAJourCommandes();
-  m_cadre.SetPaneText(0, QStringLiteral("Document converti en Latin-1 : il sera écrit ainsi au prochain "
+  m_cadre.afficherMessage(QStringLiteral("Document converti en Latin-1 : il sera écrit ainsi au prochain "
                                         "enregistrement."));
 }

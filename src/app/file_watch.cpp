@@ -100,6 +100,7 @@ void SurveillanceFichiers::examiner(CQuillomatDoc& document) {
       QStringLiteral("Le fichier « %1 » a été modifié par un autre programme.\n").arg(nomAffiche(document));
   QPointer<CQuillomatDoc> garde(&document);  // a question lets events run
   bool recharge = false;
+  bool question = true;
   switch (quillomat::reactionDisque(document.etatDisque(), actuel, document.estModifie())) {
     case quillomat::ReactionDisque::Aucune: return;
     case quillomat::ReactionDisque::ProposerRechargement:
@@ -110,6 +111,7 @@ void SurveillanceFichiers::examiner(CQuillomatDoc& document) {
                                                    "fenêtre seront perdues."));
       break;
     case quillomat::ReactionDisque::SignalerSuppression:
+      question = false;
       m_bQuestionOuverte = true;
       m_espace.messages().information(&m_cadre, kTitre,
                                    QStringLiteral("Le fichier « %1 » a été supprimé ou déplacé par un autre "
@@ -126,6 +128,7 @@ void SurveillanceFichiers::examiner(CQuillomatDoc& document) {
   }
   // The window keeps its text, which the file no longer holds: closing asks
   // whether to save it. This change is not asked about again.
+  if (question) m_cadre.afficherMessage(QStringLiteral("Document non rechargé : la fenêtre garde son texte."));
   document.setEtatDisque(actuel);
   document.texte()->setModified(true);
 }
@@ -150,7 +153,7 @@ void SurveillanceFichiers::recharger(CQuillomatDoc& document) {
     m_espace.messages().erreur(&m_cadre, kTitre, erreur);
     return;
   }
-  m_cadre.SetPaneText(0, QStringLiteral("Document rechargé depuis le disque."));
+  m_cadre.afficherMessage(QStringLiteral("Document rechargé depuis le disque."));
   if (vue) {
     QTextCursor c = vue->textCursor();
     c.setPosition(std::clamp(position, 0, document.texte()->characterCount() - 1));

@@ -33,9 +33,12 @@ CGoToLineDlg::CGoToLineDlg(CQuillomatView* cible, QWidget* proprietaire)
 void CGoToLineDlg::OnOK() {
   if (m_pCible) {
     const std::string texte = versLatin1(m_pCible->GetDocument().contenu());
-    if (const auto position = quillomat::positionAllerALigne(texte, versLatin1(m_pChamp->text()))) {
+    const std::string saisie = versLatin1(m_pChamp->text());
+    if (const auto position = quillomat::positionAllerALigne(texte, saisie)) {
       m_pCible->setSelection(*position, *position);
       m_pCible->ensureCursorVisible();
+    } else if (const auto message = quillomat::messageLigneAbsente(texte, saisie)) {
+      Q_EMIT ligneAbsente(depuisLatin1(*message));
     }
   }
   fermer();

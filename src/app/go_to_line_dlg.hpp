@@ -24,6 +24,7 @@ class CGoToLineDlg : public QDialog {
 
  Q_SIGNALS:
   void fermee();  // by its OK or without moving the caret
+  void ligneAbsente(const QString& message);  // the number typed is no line of the text
 
  private:
   void fermer();

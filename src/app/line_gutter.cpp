@@ -1,11 +1,14 @@
 #include "line_gutter.hpp"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include "app/core/live_findings.hpp"
+#include "latin1.hpp"
 #include "view.hpp"
 
 namespace {
@@ -63,6 +66,26 @@ void CGoutiere::placer() {
 bool CGoutiere::eventFilter(QObject* objet, QEvent* e) {
   if (objet == &m_vue && e->type() == QEvent::Resize) placer();
   return QWidget::eventFilter(objet, e);
+}
+
+bool CGoutiere::event(QEvent* e) {
+  if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+  const auto* aide = static_cast<QHelpEvent*>(e);
+  const int y = aide->pos().y();
+  for (QTextBlock bloc = m_vue.premierBlocVisible(); bloc.isValid(); bloc = bloc.next()) {
+    const QRect ligne = m_vue.placeDuBloc(bloc).toAlignedRect();
+    if (ligne.top() > y) break;
+    if (ligne.bottom() < y) continue;
+    if (const quillomat::LigneSignalee* signalee = m_constats.ligne(bloc.blockNumber() + 1)) {
+      // Shown while the mouse stays on the line's row.
+      QToolTip::showText(aide->globalPos(), depuisLatin1(signalee->messages), this,
+                         QRect(0, ligne.top(), width(), ligne.height()));
+      return true;
+    }
+    break;
+  }
+  QToolTip::hideText();
+  return true;
 }
 
 void CGoutiere::paintEvent(QPaintEvent* e) {

@@ -1,6 +1,7 @@
 // CGoutiere: the gutter at the left of a script view: the line numbers, the
 // caret's in black, and a dot beside each line that has findings of the check
-// while typing (red for an error, orange for alerts only).
+// while typing (red for an error, orange for alerts only), their messages in
+// a tooltip, as over the line itself.
 #pragma once
 
 #include <QWidget>
@@ -27,6 +28,7 @@ class CGoutiere : public QWidget {
   static QColor couleur(bool erreur);  // of the dots and underlines
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   bool eventFilter(QObject* objet, QEvent* e) override;
 

@@ -85,6 +85,10 @@ void CMainFrame::creerActions() {
     a->setStatusTip(invite.section(u'\n', 0, 0));
     a->setToolTip(infobulle);
     a->setCheckable(c.cochable);
+    // Before the handler, which may write its own message.
+    connect(a, &QAction::triggered, this, [this] {
+      if (m_bMessagePassager) SetPaneText(0, QStringLiteral("Prêt"));
+    });
     if (c.raccourcis) a->setShortcuts(touchesDe(c.raccourcis));
     if (c.etat == commandes::Etat::FichierRecent || c.handler) {
       connect(a, &QAction::triggered, this, [this, id = c.id] { Q_EMIT commandeChoisie(id); });
@@ -194,7 +198,15 @@ QString CMainFrame::textePanneau(int panneau) const { return m_panneaux.at(panne
 
 void CMainFrame::SetPaneText(int panneau, const QString& texte) {
   m_panneaux.at(panneau)->setText(texte);
-  if (panneau == 0) m_panneaux[0]->repaint();  // long operations do not return to the event loop
+  if (panneau == 0) {
+    m_bMessagePassager = false;
+    m_panneaux[0]->repaint();  // long operations do not return to the event loop
+  }
+}
+
+void CMainFrame::afficherMessage(const QString& texte) {
+  SetPaneText(0, texte);
+  m_bMessagePassager = true;
 }
 
 int CMainFrame::largeurPanneau(int panneau) const {
@@ -250,7 +262,6 @@ void CMainFrame::OnTimer() {
 void CMainFrame::UpdateCaretPosition(CQuillomatView& vue) {
   const int debut = vue.debutSelection();
   const int fin = vue.finSelection();
-  if (!vue.GetDocument().contientCode) return;  // the report's window keeps the panes as they are
   const bool panneauxVides = m_panneaux[1]->text().isEmpty() || m_panneaux[2]->text().isEmpty();
   if (!panneauxVides && debut == m_dernierDebut && fin == m_dernierFin && &vue == m_derniereVue) return;
   m_dernierDebut = debut;

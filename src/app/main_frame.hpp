@@ -42,6 +42,9 @@ class CMainFrame : public QMainWindow {
   // Status bar panes 0 (message), 1 (line), 2 (column), 3 (progress).
   QString textePanneau(int panneau) const;
   void SetPaneText(int panneau, const QString& texte);
+  // The editor's own message in pane 0, saying what was just done: it gives
+  // way to "Prêt" as soon as the next command runs.
+  void afficherMessage(const QString& texte);
   int largeurPanneau(int panneau) const;
 
   // The progress bar over pane 3: null when one is already shown.
@@ -87,6 +90,7 @@ class CMainFrame : public QMainWindow {
   QProgressBar* m_wndProgress = nullptr;
   bool m_bProgressShown = false;
   bool m_bPanesDirty = true;
+  bool m_bMessagePassager = false;  // pane 0 shows an afficherMessage text
   std::array<int, 4> m_largeurs{};  // pane widths while no progress is shown
   std::map<int, QAction*> m_actions;
   QList<QAction*> m_commandesDeLaVue;

@@ -44,7 +44,7 @@ CRecuperation::CRecuperation(EspaceTravail& espace, const QString& dossier, std:
   connect(&espace, &EspaceTravail::verificationCommence, m_pMagasin, &MagasinRecuperation::ecrireMaintenant);
   // Said in the status bar: typing goes on.
   connect(m_pMagasin, &MagasinRecuperation::echec, this, [this](const QString& message) {
-    if (m_espace.cadre()) m_espace.cadre()->SetPaneText(0, message);
+    if (m_espace.cadre()) m_espace.cadre()->afficherMessage(message);
   });
   QTimer::singleShot(0, this, &CRecuperation::proposer);
 }
@@ -113,6 +113,9 @@ void CRecuperation::appliquer(const CopiesLaissees& laissees, const CopiesLaisse
                        c.copie.bom, c.copie.crlf ? QByteArray("\r\n") : QByteArray("\n"));
     CQuillomatView& vue = cible->GetActiveView();
     vue.texteInsere(0, vue.document()->characterCount() - 1);
+    // The text replaced the window's whole text: the caret at its start, shown.
+    vue.setTextCursor(QTextCursor(vue.document()));
+    vue.ensureCursorVisible();
     // The old copy goes only once the text is in this editor's copies.
     if (!m_pMagasin->ecrireMaintenant()) return;
   }

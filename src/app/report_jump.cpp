@@ -21,7 +21,7 @@ bool allerALigneDuScript(EspaceTravail& espace, CQuillomatDoc* script, int ligne
     // The script may have lost lines since the check.
     const int bloc = std::clamp(ligne - 1, 0, script->texte()->blockCount() - 1);
     vue.setTextCursor(QTextCursor(script->texte()->findBlockByNumber(bloc)));
-    vue.ensureCursorVisible();
+    vue.montrerCurseurAuMilieu();
     vue.setFocus();
     return true;
   }

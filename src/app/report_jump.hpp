@@ -1,6 +1,7 @@
 // Double-click on a finding line of the report window ("    - Ligne N ..."):
 // the window of the script that was checked comes to the front with the
-// caret at the start of line N. Nothing happens once that window is closed.
+// caret at the start of line N, in the middle of the view. Nothing happens
+// once that window is closed.
 #pragma once
 
 #include <QObject>

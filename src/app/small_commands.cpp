@@ -28,6 +28,8 @@ void CQuillomatApp::OnGoToLine() {
     m_bGoToLineOpen = false;
     m_pGoToLineDlg = nullptr;
   });
+  // The caret stays: the status bar says why.
+  connect(boite, &CGoToLineDlg::ligneAbsente, m_pMainFrame, &CMainFrame::afficherMessage);
   m_bGoToLineOpen = true;
   m_pGoToLineDlg = boite;
   boite->show();

@@ -39,6 +39,13 @@ void CQuillomatView::setSelection(int debut, int fin) {
 
 int CQuillomatView::nombreLignes() const { return document()->blockCount(); }
 
+void CQuillomatView::montrerCurseurAuMilieu() {
+  const QRect curseur = cursorRect();
+  const int marge = 2 * std::max(1, curseur.height());
+  if (curseur.top() >= marge && curseur.bottom() <= viewport()->height() - marge) return;
+  centerCursor();
+}
+
 void CQuillomatView::OnPasteColoured() { paste(); }
 
 QAction* CQuillomatView::commandeDeLaTouche(const QKeyEvent& touche) const {

@@ -32,6 +32,10 @@ class CQuillomatView : public QPlainTextEdit {
   QTextBlock premierBlocVisible() const { return firstVisibleBlock(); }
   QRectF placeDuBloc(const QTextBlock& bloc) const { return blockBoundingGeometry(bloc).translated(contentOffset()); }
 
+  // Shows the caret's line with what surrounds it: brought to the middle of
+  // the view unless it is on screen already, away from the edges.
+  void montrerCurseurAuMilieu();
+
   // Paste that colours what it inserts (command 32801).
   void OnPasteColoured();
   // Text put in at once by other means than the keyboard (a recovery copy

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <algorithm>
 #include <memory>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -35,7 +34,11 @@ CConstatsVue::CConstatsVue(CQuillomatView& vue, bool avecGoutiere)
   m_pGoutiere = new CGoutiere(vue, m_constats);
   m_pGoutiere->setAffichee(avecGoutiere);
   connect(vue.document(), &QTextDocument::contentsChange, this, &CConstatsVue::suivreModification);
-  connect(vue.verticalScrollBar(), &QScrollBar::valueChanged, this, &CConstatsVue::soulignerLignesVisibles);
+  // Every scroll, by the wheel, the keys or a jump of the caret, asks for a
+  // repaint; the scroll bar's own signal is silent when the caret moves.
+  connect(&vue, &QPlainTextEdit::updateRequest, this, [this] {
+    if (lignesVisibles() != m_soulignees) soulignerLignesVisibles();
+  });
   vue.viewport()->installEventFilter(this);
 }
 
@@ -69,7 +72,7 @@ void CConstatsVue::allerALigne(int ligne) {
   QTextCursor curseur(bloc);
   curseur.setPosition(bloc.position() + plageDe(bloc).debut);
   m_vue.setTextCursor(curseur);
-  m_vue.ensureCursorVisible();
+  m_vue.montrerCurseurAuMilieu();
   m_vue.setFocus();
 }
 
@@ -171,11 +174,16 @@ void CConstatsVue::suivreModification(int position, int otes, int ajoutes) {
   Q_EMIT texteModifie();
 }
 
+std::pair<int, int> CConstatsVue::lignesVisibles() const {
+  return {m_vue.cursorForPosition(QPoint(0, 0)).blockNumber() + 1,
+          m_vue.cursorForPosition(QPoint(0, m_vue.viewport()->height())).blockNumber() + 1};
+}
+
 void CConstatsVue::soulignerLignesVisibles() {
   QList<QTextEdit::ExtraSelection> soulignes;
+  m_soulignees = lignesVisibles();
   if (!m_constats.lignes().empty()) {
-    const int premiere = m_vue.cursorForPosition(QPoint(0, 0)).blockNumber() + 1;
-    const int derniere = m_vue.cursorForPosition(QPoint(0, m_vue.viewport()->height())).blockNumber() + 1;
+    const auto [premiere, derniere] = m_soulignees;
     const QTextDocument& texte = *m_vue.document();
     for (const quillomat::LigneSignalee& l : m_constats.entre(premiere - kMarge, derniere + kMarge)) {
       const QTextBlock bloc = texte.findBlockByNumber(l.ligne - 1);

@@ -8,6 +8,8 @@
 // the edits.
 #pragma once
 
+#include <utility>
+
 #include <QObject>
 #include <QPointer>
 #include <string_view>
@@ -39,8 +41,8 @@ class CConstatsVue : public QObject {
   // Nothing shown any more; the next check runs whatever the text.
   void effacer();
   void setGoutiere(bool affichee);
-  // Moves the caret to the start of the code of `ligne` (1-based) and gives
-  // the view the focus.
+  // Moves the caret to the start of the code of `ligne` (1-based), shown in
+  // the middle of the view, and gives the view the focus.
   void allerALigne(int ligne);
   // The messages of the line at `point` of the view's viewport; empty for none.
   QString messagesEn(QPoint point) const;
@@ -62,10 +64,12 @@ class CConstatsVue : public QObject {
  private:
   void suivreModification(int position, int otes, int ajoutes);
   void soulignerLignesVisibles();
+  std::pair<int, int> lignesVisibles() const;  // the first and last, 1-based
 
   CQuillomatView& m_vue;
   quillomat::ConstatsAffiches m_constats;
   quillomat::Revisions m_revisions;
   QPointer<CGoutiere> m_pGoutiere;
   int m_lignes;  // the text's line count before the edit being followed
+  std::pair<int, int> m_soulignees{0, 0};  // the lines on screen when the underlines were made
 };

@@ -72,6 +72,19 @@ std::optional<int> positionAllerALigne(std::string_view texte, std::string_view 
   return std::max(lignes.debut(ligne) + lignes.longueur(ligne), 0);
 }
 
+std::optional<std::string> messageLigneAbsente(std::string_view texte, std::string_view saisie) {
+  const auto n = lireEntier(saisie);
+  if (!n || positionAllerALigne(texte, saisie)) return std::nullopt;
+  // The number as typed: a saturated one would name another line.
+  std::string nombre;
+  for (size_t i = saisie.find_first_of("0123456789"); i < saisie.size() && estChiffre(saisie[i]); ++i) {
+    if (!nombre.empty() || saisie[i] != '0') nombre += saisie[i];
+  }
+  if (nombre.empty()) nombre = "0";
+  if (*n < 0) nombre.insert(0, "-");
+  return "Le script n'a pas de ligne " + nombre + " : il en a " + std::to_string(LineIndex(texte).nombre()) + ".";
+}
+
 std::optional<std::filesystem::path> trouverFichierDonnees(std::string_view nom, const std::filesystem::path& courant,
                                                            const std::filesystem::path& programme) {
   const std::filesystem::path fichier = cheminLatin1(nom);

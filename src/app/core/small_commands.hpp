@@ -18,6 +18,10 @@ std::string texteColonneCurseur(std::string_view texte, int debut, int fin);
 // Where "Aller à la ligne" puts the caret for what was typed; none when the
 // caret must stay.
 std::optional<int> positionAllerALigne(std::string_view texte, std::string_view saisie);
+// What the status bar says when the number typed is no line of the text, so
+// that the caret staying put is not taken for a failure of the command; none
+// when the caret moves or when no number was typed.
+std::optional<std::string> messageLigneAbsente(std::string_view texte, std::string_view saisie);
 
 // A data file shipped with the program: in the current directory first, then
 // beside the program; none when neither has it.

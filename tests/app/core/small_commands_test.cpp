@@ -37,6 +37,15 @@ TEST(PetitesCommandes, GoToLine) {
   EXPECT_EQ(positionAllerALigne("", "1"), 0);
   for (std::string_view rien : {"0", "4", "-1", "", "x", "+", "99999999999999999999999"})
     EXPECT_EQ(positionAllerALigne(t, rien), std::nullopt) << rien;
+  // The caret stays: the status bar says why, with the number as typed.
+  const std::pair<std::string_view, const char*> absentes[] = {
+      {"4", "Le script n'a pas de ligne 4 : il en a 3."},
+      {"0", "Le script n'a pas de ligne 0 : il en a 3."},
+      {"-1", "Le script n'a pas de ligne -1 : il en a 3."},
+      {"0099999999999999999999999", "Le script n'a pas de ligne 99999999999999999999999 : il en a 3."},
+  };
+  for (const auto& [saisie, message] : absentes) EXPECT_EQ(messageLigneAbsente(t, saisie), message) << saisie;
+  for (std::string_view rien : {"1", "3", "", "x", "+"}) EXPECT_EQ(messageLigneAbsente(t, rien), std::nullopt) << rien;
 }
 
 TEST(PetitesCommandes, DataFileSearch) {

@@ -129,6 +129,22 @@ TEST(SautRapport, LeScriptDevantLeCurseurAuDebutDeLaLigneSinonRien) {
   }
 }
 
+TEST(Debuguer, UnDoubleClicDansLeRapportAmeneLaLigneAuMilieuDeLaVue) {
+  Banc b;
+  CQuillomatView& vue = b.vue();
+  QString texte = QStringLiteral("ScriptName Essai\nshort a\nBegin GameMode");
+  for (int i = 4; i < 300; ++i) texte += i == 150 ? QStringLiteral("\n\tMessage \"Bonjour") : QStringLiteral("\n\tset a to 1");
+  vue.setPlainText(texte + QStringLiteral("\nEnd"));
+  b.declencher(32771);
+  ASSERT_TRUE(b.app->rapportOuvert);
+  ASSERT_TRUE(doubleCliquer(b.vue(), QStringLiteral("    - Ligne 150 ")));
+  ASSERT_EQ(&b.vue(), &vue);
+  EXPECT_EQ(vue.textCursor().blockNumber(), 149);
+  const int hauteur = vue.viewport()->height();
+  EXPECT_LE(std::abs(vue.cursorRect().center().y() - hauteur / 2), hauteur / 6)
+      << vue.cursorRect().center().y() << " sur " << hauteur;
+}
+
 TEST(Debuguer, SansAffichageDuRapportPuisSansFenetre) {
   Banc b(reglages({0, 1, 0, 0, 0, 0, 0, 1}));
   b.declencher(32771);  // an empty document: an empty work copy

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMdiArea>
+#include <QPainter>
+#include <QToolBar>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -33,6 +35,30 @@ struct ThemeDuBureau {
   explicit ThemeDuBureau(const QPalette& palette) { QApplication::setPalette(palette); }
   ~ThemeDuBureau() { QApplication::setPalette(ancienne); }
 };
+
+QPalette paletteSombre() {
+  QPalette sombre;
+  for (const auto& [role, couleur] : {std::pair{QPalette::Base, QColor(35, 35, 38)}, {QPalette::Text, QColor(225, 225, 225)},
+                                       {QPalette::Window, QColor(50, 50, 52)}, {QPalette::WindowText, QColor(230, 230, 230)},
+                                       {QPalette::Button, QColor(50, 50, 52)}, {QPalette::ButtonText, QColor(230, 230, 230)}})
+    sombre.setColor(role, couleur);
+  return sombre;
+}
+
+// The pixels of a tool-bar picture, drawn on the bar, that stand out from it by `seuil` at least.
+int pixelsLisibles(const QIcon& icone, QIcon::Mode mode, const QColor& fond, double seuil) {
+  QImage image(16, 15, QImage::Format_ARGB32);
+  image.fill(fond);
+  {
+    QPainter peintre(&image);
+    peintre.drawPixmap(0, 0, icone.pixmap(QSize(16, 15), mode));
+  }
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += contraste(image.pixelColor(x, y), fond) >= seuil ? 1 : 0;
+  }
+  return n;
+}
 
 QRect zone(const Banc& b) { return b.cadre().zoneDocuments()->viewport()->rect(); }
 
@@ -87,11 +113,7 @@ TEST(Bureau, FenetresAssezGrandesPourLireEtRetenuesDUnLancementALAutre) {
 }
 
 TEST(Bureau, ScriptEtRapportLisiblesSousUnThemeSombre) {
-  QPalette sombre;
-  for (const auto& [role, couleur] : {std::pair{QPalette::Base, QColor(35, 35, 38)}, {QPalette::Text, QColor(225, 225, 225)},
-                                       {QPalette::Window, QColor(50, 50, 52)}, {QPalette::WindowText, QColor(230, 230, 230)}})
-    sombre.setColor(role, couleur);
-  const ThemeDuBureau theme(sombre);
+  const ThemeDuBureau theme(paletteSombre());
   Banc b;
   b.vue().setPlainText(QStringLiteral("scn Essai\nshort a"));
   b.declencher(32771);
@@ -106,6 +128,20 @@ TEST(Bureau, ScriptEtRapportLisiblesSousUnThemeSombre) {
                                  FormatCouleur::Statistique, FormatCouleur::Chaine, FormatCouleur::Commentaire}) {
       const quillomat::StyleCouleur s = quillomat::styleDe(format);
       EXPECT_GE(contraste(QColor(s.r, s.g, s.b), fond), 3.0) << static_cast<int>(format);
+    }
+  }
+}
+
+TEST(Bureau, ImagesDeLaBarreDOutilsLisiblesSurUneBarreClaireOuSombre) {
+  for (const auto& [nom, palette] : {std::pair{"claire", QApplication::palette()}, {"sombre", paletteSombre()}}) {
+    const ThemeDuBureau theme(palette);
+    Banc b;
+    const QColor fond = b.cadre().barreOutils()->palette().color(QPalette::Window);
+    for (QAction* a : b.cadre().barreOutils()->actions()) {
+      if (a->isSeparator()) continue;
+      // Shown as a command that can run, and greyed, as it is without a document.
+      EXPECT_GE(pixelsLisibles(a->icon(), QIcon::Normal, fond, 3.0), 20) << nom << ' ' << a->toolTip();
+      EXPECT_GE(pixelsLisibles(a->icon(), QIcon::Disabled, fond, 2.0), 20) << nom << ' ' << a->toolTip() << " (grisée)";
     }
   }
 }

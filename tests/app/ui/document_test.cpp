@@ -164,3 +164,19 @@ TEST(Document, FermerEnregistrerSousEtQuitter) {
   EXPECT_EQ(b.lire("garde.txt"), QByteArray("garde"));
   EXPECT_EQ(b.fenetres(), 0);
 }
+
+TEST(Document, QuitterMontreChaqueDocumentNonEnregistreAvantDeDemander) {
+  Banc b;
+  taper(b, "un");
+  b.declencher(57600);
+  b.declencher(57600);
+  taper(b, "trois");
+  b.activer(b.app->enfants()[1]);  // unchanged: never asked about
+  QStringList devant;
+  b.messages->pendantQuestion = [&] { devant.append(b.app->documentActif()->nom()); };
+  b.messages->reponses = {Reponse::Non, Reponse::Non};
+  b.declencher(57665);
+  EXPECT_EQ(b.messages->questions, QStringList({"Enregistrer les modifications apportées à Quillomat1 ?",
+                                                "Enregistrer les modifications apportées à Quillomat3 ?"}));
+  EXPECT_EQ(devant, QStringList({"Quillomat1", "Quillomat3"}));
+}

@@ -68,6 +68,27 @@ TEST(ModifieSurDisque, NonGardeLeTexteEtUnChangementPendantLaQuestionEstDemandeE
   EXPECT_TRUE(doc->estModifie());
 }
 
+TEST(ModifieSurDisque, LaBarreDEtatDitCeQuiAEteFaitJusquALaCommandeSuivante) {
+  Banc b;
+  b.ouvrir("s.txt", "ancien");
+  const QString recharge = QStringLiteral("Document rechargé depuis le disque.");
+  const std::tuple<Reponse, QByteArray, QString> cas[] = {
+      {Reponse::Oui, "un", recharge},
+      {Reponse::Non, "deux", QStringLiteral("Document non rechargé : la fenêtre garde son texte.")},
+      {Reponse::Oui, "trois", recharge},
+  };
+  qsizetype n = 0;
+  for (const auto& [reponse, octets, message] : cas) {
+    b.messages->reponses = {reponse};
+    b.ecrire("s.txt", octets);
+    ASSERT_TRUE(attendreQuestions(b, ++n)) << octets.constData();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return b.cadre().textePanneau(0) == message; }, 2000))
+        << octets.constData() << ": " << b.cadre().textePanneau(0);
+  }
+  b.declencher(32794);  // any command
+  EXPECT_EQ(b.cadre().textePanneau(0), "Prêt");
+}
+
 TEST(ModifieSurDisque, EnregistrementsDeLEditeurSansQuestionFichierSupprimeRecree) {
   Banc b;
   CQuillomatDoc* doc = b.ouvrir("s.txt", "ancien");

@@ -92,3 +92,27 @@ TEST(MiseEnFormeFenetre, StatistiquesSansToucherAuTexte) {
   EXPECT_EQ(v.toPlainText(), texte);
   EXPECT_EQ(std::pair(v.debutSelection(), v.finSelection()), std::pair(12, 15));
 }
+
+TEST(MiseEnFormeFenetre, AnnulerUneRetoucheGardeLeCurseurEtLaVue) {
+  QString texte = QStringLiteral("ScriptName Essai\nshort a\nBegin GameMode\n");
+  for (int i = 0; i < 200; ++i) texte += QStringLiteral("set a to(%1)+2  \n").arg(i);
+  texte += QStringLiteral("End");
+  for (const auto& [nom, commande] : {std::pair{"Débuguer", 32771}, {"Mettre en forme", 32796}}) {
+    Banc b;
+    CQuillomatView& v = b.vue();
+    v.setPlainText(texte);
+    QTextCursor curseur(v.document()->findBlockByNumber(120));
+    curseur.setPosition(curseur.position() + 5);
+    v.setTextCursor(curseur);
+    v.centerCursor();
+    const int haut = v.premierBlocVisible().blockNumber();
+    ASSERT_GT(haut, 50) << nom;
+    b.declencher(commande);
+    ASSERT_NE(v.toPlainText(), texte) << nom;
+    b.activer(b.app->enfants().first());  // back from the report
+    b.declencher(57643);
+    EXPECT_EQ(v.toPlainText(), texte) << nom;
+    EXPECT_EQ(std::pair(v.textCursor().blockNumber(), v.textCursor().positionInBlock()), std::pair(120, 5)) << nom;
+    EXPECT_EQ(v.premierBlocVisible().blockNumber(), haut) << nom;
+  }
+}

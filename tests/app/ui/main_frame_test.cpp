@@ -68,7 +68,7 @@ TEST(TableDesCommandes, RaccourcisLuEtFichiersRecents) {
   EXPECT_TRUE(b.cadre().action(57619)->text().startsWith("&4 "));
 }
 
-TEST(BarreEtat, PositionDuCurseurSaufDansLeRapportPuisPret) {
+TEST(BarreEtat, PositionDuCurseurDeLaFenetreActiveRapportComprisPuisPret) {
   Banc b;
   EXPECT_EQ(b.cadre().textePanneau(0), "Prêt");
   b.vue().setPlainText("ligne un\nligne deux\nabcdefgh\nx\ny\nz\nqwerty\n");
@@ -76,12 +76,23 @@ TEST(BarreEtat, PositionDuCurseurSaufDansLeRapportPuisPret) {
   b.cadre().OnTimer();
   EXPECT_EQ(b.cadre().textePanneau(1) + ' ' + b.cadre().textePanneau(2), "Ln 3-7 Col 5-2");
 
-  b.vue().setPlainText("ScriptName Essai\nshort a");
+  // The report's caret once it is active, not blanks nor the script's.
+  CQuillomatView& script = b.vue();
+  script.setPlainText("ScriptName Essai\nshort a");
   b.declencher(32771);
   ASSERT_EQ(b.app->documentActif(), b.app->rapportOuvert);
+  b.cadre().OnTimer();
+  EXPECT_EQ(b.cadre().textePanneau(1) + ' ' + b.cadre().textePanneau(2), "Ln 1 Col 1");
   b.app->vueActive()->setSelection(3, 3);
   b.cadre().OnTimer();
-  EXPECT_EQ(b.cadre().textePanneau(1), "");  // emptied by the progress, left so by the report
+  EXPECT_EQ(b.cadre().textePanneau(1) + ' ' + b.cadre().textePanneau(2), "Ln 1 Col 4");
+  b.activer(b.app->enfants().first());
+  script.setSelection(17, 17);
+  b.cadre().OnTimer();
+  EXPECT_EQ(b.cadre().textePanneau(1) + ' ' + b.cadre().textePanneau(2), "Ln 2 Col 1");
+  b.activer(b.app->enfants().last());
+  b.cadre().OnTimer();
+  EXPECT_EQ(b.cadre().textePanneau(1) + ' ' + b.cadre().textePanneau(2), "Ln 1 Col 4");
   b.fermerTout();
   b.cadre().OnTimer();
   EXPECT_EQ(b.cadre().textePanneau(0), "Prêt");

@@ -180,3 +180,15 @@ TEST(Recuperation, AuDemarrageLesCopiesLaisseesSontRendues) {
   }
   EXPECT_TRUE(QFile::exists(abimee));
 }
+
+TEST(Recuperation, UnLongTexteRestaureMontreSonCurseur) {
+  const Donnees d;
+  std::u16string texte = u"scn Long";
+  for (int i = 0; i < 300; ++i) texte += u"\nset a to " + QString::number(i).toStdU16String();
+  d.deposer({u"", u"Quillomat7", quillomat::EncodageCopie::Latin1, true, 100, texte});
+  const Offre restaure(d, ChoixCopie::Restaurer);
+  const CQuillomatView& v = restaure.banc->vue();
+  ASSERT_EQ(v.GetDocument().nom(), QStringLiteral("Quillomat7 (récupéré)"));
+  EXPECT_TRUE(v.viewport()->rect().contains(v.cursorRect().center()))
+      << "ligne " << v.textCursor().blockNumber() + 1 << ", vue depuis la ligne " << v.premierBlocVisible().blockNumber() + 1;
+}

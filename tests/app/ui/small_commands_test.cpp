@@ -22,7 +22,13 @@
 TEST(PetitesCommandes, AllerALaFinDeLaLigneTapeeSinonLeCurseurReste) {
   Banc b;
   b.vue().setPlainText("premiere\ndeuxieme\ntroisieme");
-  for (const auto& [saisie, position] : {std::pair{"3", 27}, {"4", 5}}) {
+  // A line past the end: the caret stays and the status bar says why, until the next command.
+  const std::tuple<const char*, int, QString> cas[] = {
+      {"999", 5, "Le script n'a pas de ligne 999 : il en a 3."},
+      {"3", 27, "Prêt"},
+      {"0", 5, "Le script n'a pas de ligne 0 : il en a 3."},
+  };
+  for (const auto& [saisie, position, message] : cas) {
     b.vue().setSelection(5, 5);
     b.declencher(32787);
     ASSERT_TRUE(b.app->m_pGoToLineDlg);
@@ -30,6 +36,7 @@ TEST(PetitesCommandes, AllerALaFinDeLaLigneTapeeSinonLeCurseurReste) {
     b.app->m_pGoToLineDlg->OnOK();
     EXPECT_EQ(std::pair(b.vue().debutSelection(), b.vue().finSelection()), std::pair(position, position)) << saisie;
     EXPECT_FALSE(b.app->m_bGoToLineOpen);
+    EXPECT_EQ(b.cadre().textePanneau(0), message) << saisie;
   }
   // Digits only; Escape closes and the caret stays.
   b.declencher(32787);
