@@ -13,6 +13,8 @@
 #include "cli/sarif_log.hpp"
 #include "cli/script_search.hpp"
 #include "cli/work_directory.hpp"
+#include "functions/personal_catalogue.hpp"
+#include "pipeline/findings.hpp"
 #include "pipeline/text_mode.hpp"
 
 namespace quillomat {
@@ -68,7 +70,7 @@ void afficherRapport(const Resultat& r) {
 
 // One file in the current directory, as the editor's run: the work copy and
 // the report stay there. The lock is held from the copy to the end of the output.
-int verifierIci(const std::string& script, const SettingsRecord& reglages) {
+int verifierIci(const std::string& script, const SettingsRecord& reglages, const OptionsVerification& ov) {
   const std::string fichier = nomAffiche(script);
   const auto contenu = lireBinaire(versChemin(script));
   if (!contenu) {
@@ -76,7 +78,7 @@ int verifierIci(const std::string& script, const SettingsRecord& reglages) {
     return kStatutEchec;
   }
   const VerrouDossier verrou(".");
-  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages, false));
+  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages, false, ov));
   afficherRapport(r);
   return r.statut();
 }
@@ -109,7 +111,8 @@ std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
 
 // One script of a many-script run, in a private directory of its own.
 // Nothing when a file found in a folder turns out not to be a script.
-std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& reglages) {
+std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& reglages,
+                                      const OptionsVerification& ov) {
   const std::string fichier = nomAffiche(c.argument);
   if (!c.erreur.empty()) return echec(fichier, c.erreur);
   bool tropLong = false;
@@ -123,10 +126,10 @@ std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& regl
   if (!dossier)
     return echec(fichier, latin1VersUtf8("Erreur : impossible de créer un dossier de travail privé dans le "
                                          "dossier temporaire du système.\n"));
-  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages, true));
+  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages, true, ov));
 }
 
-int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
+int verifierPlusieurs(const Options& o, const SettingsRecord& reglages, const OptionsVerification& ov) {
   // The summary comes with a folder or several arguments, not for one file or the standard input.
   bool avecBilan = o.entrees.size() > 1;
   for (const auto& e : o.entrees) {
@@ -139,7 +142,7 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages) {
   std::optional<FluxSarif> sarif;
   if (o.format == Format::Sarif) sarif.emplace(stdout);
   for (const Cible& c : cibles(o.entrees)) {
-    const auto r = verifierCible(c, reglages);
+    const auto r = verifierCible(c, reglages, ov);
     if (!r) continue;
     bilan.compter(*r);
     switch (o.format) {
@@ -188,8 +191,24 @@ int lancerCommande(int argc, char** argv) {
   }
   const Options& o = *lecture.options;
   const SettingsRecord reglages = o.appliquer(lireReglages("."));
-  if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages);
-  return verifierPlusieurs(o, reglages);
+  OptionsVerification ov;
+  ov.vlseEtendu = o.vlseEtendu;
+  if (!o.catalogue.empty()) {
+    const auto texte = lireBinaire(versChemin(o.catalogue));
+    if (!texte) {
+      ecrire(stderr, "Erreur : impossible de lire le catalogue personnel \"" + nomAffiche(o.catalogue) + "\".\n");
+      return kStatutEchec;
+    }
+    auto lu = CataloguePersonnel::lire(versModeTexteLecture(*texte), o.catalogue);
+    if (!lu.catalogue) {
+      ecrire(stderr, "Erreur : " + nomAffiche(o.catalogue) +
+                         latin1VersUtf8(composer(", ligne ", lu.ligne, " : ", lu.faute, ".\n")));
+      return kStatutEchec;
+    }
+    ov.catalogue = std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue));
+  }
+  if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages, ov);
+  return verifierPlusieurs(o, reglages, ov);
 }
 
 }  // namespace quillomat

@@ -140,6 +140,12 @@ LectureOptions lireOptions(int argc, char** argv) {
   bascules[1].ajouter(app, "N'affiche pas les alertes.", "Affiche les alertes.");
   bascules[2].ajouter(app, "Affiche les informations sur le script (listes des variables et des objets utilisés).",
                       "N'affiche pas ces informations.");
+  app.add_flag("--vlse-etendu", o.vlseEtendu,
+               "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions) ; implique --vlse.");
+  app.add_option("--catalogue", o.catalogue,
+                 "Catalogue personnel : un fichier qui déclare des fonctions, une par ligne (\"nom [ref|ref?] : "
+                 "paramètres [-> ref]\") ; lu avec --vlse-etendu.")
+      ->type_name("FICHIER");
   app.add_flag("--version", version, "Affiche la version et quitte.");
 
   try {
@@ -166,6 +172,14 @@ LectureOptions lireOptions(int argc, char** argv) {
       return erreur("Erreur : type de script inconnu \"" + nomAffiche(type) +
                     "\" : choisissez inconnu, objet, quete ou effet.\n");
   }
+  if (o.vlseEtendu) {
+    if (o.vlseDependent == 0)
+      return erreur("Erreur : les options --vlse-etendu et --sans-vlse sont contraires : choisissez-en une.\n");
+    o.vlseDependent = 1;
+  }
+  if (!o.catalogue.empty() && !o.vlseEtendu)
+    return erreur(latin1VersUtf8("Erreur : le catalogue personnel ne sert qu'avec la syntaxe étendue : ajoutez "
+                                 "--vlse-etendu.\n"));
   if (o.entrees.empty()) return erreur(latin1VersUtf8("Erreur : indiquez le script à vérifier.\n"));
   int tirets = 0;
   for (const auto& e : o.entrees) tirets += e == "-";

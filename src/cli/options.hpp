@@ -20,6 +20,10 @@ struct Options {
   std::optional<int> vlseDependent;
   std::optional<int> hideAlerts;
   std::optional<int> showInfo;
+  // The script extender's later syntax (implies vlseDependent), and the
+  // personal catalogue file read with it.
+  bool vlseEtendu = false;
+  std::string catalogue;
 
   // The record with the overrides of this run applied.
   SettingsRecord appliquer(SettingsRecord reglages) const;

@@ -19,7 +19,7 @@ Verification echec(std::string message) {
 
 // One EnchaineTests run, keeping what it wrote for the other output formats.
 Verification verifierDans(const std::filesystem::path& dossier, std::string_view contenu,
-                          const SettingsRecord& reglages, bool prive) {
+                          const SettingsRecord& reglages, bool prive, const OptionsVerification& options) {
   if (!ecrireBinaire(dossier / std::string(kFichierScript), contenu))
     return echec(prive ? "Erreur : impossible d'écrire le fichier \"ScriptVaelmoor.txt\" dans le dossier de travail "
                          "privé.\n"
@@ -32,7 +32,7 @@ Verification verifierDans(const std::filesystem::path& dossier, std::string_view
   int code = kSucces;
   try {
     code = EnchaineTests(dossier, reglages.showInfo, reglages.scriptKind, reglages.vlseDependent,
-                         reglages.hideAlerts, {}, &bilan);
+                         reglages.hideAlerts, {}, &bilan, options);
   } catch (const ArretFatal& arret) {
     v.issue = Issue::Arret;
     v.message = arret.message();

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pipeline/options_verification.hpp"
 #include "pipeline/records.hpp"
 
 namespace quillomat {
@@ -35,7 +36,7 @@ struct Verification {
 // work copy, the work files and the report. `prive` only words the message
 // given when the copy cannot be written.
 Verification verifierDans(const std::filesystem::path& dossier, std::string_view contenu,
-                          const SettingsRecord& reglages, bool prive);
+                          const SettingsRecord& reglages, bool prive, const OptionsVerification& options = {});
 
 // The failure or stop message on one line, without its "Erreur : " head.
 std::string messageCourt(std::string_view message);

@@ -65,7 +65,7 @@ std::vector<Constat> constatsListes(const std::vector<FindingRecord>& findings, 
   return out;
 }
 
-VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages) {
+VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages, const OptionsVerification& options) {
   VerificationMemoire v;
   const std::string texte = versModeTexteLecture(script);
   v.lines = compterLignes(texte);
@@ -74,7 +74,7 @@ VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRec
     return v;
   }
   WorkFiles wf;
-  v.code = executerVerifications(wf, texte, v.lines, reglages.scriptKind, reglages.vlseDependent);
+  v.code = executerVerifications(wf, texte, v.lines, reglages.scriptKind, reglages.vlseDependent, {}, options);
   v.constats = constatsListes(wf.findings, v.lines, reglages.hideAlerts);
   v.findings = std::move(wf.findings);
   v.identifiers = wf.identifiers.records();

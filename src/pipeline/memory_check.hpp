@@ -3,6 +3,8 @@
 // memory only, so that no file is read or written.
 #pragma once
 
+#include "pipeline/options_verification.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +41,7 @@ struct VerificationMemoire {
 // with the script kind, script-extender dependence and hidden alerts of
 // `reglages`. The spacing correction is not applied: the text is checked as
 // it stands.
-VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages);
+VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages,
+                                      const OptionsVerification& options = {});
 
 }  // namespace quillomat

@@ -42,5 +42,10 @@ Libelles libellesSetAssignment();
 Libelles libellesMessage();
 Libelles libellesFullName();
 Libelles libellesPlaceAtMe();
+Libelles libellesExtendedExpression();
+Libelles libellesExtendedStatements();
+Libelles libellesExtendedFunctions();
+Libelles libellesPersonalCatalogue();
+Libelles libellesLoopStructure();
 
 }  // namespace quillomat
