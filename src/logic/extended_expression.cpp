@@ -133,7 +133,10 @@ class Lecteur {
 
   void finAttendue() {
     const Jeton j = voir();
-    if (j.genre != Genre::Fin) echec(kEnTrop, extrait(j));
+    if (j.genre == Genre::Autre)
+      echec(kPasUneValeur, extrait(j));
+    else if (j.genre != Genre::Fin)
+      echec(kEnTrop, extrait(j));
   }
 
   // The token as a message quotes it: at most 40 characters.

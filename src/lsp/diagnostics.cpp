@@ -50,7 +50,8 @@ std::string messageHorsLatin1(std::string_view caractere, char32_t point) {
 
 }  // namespace
 
-std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e) {
+std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
+                                     const OptionsVerification& options) {
   const TexteLatin1 latin1 = versLatin1(utf8);
   const Lignes lignes(utf8);
   const std::vector<size_t> debuts = debutsDesLignesVerifiees(utf8);
@@ -59,7 +60,7 @@ std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecor
     out.push_back({plageDuCode(utf8, lignes, debuts, 0, e), kGraviteErreur, {}, latin1VersUtf8(texteLatin1)});
   };
   try {
-    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages);
+    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages, options);
     if (v.code != kSucces) surLaLigneUn(messageResultat(v.code));
     out.reserve(v.constats.size() + std::min(latin1.horsLatin1.size(), kHorsLatin1Max));
     for (const Constat& c : v.constats)

@@ -3,6 +3,8 @@
 // character that Latin-1 cannot hold.
 #pragma once
 
+#include "pipeline/options_verification.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +27,8 @@ struct Diagnostic {
 };
 
 // utf8: the document's text.
-std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e);
+std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
+                                     const OptionsVerification& options = {});
 
 // The "diagnostics" array of a publication, as JSON text; lienAide: the file
 // URI of the help page, or empty (then no link is given).

@@ -4,6 +4,12 @@
 // changes.
 #pragma once
 
+#include <filesystem>
+#include <optional>
+
+#include "lsp/settings.hpp"
+#include "pipeline/options_verification.hpp"
+
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -70,6 +76,9 @@ class Serveur {
   SettingsRecord reglagesFichier_;
   nlohmann::json optionsDepart_, optionsConfiguration_;
   SettingsRecord reglages_;
+  std::optional<std::filesystem::path> racine_;
+  ReglagesEtendus etendus_;
+  OptionsVerification options_;  // the later syntax and the personal catalogue, as read
   std::map<std::string, Document> documents_;
 };
 

@@ -27,11 +27,11 @@ std::vector<std::string> constats(std::string_view script, const OptionsVerifica
   r.scriptKind = type;
   std::vector<std::string> out;
   for (const FindingRecord& f : verifierEnMemoire(script, r, o).findings)
-    out.push_back(f.code + "@" + std::to_string(f.line + 1));
+    out.push_back(std::string(f.code) + "@" + std::to_string(f.line + 1));
   return out;
 }
 
-const char* const kInventaire = R"(scn MonModInventaire
+const char* const kInventaire = R"S(scn MonModInventaire
 
 array_var objets
 array_var entree
@@ -76,9 +76,9 @@ Begin GameMode
 		set fait to 1
 	endif
 End
-)";
+)S";
 
-const char* const kFonction = R"(scn MonModPoids
+const char* const kFonction = R"S(scn MonModPoids
 
 array_var tab
 float facteur
@@ -92,7 +92,7 @@ Begin Function { tab, facteur }
 	SetFunctionValue total
 	return
 End
-)";
+)S";
 
 TEST(SyntaxeEtendue, ScriptsOfModAuthorsGetNoFinding) {
   EXPECT_EQ(constats(kInventaire, etendu()), std::vector<std::string>{});
@@ -112,13 +112,14 @@ TEST(SyntaxeEtendue, OffTheLaterLinesStayUnknown) {
 constexpr std::string_view kEntete = "scn T\narray_var a\nstring_var s\nint n\nBegin GameMode\n";  // 5 lines
 
 struct Cas {
-  std::string_view lignes;
+  std::string lignes;
   std::vector<std::string> attendus;  // line numbers count from the block's first line (6)
 };
 
 TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
   const Cas cas[] = {
       {"let n := (1 + 2", {"QM123@6"}},  // the line's own parenthesis check comes first
+      {"let n := (1 + \")\"", {"QM601@6"}},  // the line's count takes the quoted ')'
       {"let n := a[1", {"QM602@6"}},
       {"let n := a[", {"QM602@6"}},
       {"let n := 1 +", {"QM603@6"}},
@@ -128,7 +129,7 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"let n :=", {"QM605@6"}},
       {"let n := 1 @ 2", {"QM606@6"}},
       {"let n := n = 2", {"QM606@6"}},
-      {"let n := GetDistance", {"QM207@6"}},  // the catalogue's own message
+      {"let n := GetDistance", {"QM607@6"}},
       {"let n := " + std::string(120, '(') + "1" + std::string(120, ')'), {"QM608@6"}},
       {"let n := call", {"QM609@6"}},
       {"let := 5", {"QM610@6"}},
@@ -144,7 +145,7 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"let a := ar_Construct Liste", {"QM619@6"}},
       {"sv_Destruct n", {"QM620@6"}},
       {"loop", {"QM621@6"}},
-      {"while n\n", {"QM622@0"}},
+      {"while n\n", {"QM624@8"}},  // an open loop at the end of its block
       {"break", {"QM623@6"}},
       {"if n\ncontinue\nendif", {"QM623@7"}},
       {"if n\nwhile n\nendif\nloop", {"QM624@8", "QM621@9"}},
@@ -154,7 +155,7 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"let n := Inconnue a 2", {"QM615@6"}},
   };
   for (const Cas& c : cas) {
-    const std::string script = std::string(kEntete) + std::string(c.lignes) + "\nEnd\n";
+    const std::string script = std::string(kEntete) + c.lignes + "\nEnd\n";
     EXPECT_EQ(constats(script, etendu()), c.attendus) << c.lignes;
   }
 }
@@ -185,7 +186,8 @@ TEST(SyntaxeEtendue, DeclaredFunctionsAreCheckedByTheSharedReader) {
       {"Somme", {"QM218@6"}},
   };
   for (const Cas& c : cas) {
-    const std::string script = std::string(kEntete) + "ref r\n" + std::string(c.lignes) + "\nEnd\n";
+    std::string script = std::string(kEntete) + c.lignes + "\nEnd\n";
+    script.insert(script.find("Begin"), "ref r\n");
     std::vector<std::string> attendus;
     for (const std::string& a : c.attendus) {  // one more line before the block
       const size_t at = a.find('@');
