@@ -72,7 +72,6 @@ constexpr auto kCatalogue = [] {
     r.etendu = true;
     const bool ref = r.name == "GetCallingScript" || r.name == "GetFormFromMod";
     r.group = ref ? Group::VlseRef : Group::Vlse;
-    if (r.check != strFoncExpressions) r.argsMax = 1;
     out[i] = r;
   }
   return out;
