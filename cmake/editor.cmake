@@ -26,6 +26,10 @@ target_link_libraries(quillomat PRIVATE quillomat_app_lib)
 target_compile_options(quillomat PRIVATE ${QUILLOMAT_WARNINGS})
 
 if(QUILLOMAT_BUILD_TESTS)
+  # The features know the workspace, not the application: no include cycle
+  # below the application's own files.
+  add_test(NAME editeur_inclusions
+           COMMAND ${QUILLOMAT_PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/app-includes.py ${CMAKE_SOURCE_DIR}/src)
   # The editor's measurements (disabled tests, bench/app) run from the same program.
   file(GLOB APP_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/app/ui/*.cpp
        ${CMAKE_SOURCE_DIR}/bench/app/*.cpp)

@@ -25,7 +25,13 @@ if(QUILLOMAT_BUILD_FUZZ)
   # clang writes literals as UTF-8 only: the accented messages are longer by
   # a byte or two, which changes no path that the fuzzer explores.
   target_compile_options(quillomat_checker_fuzz PRIVATE -fsanitize=fuzzer-no-link ${QUILLOMAT_FUZZ_FLAGS})
-  foreach(cible check triinfo)
+  # The language server's reader with all it calls: its protocol code, the
+  # command line's shared pieces and the editor's logic, instrumented too.
+  add_library(quillomat_lsp_fuzz STATIC ${LSP_SOURCES} ${CLI_SOURCES} ${EDITING_SOURCES})
+  target_link_libraries(quillomat_lsp_fuzz PUBLIC quillomat_checker_fuzz CLI11::CLI11 nlohmann_json::nlohmann_json
+                                                  Threads::Threads)
+  target_compile_options(quillomat_lsp_fuzz PRIVATE -fsanitize=fuzzer-no-link ${QUILLOMAT_FUZZ_FLAGS})
+  foreach(cible check triinfo rtf lsp)
     add_executable(quillomat_fuzz_${cible} ${CMAKE_SOURCE_DIR}/fuzz/${cible}_fuzz.cpp)
     target_link_libraries(quillomat_fuzz_${cible} PRIVATE quillomat_checker_fuzz)
     # The report shape is shared with the hostile input tests.
@@ -33,4 +39,7 @@ if(QUILLOMAT_BUILD_FUZZ)
     target_compile_options(quillomat_fuzz_${cible} PRIVATE -fsanitize=fuzzer ${QUILLOMAT_FUZZ_FLAGS})
     target_link_options(quillomat_fuzz_${cible} PRIVATE -fsanitize=fuzzer ${QUILLOMAT_FUZZ_FLAGS})
   endforeach()
+  # The RTF reader stands alone: its one source, instrumented with the target.
+  target_sources(quillomat_fuzz_rtf PRIVATE ${CMAKE_SOURCE_DIR}/src/app/core/rtf_reader.cpp)
+  target_link_libraries(quillomat_fuzz_lsp PRIVATE quillomat_lsp_fuzz)
 endif()

@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets into fuzz/corpus/ from the
 tests' scripts: the bundled sample and every string literal of tests/ that
-looks like script text. Run again after adding tests; the files are kept in
-the repository so that fuzz/run.sh needs no Python.
+looks like script text; for the RTF reader, the rich text of its tests and
+a file as a rich-edit control saves it; for the language server, editor
+sessions over the sample. Run again after adding tests; the files are kept
+in the repository so that fuzz/run.sh needs no Python.
 
-    fuzz/make_corpus.py [BUILD_FUZZ]
+    fuzz/make_corpus.py [BUILD_FUZZ] [--cibles check,triinfo,rtf,lsp]
 
 With the fuzz build directory (after fuzz/run.sh), the seeds are reduced to
 those that bring new coverage (libFuzzer's merge)."""
 import hashlib
+import json
 import pathlib
 import re
 import shutil
@@ -89,6 +92,84 @@ def graines_triinfo():
     yield bytes([0, 255]) + struct.pack("<i", -(1 << 31)) + bytes([3]) + b"abc" + ident(0, b"a" * 60)
 
 
+def litteraux(fichier):
+    for m in LITTERAL.finditer((racine / fichier).read_text(encoding="utf-8")):
+        yield decoder(m.group(1))
+
+
+def graines_rtf():
+    """The rich text of the reader's tests, and a script saved by a rich-edit
+    control: font and colour tables, colours, bold, escapes, paragraphs."""
+    for s in litteraux("tests/app/core/rtf_reader_test.cpp"):
+        if s.lower().startswith(b"{\\rtf"):
+            yield s
+    lignes = (racine / "data" / "exemple.txt").read_bytes().replace(b"\r\n", b"\n").split(b"\n")
+    corps = b""
+    for i, l in enumerate(lignes):
+        l = l.replace(b"\\", b"\\\\").replace(b"{", b"\\{").replace(b"}", b"\\}")
+        l = b"".join(b"\\'%02x" % c if c > 127 else bytes([c]) for c in l)
+        couleur = b"\\cf1 " if l.strip().lower().startswith((b"if", b"end", b"begin")) else b"\\cf0 "
+        corps += couleur + (b"\\b " if i == 0 else b"") + l + (b"\\b0" if i == 0 else b"") + b"\\par\r\n"
+    yield (b"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036{\\fonttbl{\\f0\\fnil\\fcharset0 Courier New;}}\r\n"
+           b"{\\colortbl ;\\red0\\green0\\blue255;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 " + corps + b"}\r\n\0")
+
+
+def graines_lsp():
+    """Byte 0: pieces of 1 byte, 7 bytes or the whole stream, and the client's
+    position encoding (see fuzz/lsp_fuzz.cpp, which sends initialize and
+    opens file:///f.txt first)."""
+    uri = "file:///f.txt"
+    exemple = (racine / "data" / "exemple.txt").read_bytes().decode("latin-1")
+
+    def trame(message):
+        corps = json.dumps(message, ensure_ascii=False).encode("utf-8")
+        return b"Content-Length: %d\r\n\r\n" % len(corps) + corps
+
+    def notif(methode, params):
+        return trame({"jsonrpc": "2.0", "method": methode, "params": params})
+
+    def requete(n, methode, params=None):
+        return trame({"jsonrpc": "2.0", "id": n, "method": methode, **({"params": params} if params else {})})
+
+    def plage(l1, c1, l2, c2):
+        return {"start": {"line": l1, "character": c1}, "end": {"line": l2, "character": c2}}
+
+    def changer(version, *changements):
+        return notif("textDocument/didChange", {"textDocument": {"uri": uri, "version": version},
+                                                "contentChanges": list(changements)})
+
+    def position(l, c):
+        return {"textDocument": {"uri": uri}, "position": {"line": l, "character": c}}
+
+    fin = requete(99, "shutdown") + notif("exit", None)
+    sessions = [
+        changer(2, {"text": exemple}) + requete(3, "textDocument/hover", position(25, 13)) + fin,
+        changer(2, {"range": plage(2, 1, 2, 4), "text": "Set"}) + changer(3, {"range": plage(0, 0, 0, 0), "text": "; é😀\r\n"})
+        + changer(4, {"range": plage(3, 0, 1, 2), "text": ""}) + requete(5, "textDocument/completion", position(2, 20)),
+        changer(2, {"range": plage(9, 99, 99, 0), "text": "end\n"}, {"range": plage(1, 5, 1, 5), "text": "\r"})
+        + requete(3, "textDocument/completion", position(1, 3)),
+        notif("textDocument/didOpen", {"textDocument": {"uri": "file:///g.txt", "languageId": "vaelmoor", "version": 1,
+                                                        "text": "scn G\rbegin GameMode\r\tModAV Fat\rend\r"}})
+        + requete(2, "textDocument/completion", {"textDocument": {"uri": "file:///g.txt"},
+                                                  "position": {"line": 2, "character": 10}})
+        + notif("workspace/didChangeConfiguration", {"settings": {"quillomat": {"type": "quete", "vlse": True}}})
+        + notif("textDocument/didClose", {"textDocument": {"uri": uri}}) + fin,
+        b"Content-Length: abc\r\n\r\n{\"id\":1}" + requete(2, "shutdown") + b"Content-Length: 4\n\n{}}}"
+        + b"content-length:  2 \r\nContent-Type: x\r\n\r\n[]" + requete("a", "textDocument/hover", {}),
+        (racine / "tests" / "lsp" / "session_courte.jsonrpc").read_bytes(),
+    ]
+    for i, s in enumerate(sessions):
+        yield bytes([[63, 0, 6][i % 3] + 64 * (i % 3)]) + s
+
+
+GRAINES = {
+    "check": lambda: graines_check([(racine / "data" / "exemple.txt").read_bytes()] + list(scripts_des_tests())),
+    "triinfo": graines_triinfo,
+    "rtf": graines_rtf,
+    "lsp": graines_lsp,
+}
+
+
 def reduire(fuzzer, dossier):
     with tempfile.TemporaryDirectory() as garde:
         subprocess.run([str(fuzzer), "-merge=1", "-max_len=20000", garde, str(dossier)], check=True,
@@ -98,19 +179,20 @@ def reduire(fuzzer, dossier):
 
 
 def main():
-    for sous in ("check", "triinfo"):
+    args = sys.argv[1:]
+    cibles = list(GRAINES)
+    if "--cibles" in args:
+        i = args.index("--cibles")
+        cibles = args[i + 1].split(",")
+        del args[i:i + 2]
+    for sous in cibles:
         for vieux in (sortie / sous).glob("*"):
             vieux.unlink()
-    scripts = [(racine / "data" / "exemple.txt").read_bytes()] + list(scripts_des_tests())
-    for g in graines_check(scripts):
-        ecrire(sortie / "check", g)
-    for g in graines_triinfo():
-        ecrire(sortie / "triinfo", g)
-    if len(sys.argv) > 1:
-        for sous in ("check", "triinfo"):
-            reduire(pathlib.Path(sys.argv[1]) / f"quillomat_fuzz_{sous}", sortie / sous)
-    print(f"{len(list((sortie / 'check').iterdir()))} graines check, "
-          f"{len(list((sortie / 'triinfo').iterdir()))} graines triinfo")
+        for g in GRAINES[sous]():
+            ecrire(sortie / sous, g)
+        if args:
+            reduire(pathlib.Path(args[0]) / f"quillomat_fuzz_{sous}", sortie / sous)
+    print(", ".join(f"{len(list((sortie / s).iterdir()))} graines {s}" for s in cibles))
 
 
 if __name__ == "__main__":

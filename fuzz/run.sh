@@ -4,6 +4,8 @@
 #
 #   fuzz/run.sh check 600      # the check chain on any script and settings bytes
 #   fuzz/run.sh triinfo 600    # triInfo / triInfoExterne on any record sequence
+#   fuzz/run.sh rtf 600        # the editor's reader of rich-text files on any bytes
+#   fuzz/run.sh lsp 600        # the language server on any bytes of its input
 #
 # An input that runs over 1 s counts as a hang. The working corpus grows in
 # the build directory ($QUILLOMAT_BUILD_DIR_FUZZ, build-fuzz by default),
@@ -14,9 +16,9 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 cible=${1:-}
 secondes=${2:-60}
 case "$cible" in
-  check | triinfo) ;;
+  check | triinfo | rtf | lsp) ;;
   *)
-    echo "Usage : fuzz/run.sh check|triinfo [secondes]" >&2
+    echo "Usage : fuzz/run.sh check|triinfo|rtf|lsp [secondes]" >&2
     exit 1
     ;;
 esac

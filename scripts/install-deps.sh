@@ -3,7 +3,7 @@
 set -euo pipefail
 
 # neovim: the language server is tested under a real client.
-paquets=(cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n python3-jsonschema neovim)
+paquets=(cmake make g++ help2man lintian libgtest-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n python3-jsonschema neovim)
 if [[ "${QUILLOMAT_BENCH:-0}" == 1 ]]; then paquets+=(libbenchmark-dev); fi
 if [[ "${QUILLOMAT_FUZZ:-0}" == 1 ]]; then paquets+=(clang libclang-rt-14-dev); fi
 # A real X display for the editor's tests (scripts/x-session.sh).
@@ -12,6 +12,9 @@ if [[ "${QUILLOMAT_X11:-0}" == 1 ]]; then paquets+=(xvfb openbox xdotool x11-uti
 if [[ "${QUILLOMAT_WINDOWS:-0}" == 1 ]]; then paquets+=(g++-mingw-w64-x86-64-posix wine wine64); fi
 # The VS Code extension (scripts/vscode.sh): node and npm, unless they came another way.
 if [[ "${QUILLOMAT_VSCODE:-0}" == 1 ]] && ! command -v npm >/dev/null; then paquets+=(nodejs npm); fi
+# Its test in a real VS Code: Chromium to drive code-server, whose install
+# builds native modules and wants ripgrep.
+if [[ "${QUILLOMAT_VSCODE_REEL:-0}" == 1 ]]; then paquets+=(chromium ripgrep libsecret-1-dev libkrb5-dev pkg-config python3); fi
 
 manquants=()
 for p in "${paquets[@]}"; do

@@ -27,7 +27,8 @@ echo "== Construction et tests avec AddressSanitizer et UndefinedBehaviorSanitiz
 "$racine/scripts/sanitize.sh" | tee "$journaux/asan"
 
 secondes=${QUILLOMAT_FUZZ_SECONDES:-60}
-for cible in check triinfo; do
+cibles=(check triinfo rtf lsp)
+for cible in "${cibles[@]}"; do
   echo "== Fuzzing de $cible pendant $secondes s"
   if ! "$racine/fuzz/run.sh" "$cible" "$secondes" >"$journaux/fuzz" 2>&1; then
     tail -n 80 "$journaux/fuzz"
@@ -41,5 +42,5 @@ n1=$(compter "$journaux/tests")
 n2=$(compter "$journaux/asan")
 n3=$(compter "$journaux/windows")
 n4=$(sed -n 's/^# pass \([0-9][0-9]*\)$/\1/p' "$journaux/vscode" | tail -1)
-total=$((${n1:-0} + ${n2:-0} + ${n3:-0} + ${n4:-0} + 2))
+total=$((${n1:-0} + ${n2:-0} + ${n3:-0} + ${n4:-0} + ${#cibles[@]}))
 echo "Total: $total passed, 0 failed"

@@ -15,21 +15,50 @@ bool ecrire(const std::filesystem::path& chemin, const std::string& texte) {
   return static_cast<bool>(f);
 }
 
+constexpr const char* kAide =
+    "Utilisation : quillomat-gen DOSSIER\n\n"
+    "Écrit dans DOSSIER (créé au besoin) les scripts de mesure et de test du quillomat :\n"
+    "typique-300.txt, un script ordinaire de 300 lignes, et stress-625.txt, stress-1250.txt,\n"
+    "stress-2500.txt, stress-4998.txt, des scripts de ce nombre de lignes, riches en constats.\n"
+    "Les fichiers du même nom sont remplacés.\n\n"
+    "  -h, --help  affiche cette aide et quitte\n"
+    "  --          la suite est le dossier, même s'il commence par « - »\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage : quillomat-gen DOSSIER\n");
+  const char* nom = nullptr;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (options && (a == "-h" || a == "--help")) {
+      std::fputs(kAide, stdout);
+      return 0;
+    }
+    if (options && a == "--") {
+      options = false;
+    } else if (options && a.size() > 1 && a[0] == '-') {
+      std::fprintf(stderr, "Erreur : option inconnue « %s » (aide : quillomat-gen --help).\n", argv[i]);
+      return 2;
+    } else if (nom) {
+      std::fprintf(stderr, "Erreur : un seul dossier (aide : quillomat-gen --help).\n");
+      return 2;
+    } else {
+      nom = argv[i];
+    }
+  }
+  if (!nom) {
+    std::fprintf(stderr, "Erreur : dossier manquant (aide : quillomat-gen --help).\n");
     return 2;
   }
-  const std::filesystem::path dossier = argv[1];
+  const std::filesystem::path dossier = nom;
   std::error_code ec;
   std::filesystem::create_directories(dossier, ec);
   bool ok = ecrire(dossier / "typique-300.txt", quillomat::bench::scriptTypique());
   for (int lignes : {625, 1250, 2500, 4998})
     ok = ecrire(dossier / ("stress-" + std::to_string(lignes) + ".txt"), quillomat::bench::scriptStress(lignes)) && ok;
   if (!ok) {
-    std::fprintf(stderr, "impossible d'écrire dans %s\n", argv[1]);
+    std::fprintf(stderr, "impossible d'écrire dans %s\n", nom);
     return 1;
   }
   return 0;

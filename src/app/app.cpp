@@ -1,9 +1,9 @@
 #include "app.hpp"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QSettings>
@@ -11,7 +11,11 @@
 #include "app/core/small_commands.hpp"
 #include "app/core/word_list.hpp"
 #include "child_frame.hpp"
+#include "command_table.hpp"
 #include "document.hpp"
+#include "encoding_status.hpp"
+#include "file_drop.hpp"
+#include "file_watch.hpp"
 #include "find_dlg.hpp"
 #include "latin1.hpp"
 #include "live_check.hpp"
@@ -57,9 +61,19 @@ CQuillomatApp::~CQuillomatApp() {
 }
 
 bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
-  m_pMainFrame = new CMainFrame(*this);
-  m_pDisposition = new DispositionFenetres(*m_pMainFrame, *m_pProfil);
-  new CVerificationContinue(*this);  // owned by the frame: the check while typing
+  m_pMainFrame = new CMainFrame;
+  connect(m_pMainFrame, &CMainFrame::commandeChoisie, this, &CQuillomatApp::executer);
+  connect(m_pMainFrame, &CMainFrame::fermetureDemandee, this, [this](QCloseEvent* e) {
+    if (!peutQuitter()) e->ignore();
+  });
+  connect(m_pMainFrame->zoneDocuments(), &QMdiArea::subWindowActivated, this,
+          [this] { Q_EMIT vueActivee(vueActive()); });
+  // The features, owned by the frame.
+  new DepotFichiers(*this);         // dropped files open
+  new IndicateurEncodage(*this);    // UTF-8 documents shown and converted
+  new SurveillanceFichiers(*this);  // files changed by other programs
+  m_pDisposition = new DispositionFenetres(*this);
+  new CVerificationContinue(*this);  // the check while typing
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);
@@ -82,9 +96,7 @@ void CQuillomatApp::UnregisterView(CQuillomatView& vue) {
   m_openViews.removeIf([&](const QPointer<CQuillomatView>& v) { return v.isNull() || v == &vue; });
 }
 
-CChildFrame* CQuillomatApp::enfantActif() const {
-  return m_pMainFrame ? qobject_cast<CChildFrame*>(m_pMainFrame->zoneDocuments()->currentSubWindow()) : nullptr;
-}
+CChildFrame* CQuillomatApp::enfantActif() const { return m_pMainFrame ? m_pMainFrame->enfantActif() : nullptr; }
 
 CQuillomatView* CQuillomatApp::vueActive() const {
   CChildFrame* enfant = enfantActif();
@@ -97,18 +109,24 @@ CQuillomatDoc* CQuillomatApp::documentActif() const {
 }
 
 QList<CChildFrame*> CQuillomatApp::enfants() const {
-  QList<CChildFrame*> liste;
-  if (!m_pMainFrame) return liste;
-  for (QMdiSubWindow* w : m_pMainFrame->zoneDocuments()->subWindowList()) {
-    if (auto* enfant = qobject_cast<CChildFrame*>(w)) liste.append(enfant);
-  }
-  return liste;
+  return m_pMainFrame ? m_pMainFrame->enfants() : QList<CChildFrame*>();
 }
 
 CChildFrame* CQuillomatApp::ajouterFenetre(CQuillomatDoc* document) {
-  auto* enfant = new CChildFrame(*this, document);
+  auto* enfant = new CChildFrame(document);
+  connect(enfant, &CChildFrame::fermetureDemandee, this, [this, enfant](QCloseEvent* e) {
+    if (!peutFermer(*enfant)) e->ignore();
+  });
+  connect(enfant, &CChildFrame::fermee, this, [this, enfant] { documentFerme(*enfant); });
+  CQuillomatView* vue = &enfant->GetActiveView();
+  connect(vue, &CQuillomatView::nouvelleLigne, this, &CQuillomatApp::OnNewLine);
+  connect(vue, &CQuillomatView::caractereTape, this, [this, vue] { caractereTape(*vue); });
+  connect(vue, &CQuillomatView::texteColle, this, [this, vue](int debut, int fin) { texteColle(*vue, debut, fin); });
+  connect(vue, &CQuillomatView::confirmationDemandee, this, [this](bool* confirmee) {
+    *confirmee = confirmerAllerALigne();
+  });
   QMdiArea* zone = m_pMainFrame->zoneDocuments();
-  zone->addSubWindow(enfant);
+  m_pMainFrame->accueillir(*enfant);
   m_pDisposition->placer(*enfant);
   enfant->show();
   zone->setActiveSubWindow(enfant);
@@ -205,16 +223,14 @@ void CQuillomatApp::documentFerme(CChildFrame& enfant) {
   }
 }
 
-QAction* CQuillomatApp::commandeDeLaTouche(const QKeyEvent& touche) const {
-  // Keypad Enter is Enter.
-  const QKeyCombination touches(touche.modifiers() & ~Qt::KeypadModifier, Qt::Key(touche.key()));
-  return m_pMainFrame ? m_pMainFrame->commandeDeLaTouche(QKeySequence(touches)) : nullptr;
-}
-
-std::pair<QString, QString> CQuillomatApp::textesCurseur(const CQuillomatView& vue, int debut, int fin) const {
-  const std::string texte = versLatin1(vue.GetDocument().contenu());
-  return {depuisLatin1(quillomat::texteLigneCurseur(texte, debut, fin)),
-          depuisLatin1(quillomat::texteColonneCurseur(texte, debut, fin))};
+void CQuillomatApp::executer(int id) {
+  const commandes::Commande* c = commandes::trouver(id);
+  if (!c) return;
+  if (c->etat == commandes::Etat::FichierRecent) {
+    OnFileMru(c->recent);
+  } else if (c->handler) {
+    (this->*(c->handler))();
+  }
 }
 
 void CQuillomatApp::OnNewLine() {

@@ -1,22 +1,21 @@
 // CQuillomatApp: the application object. Holds the editor flags, the report
 // window of the last check, the registry of open views, and the command
-// handlers of the command table.
+// handlers of the command table. Only its own member files and main.cpp
+// include this header: the editor's features know it as an EspaceTravail.
 #pragma once
 
 #include <chrono>
 #include <memory>
-#include <utility>
 
 #include <QList>
-#include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include "message_service.hpp"
 #include "system_opener.hpp"
+#include "workspace.hpp"
 
-class QAction;
-class QKeyEvent;
+class QCloseEvent;
 class QPrinter;
 class QSettings;
 class CChildFrame;
@@ -42,7 +41,7 @@ struct OptionsApp {
   std::chrono::milliseconds delaiRecuperation{3000};  // from the last change to the recovery copy
 };
 
-class CQuillomatApp : public QObject {
+class CQuillomatApp : public EspaceTravail {
   Q_OBJECT
 
  public:
@@ -62,31 +61,27 @@ class CQuillomatApp : public QObject {
   bool m_bFixSpacing = true;
   std::unique_ptr<quillomat::ListeMots> m_pFunctionWords;
 
+  // The workspace its features see.
+  CMainFrame* cadre() const override { return m_pMainFrame; }
+  QList<CChildFrame*> enfants() const override;
+  CChildFrame* enfantActif() const override;
+  CQuillomatView* vueActive() const override;
+  CQuillomatDoc* documentActif() const override;
   // Views that colouring visits, newest first; the report's is not there.
-  const QList<QPointer<CQuillomatView>>& openViews() const { return m_openViews; }
+  const QList<QPointer<CQuillomatView>>& openViews() const override { return m_openViews; }
+  QSettings& profil() const override { return *m_pProfil; }
+  MessageService& messages() override { return *m_pMessages; }
+  // Also puts the file first in the recent files.
+  CQuillomatDoc* OpenDocumentFile(const QString& chemin) override;
+
   void RegisterView(CQuillomatView& vue);
   void UnregisterView(CQuillomatView& vue);
-
-  MessageService& messages() { return *m_pMessages; }
-  QSettings& profil() const { return *m_pProfil; }
-  CChildFrame* enfantActif() const;
-  CQuillomatView* vueActive() const;
-  CQuillomatDoc* documentActif() const;
-  QList<CChildFrame*> enfants() const;
-
-  // Opens a file in a new window (or shows the window that has it already)
-  // and puts it first in the recent files; null when it cannot be read,
-  // after saying so.
-  CQuillomatDoc* OpenDocumentFile(const QString& chemin);
   QStringList fichiersRecents() const;
 
   // Window events.
   bool peutFermer(CChildFrame& enfant);  // asks about unsaved changes
   bool peutQuitter();
   void documentFerme(CChildFrame& enfant);
-  // The command whose accelerator the key is, enabled or not; null for none.
-  QAction* commandeDeLaTouche(const QKeyEvent& touche) const;
-  std::pair<QString, QString> textesCurseur(const CQuillomatView& vue, int debut, int fin) const;
   bool confirmerAllerALigne();  // a view gains the focus; false when no box was open
   // Hooks of the colouring: a character typed, a text pasted.
   void caractereTape(CQuillomatView& vue);
@@ -135,16 +130,9 @@ class CQuillomatApp : public QObject {
   void OnContact();
   void OnAppAbout();
 
- Q_SIGNALS:
-  // The recovery copies follow these: a document gets a window, the user
-  // closes one, a check run (which may bring the program down) begins.
-  void documentAjoute(CQuillomatDoc* document);
-  void documentAbandonne(CQuillomatDoc* document);
-  void verificationCommence();
-  // The settings record changed (Préférences, Remettre par défaut).
-  void reglagesAppliques();
-
  private:
+  // Runs the handler of the command table's row `id`.
+  void executer(int id);
   CChildFrame* ajouterFenetre(CQuillomatDoc* document);
   CChildFrame* ouvrirFenetre(const QString& chemin, bool rapport = false);  // a report is read as Latin-1
   bool enregistrer(CQuillomatDoc& document, bool demanderNom);

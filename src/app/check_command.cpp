@@ -1,5 +1,6 @@
 // "Débuguer": checks the script of the active window and opens its report.
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressBar>
 
 #include "app.hpp"
@@ -53,15 +54,18 @@ void CQuillomatApp::lancerVerification() {
     if (barre && barre->value() < barre->maximum()) barre->setValue(barre->value() + 1);
   };
   const QString dossier = QDir::currentPath();
+  // The settings file of the script's folder applies; a script never saved has none.
+  const QString dossierDuScript = document.chemin().isEmpty() ? QString() : QFileInfo(document.chemin()).absolutePath();
   const quillomat::ResultatVerification resultat =
-      quillomat::verifierScript(std::filesystem::path(dossier.toStdU16String()), versLatin1(texte), avancer);
+      quillomat::verifierScript(std::filesystem::path(dossier.toStdU16String()), versLatin1(texte), avancer,
+                                std::filesystem::path(dossierDuScript.toStdU16String()));
 
   if (resultat.code == quillomat::kCopieImpossible) {
     cadre.SetPaneText(0, kImpossible);
     cadre.EndProgress();
     return;
   }
-  if (resultat.code == quillomat::kArretFatalRun) {
+  if (resultat.code == quillomat::kArretFatalRun || resultat.code == quillomat::kReglagesIllisibles) {
     // The check stopped on a missing work file: every window stays as it was.
     m_pMessages->erreur(&cadre, QStringLiteral("Erreur"), depuisLatin1(resultat.message));
     cadre.SetPaneText(0, kImpossible);

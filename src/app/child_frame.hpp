@@ -1,10 +1,9 @@
 // CChildFrame: the window of one document inside the main window. It owns the
-// document and its view.
+// document and its view. Closing it is asked for, then told, by signals.
 #pragma once
 
 #include <QMdiSubWindow>
 
-class CQuillomatApp;
 class CQuillomatDoc;
 class CQuillomatView;
 
@@ -12,7 +11,7 @@ class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
 
  public:
-  CChildFrame(CQuillomatApp& app, CQuillomatDoc* document);
+  explicit CChildFrame(CQuillomatDoc* document);
 
   CQuillomatDoc& GetActiveDocument() const { return *m_pDocument; }
   CQuillomatView& GetActiveView() const { return *m_pView; }
@@ -21,13 +20,19 @@ class CChildFrame : public QMdiSubWindow {
   // several windows asks each only once.
   void fermetureAcceptee() { m_bFermetureAcceptee = true; }
 
+ Q_SIGNALS:
+  // The user closes the window (unless fermetureAcceptee): a receiver that
+  // ignores `e` keeps it open.
+  void fermetureDemandee(QCloseEvent* e);
+  // It closes: its document and view are still there.
+  void fermee();
+
  protected:
   void closeEvent(QCloseEvent* e) override;
 
  private:
   void majTitre();
 
-  CQuillomatApp& m_app;
   CQuillomatDoc* m_pDocument;
   CQuillomatView* m_pView;
   bool m_bFermetureAcceptee = false;

@@ -6,12 +6,14 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 
-#include "app.hpp"
 #include "document.hpp"
 #include "main_frame.hpp"
+#include "message_service.hpp"
+#include "view.hpp"  // the type of the workspace's signal
+#include "workspace.hpp"
 
-IndicateurEncodage::IndicateurEncodage(CMainFrame& cadre, CQuillomatApp& app)
-    : QObject(&cadre), m_cadre(cadre), m_app(app), m_pEtiquette(new QLabel(&cadre)) {
+IndicateurEncodage::IndicateurEncodage(EspaceTravail& espace)
+    : QObject(espace.cadre()), m_cadre(*espace.cadre()), m_espace(espace), m_pEtiquette(new QLabel(&m_cadre)) {
   m_pEtiquette->setObjectName(QStringLiteral("indicateurEncodage"));
   m_pEtiquette->setText(QStringLiteral("UTF-8 — le jeu lit le Latin-1 : Fichier > Convertir en Latin-1"));
   m_pEtiquette->setToolTip(
@@ -19,14 +21,14 @@ IndicateurEncodage::IndicateurEncodage(CMainFrame& cadre, CQuillomatApp& app)
                      "Le jeu lit les scripts en Latin-1 : il y lirait chaque lettre accentuée comme deux "
                      "caractères."));
   // Left of the caret panes, shown only for a UTF-8 document.
-  cadre.statusBar()->insertPermanentWidget(1, m_pEtiquette);  // after the message pane
+  m_cadre.statusBar()->insertPermanentWidget(1, m_pEtiquette);  // after the message pane
   m_pEtiquette->hide();
-  connect(cadre.zoneDocuments(), &QMdiArea::subWindowActivated, this, &IndicateurEncodage::suivreDocumentActif);
-  if (QAction* a = cadre.action(kConvertir)) connect(a, &QAction::triggered, this, &IndicateurEncodage::convertir);
+  connect(&espace, &EspaceTravail::vueActivee, this, &IndicateurEncodage::suivreDocumentActif);
+  if (QAction* a = m_cadre.action(kConvertir)) connect(a, &QAction::triggered, this, &IndicateurEncodage::convertir);
 }
 
 void IndicateurEncodage::suivreDocumentActif() {
-  CQuillomatDoc* document = m_app.documentActif();
+  CQuillomatDoc* document = m_espace.documentActif();
   if (document != m_pDocument) {
     if (m_pDocument) disconnect(m_pDocument, nullptr, this, nullptr);
     m_pDocument = document;
@@ -41,11 +43,11 @@ void IndicateurEncodage::afficher() {
 }
 
 void IndicateurEncodage::convertir() {
-  CQuillomatDoc* document = m_app.documentActif();
+  CQuillomatDoc* document = m_espace.documentActif();
   if (!document || document->encodage() != CQuillomatDoc::Encodage::Utf8) return;
   QString refus;
   if (!document->convertirEnLatin1(&refus)) {
-    m_app.messages().erreur(&m_cadre, QStringLiteral("Quillomat"),
+    m_espace.messages().erreur(&m_cadre, QStringLiteral("Quillomat"),
                             QStringLiteral("Le document ne peut pas être converti en Latin-1.\n") + refus);
     return;
   }

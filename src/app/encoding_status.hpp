@@ -9,7 +9,7 @@
 #include <QPointer>
 
 class CMainFrame;
-class CQuillomatApp;
+class EspaceTravail;
 class CQuillomatDoc;
 
 class IndicateurEncodage : public QObject {
@@ -18,8 +18,8 @@ class IndicateurEncodage : public QObject {
  public:
   static constexpr int kConvertir = 32840;  // the command's id in the command table
 
-  // Owned by the frame; adds its pane to the frame's status bar.
-  IndicateurEncodage(CMainFrame& cadre, CQuillomatApp& app);
+  // Owned by the workspace's main frame; adds its pane to the frame's status bar.
+  explicit IndicateurEncodage(EspaceTravail& espace);
 
  private:
   void suivreDocumentActif();
@@ -27,7 +27,7 @@ class IndicateurEncodage : public QObject {
   void convertir();
 
   CMainFrame& m_cadre;
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
   QPointer<QLabel> m_pEtiquette;
   QPointer<CQuillomatDoc> m_pDocument;  // the active document, whose encoding changes are followed
 };

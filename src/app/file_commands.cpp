@@ -60,6 +60,7 @@ bool CQuillomatApp::enregistrer(CQuillomatDoc& document, bool demanderNom) {
     return false;
   }
   ajouterRecent(document.chemin());
+  Q_EMIT documentEnregistre(&document);
   return true;
 }
 

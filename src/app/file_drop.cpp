@@ -5,8 +5,8 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "app.hpp"
 #include "main_frame.hpp"
+#include "workspace.hpp"
 
 QStringList fichiersDeposes(const QMimeData* donnees) {
   QStringList fichiers;
@@ -16,8 +16,9 @@ QStringList fichiersDeposes(const QMimeData* donnees) {
   return fichiers;
 }
 
-DepotFichiers::DepotFichiers(CMainFrame& cadre, CQuillomatApp& app) : QObject(&cadre), m_cadre(cadre), m_app(app) {
-  cadre.setAcceptDrops(true);
+DepotFichiers::DepotFichiers(EspaceTravail& espace)
+    : QObject(espace.cadre()), m_cadre(*espace.cadre()), m_espace(espace) {
+  m_cadre.setAcceptDrops(true);
   qApp->installEventFilter(this);
 }
 
@@ -31,7 +32,7 @@ bool DepotFichiers::eventFilter(QObject* objet, QEvent* e) {
   if (fichiers.isEmpty()) return false;
   depot->acceptProposedAction();
   if (type == QEvent::Drop) {
-    for (const QString& f : fichiers) m_app.OpenDocumentFile(f);
+    for (const QString& f : fichiers) m_espace.OpenDocumentFile(f);
     m_cadre.activateWindow();
   }
   return true;

@@ -8,7 +8,7 @@
 
 class QMimeData;
 class CMainFrame;
-class CQuillomatApp;
+class EspaceTravail;
 
 // The local files named by dropped data, in their order; empty for none.
 QStringList fichiersDeposes(const QMimeData* donnees);
@@ -19,12 +19,13 @@ class DepotFichiers : public QObject {
   Q_OBJECT
 
  public:
-  DepotFichiers(CMainFrame& cadre, CQuillomatApp& app);
+  // Owned by the workspace's main frame, which takes the drops.
+  explicit DepotFichiers(EspaceTravail& espace);
 
  protected:
   bool eventFilter(QObject* objet, QEvent* e) override;
 
  private:
   CMainFrame& m_cadre;
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
 };

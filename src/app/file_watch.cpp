@@ -12,12 +12,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app.hpp"
 #include "app/core/disk_change.hpp"
 #include "child_frame.hpp"
 #include "document.hpp"
 #include "main_frame.hpp"
+#include "message_service.hpp"
 #include "view.hpp"
+#include "workspace.hpp"
 
 namespace {
 
@@ -32,8 +33,8 @@ bool estSurveille(const CQuillomatDoc& document) { return document.contientCode 
 
 }  // namespace
 
-SurveillanceFichiers::SurveillanceFichiers(CMainFrame& cadre, CQuillomatApp& app)
-    : QObject(&cadre), m_cadre(cadre), m_app(app) {
+SurveillanceFichiers::SurveillanceFichiers(EspaceTravail& espace)
+    : QObject(espace.cadre()), m_cadre(*espace.cadre()), m_espace(espace) {
   m_delai.setSingleShot(true);
   m_delai.setInterval(kDelaiMs);
   connect(&m_delai, &QTimer::timeout, this, qOverload<>(&SurveillanceFichiers::examiner));
@@ -41,12 +42,12 @@ SurveillanceFichiers::SurveillanceFichiers(CMainFrame& cadre, CQuillomatApp& app
   connect(&m_observateur, &QFileSystemWatcher::directoryChanged, &m_delai, qOverload<>(&QTimer::start));
   // Every new window is made the active one; the files named on the command
   // line are open by the time events run.
-  connect(cadre.zoneDocuments(), &QMdiArea::subWindowActivated, this, &SurveillanceFichiers::suivreDocuments);
+  connect(&espace, &EspaceTravail::vueActivee, this, &SurveillanceFichiers::suivreDocuments);
   QTimer::singleShot(0, this, &SurveillanceFichiers::suivreDocuments);
 }
 
 void SurveillanceFichiers::suivreDocuments() {
-  for (CChildFrame* enfant : m_app.enfants()) {
+  for (CChildFrame* enfant : m_espace.enfants()) {
     CQuillomatDoc* document = &enfant->GetActiveDocument();
     if (m_documents.contains(document)) continue;
     m_documents.append(document);
@@ -110,7 +111,7 @@ void SurveillanceFichiers::examiner(CQuillomatDoc& document) {
       break;
     case quillomat::ReactionDisque::SignalerSuppression:
       m_bQuestionOuverte = true;
-      m_app.messages().information(&m_cadre, kTitre,
+      m_espace.messages().information(&m_cadre, kTitre,
                                    QStringLiteral("Le fichier « %1 » a été supprimé ou déplacé par un autre "
                                                   "programme.\nSon texte reste dans la fenêtre : enregistrez-le "
                                                   "pour récrire le fichier.")
@@ -131,14 +132,14 @@ void SurveillanceFichiers::examiner(CQuillomatDoc& document) {
 
 bool SurveillanceFichiers::demander(const QString& texte) {
   m_bQuestionOuverte = true;
-  const Reponse r = m_app.messages().questionOuiNon(&m_cadre, kTitre, texte);
+  const Reponse r = m_espace.messages().questionOuiNon(&m_cadre, kTitre, texte);
   m_bQuestionOuverte = false;
   return r == Reponse::Oui;
 }
 
 void SurveillanceFichiers::recharger(CQuillomatDoc& document) {
   CQuillomatView* vue = nullptr;
-  for (CChildFrame* enfant : m_app.enfants()) {
+  for (CChildFrame* enfant : m_espace.enfants()) {
     if (&enfant->GetActiveDocument() == &document) vue = &enfant->GetActiveView();
   }
   // The caret and the scrolling stay where they were, as far as the new text goes.
@@ -146,7 +147,7 @@ void SurveillanceFichiers::recharger(CQuillomatDoc& document) {
   const int defilement = vue ? vue->verticalScrollBar()->value() : 0;
   QString erreur;
   if (!document.charger(document.chemin(), &erreur)) {
-    m_app.messages().erreur(&m_cadre, kTitre, erreur);
+    m_espace.messages().erreur(&m_cadre, kTitre, erreur);
     return;
   }
   m_cadre.SetPaneText(0, QStringLiteral("Document rechargé depuis le disque."));

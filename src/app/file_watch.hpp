@@ -15,15 +15,15 @@
 #include <QTimer>
 
 class CMainFrame;
-class CQuillomatApp;
+class EspaceTravail;
 class CQuillomatDoc;
 
 class SurveillanceFichiers : public QObject {
   Q_OBJECT
 
  public:
-  // Owned by the frame; follows the windows of the frame's document area.
-  SurveillanceFichiers(CMainFrame& cadre, CQuillomatApp& app);
+  // Owned by the workspace's main frame; follows its document windows.
+  explicit SurveillanceFichiers(EspaceTravail& espace);
 
  private:
   void suivreDocuments();
@@ -34,7 +34,7 @@ class SurveillanceFichiers : public QObject {
   void recharger(CQuillomatDoc& document);
 
   CMainFrame& m_cadre;
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
   QFileSystemWatcher m_observateur;
   QTimer m_delai;
   QList<QPointer<CQuillomatDoc>> m_documents;

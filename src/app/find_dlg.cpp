@@ -8,11 +8,12 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "app.hpp"
+#include "message_service.hpp"
 #include "view.hpp"
+#include "workspace.hpp"
 
-CFindDlg::CFindDlg(CQuillomatApp& app, QWidget* proprietaire)
-    : QDialog(proprietaire), m_app(app), m_pRecherche(new QLineEdit), m_pRemplacement(new QLineEdit),
+CFindDlg::CFindDlg(EspaceTravail& espace, QWidget* proprietaire)
+    : QDialog(proprietaire), m_espace(espace), m_pRecherche(new QLineEdit), m_pRemplacement(new QLineEdit),
       m_pCasse(new QCheckBox(QStringLiteral("Respecter la &casse"))) {
   auto* champs = new QFormLayout;
   champs->addRow(QStringLiteral("&Rechercher :"), m_pRecherche);
@@ -39,7 +40,7 @@ void CFindDlg::montrer(bool remplacer) {
   static_cast<QFormLayout*>(layout()->itemAt(0)->layout())->setRowVisible(1, remplacer);
   m_pRemplacer->setVisible(remplacer);
   m_pRemplacerTout->setVisible(remplacer);
-  if (CQuillomatView* vue = m_app.vueActive(); vue && vue->textCursor().hasSelection()) {
+  if (CQuillomatView* vue = m_espace.vueActive(); vue && vue->textCursor().hasSelection()) {
     m_pRecherche->setText(vue->textCursor().selectedText());
   }
   show();
@@ -56,7 +57,7 @@ bool CFindDlg::suivant() {
 }
 
 bool CFindDlg::trouver(bool signalerEchec) {
-  CQuillomatView* vue = m_app.vueActive();
+  CQuillomatView* vue = m_espace.vueActive();
   const QString cherche = m_pRecherche->text();
   if (!vue || cherche.isEmpty()) return false;
   const QTextDocument::FindFlags options =
@@ -68,14 +69,14 @@ bool CFindDlg::trouver(bool signalerEchec) {
   if (vue->find(cherche, options)) return true;
   vue->setTextCursor(avant);
   if (signalerEchec) {
-    m_app.messages().information(this, QStringLiteral("Quillomat"),
+    m_espace.messages().information(this, QStringLiteral("Quillomat"),
                                  QStringLiteral("Impossible de trouver « %1 ».").arg(cherche));
   }
   return false;
 }
 
 void CFindDlg::remplacer() {
-  CQuillomatView* vue = m_app.vueActive();
+  CQuillomatView* vue = m_espace.vueActive();
   if (!vue) return;
   const Qt::CaseSensitivity casse = m_pCasse->isChecked() ? Qt::CaseSensitive : Qt::CaseInsensitive;
   if (vue->textCursor().hasSelection() &&
@@ -86,7 +87,7 @@ void CFindDlg::remplacer() {
 }
 
 int CFindDlg::remplacerTout() {
-  CQuillomatView* vue = m_app.vueActive();
+  CQuillomatView* vue = m_espace.vueActive();
   if (!vue || m_pRecherche->text().isEmpty()) return 0;
   const QTextDocument::FindFlags options =
       m_pCasse->isChecked() ? QTextDocument::FindCaseSensitively : QTextDocument::FindFlags();
@@ -100,7 +101,7 @@ int CFindDlg::remplacerTout() {
     c = vue->document()->find(m_pRecherche->text(), c, options);
   }
   lot.endEditBlock();
-  m_app.messages().information(this, QStringLiteral("Quillomat"),
+  m_espace.messages().information(this, QStringLiteral("Quillomat"),
                                QStringLiteral("%1 remplacement(s) effectué(s).").arg(nombre));
   return nombre;
 }

@@ -7,13 +7,13 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class CQuillomatApp;
+class EspaceTravail;
 
 class CFindDlg : public QDialog {
   Q_OBJECT
 
  public:
-  CFindDlg(CQuillomatApp& app, QWidget* proprietaire);
+  CFindDlg(EspaceTravail& espace, QWidget* proprietaire);
 
   void montrer(bool remplacer);
   // F3: the last search again; false when nothing was searched yet.
@@ -27,7 +27,7 @@ class CFindDlg : public QDialog {
  private:
   bool trouver(bool signalerEchec);
 
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
   QLineEdit* m_pRecherche;
   QLineEdit* m_pRemplacement;
   QCheckBox* m_pCasse;

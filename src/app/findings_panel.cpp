@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTreeView>
 
@@ -83,6 +84,15 @@ CPanneauConstats::CPanneauConstats(QWidget* parent)
   });
   connect(m_pListe, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
     if (const int ligne = ligneDe(index.row()); ligne > 0) Q_EMIT ligneChoisie(ligne);
+  });
+  // A row's menu silences its finding, on its line or in the whole script.
+  m_pListe->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_pListe, &QWidget::customContextMenuRequested, this, [this](QPoint point) {
+    const quillomat::Constat* c = m_pModele->constat(m_pListe->indexAt(point).row());
+    if (!c || !m_pSuivi || c->code.empty()) return;
+    QMenu menu;
+    m_pSuivi->ajouterActionsIgnorer(menu, c->ligne, c->code);
+    if (!menu.isEmpty()) menu.exec(m_pListe->viewport()->mapToGlobal(point));
   });
 }
 

@@ -6,14 +6,13 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app.hpp"
 #include "app/core/small_commands.hpp"
 #include "document.hpp"
 #include "latin1.hpp"
 #include "view.hpp"
 
-CGoToLineDlg::CGoToLineDlg(CQuillomatApp& app, CQuillomatView* cible, QWidget* proprietaire)
-    : QDialog(proprietaire, Qt::Tool | Qt::CustomizeWindowHint), m_app(app), m_pCible(cible),
+CGoToLineDlg::CGoToLineDlg(CQuillomatView* cible, QWidget* proprietaire)
+    : QDialog(proprietaire, Qt::Tool | Qt::CustomizeWindowHint), m_pCible(cible),
       m_pChamp(new QLineEdit(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   m_pChamp->setObjectName(QStringLiteral("1013"));
@@ -45,10 +44,7 @@ void CGoToLineDlg::OnOK() {
 void CGoToLineDlg::reject() { fermer(); }
 
 void CGoToLineDlg::fermer() {
-  if (m_app.m_pGoToLineDlg == this) {
-    m_app.m_bGoToLineOpen = false;
-    m_app.m_pGoToLineDlg = nullptr;
-  }
+  Q_EMIT fermee();
   hide();
   close();  // deleted once its window is gone
 }

@@ -6,14 +6,13 @@
 #include <QPointer>
 
 class QLineEdit;
-class CQuillomatApp;
 class CQuillomatView;
 
 class CGoToLineDlg : public QDialog {
   Q_OBJECT
 
  public:
-  CGoToLineDlg(CQuillomatApp& app, CQuillomatView* cible, QWidget* proprietaire);
+  CGoToLineDlg(CQuillomatView* cible, QWidget* proprietaire);
 
   QLineEdit* champ() const { return m_pChamp; }
   // Moves the caret of the target view when the number is a line of it, then
@@ -23,10 +22,12 @@ class CGoToLineDlg : public QDialog {
  public:
   void reject() override;  // Escape or the close box: closes without moving the caret
 
+ Q_SIGNALS:
+  void fermee();  // by its OK or without moving the caret
+
  private:
   void fermer();
 
-  CQuillomatApp& m_app;
   QPointer<CQuillomatView> m_pCible;
   QLineEdit* m_pChamp;
 };

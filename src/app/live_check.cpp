@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QMdiArea>
@@ -12,16 +13,17 @@
 #include <QStatusBar>
 #include <QThreadPool>
 
-#include "app.hpp"
 #include "app/core/live_findings.hpp"
 #include "child_frame.hpp"
 #include "document.hpp"
 #include "findings_panel.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/records.hpp"
 #include "view.hpp"
 #include "view_findings.hpp"
+#include "workspace.hpp"
 
 namespace {
 
@@ -56,16 +58,23 @@ Constats constatsHorsLatin1(const QString& texte) {
 
 std::filesystem::path dossierCourant() { return std::filesystem::path(QDir::currentPath().toStdU16String()); }
 
+// Where the settings file of a view's script is looked for: its folder; none before it is saved.
+std::filesystem::path dossierDe(const CConstatsVue& suivi) {
+  const QString chemin = suivi.vue().GetDocument().chemin();
+  if (chemin.isEmpty()) return {};
+  return std::filesystem::path(QFileInfo(chemin).absolutePath().toStdU16String());
+}
+
 }  // namespace
 
-CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
-    : QObject(app.m_pMainFrame),
-      m_app(app),
-      m_cadre(*app.m_pMainFrame),
+CVerificationContinue::CVerificationContinue(EspaceTravail& espace)
+    : QObject(espace.cadre()),
+      m_espace(espace),
+      m_cadre(*espace.cadre()),
       m_pPanneau(new CPanneauConstats(&m_cadre)),
       m_pComptes(new QLabel(&m_cadre)) {
   setObjectName(QStringLiteral("verificationContinue"));
-  QSettings& profil = app.profil();
+  QSettings& profil = espace.profil();
   m_bActive = profil.value(kCleVerifier, true).toBool();
   m_bNumeros = profil.value(kCleNumeros, true).toBool();
   const bool panneau = profil.value(kClePanneau, true).toBool();
@@ -89,11 +98,11 @@ CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
   connect(numeros, &QAction::triggered, this, &CVerificationContinue::setNumeros);
   connect(constats, &QAction::triggered, this, [this](bool affiche) {
     m_pPanneau->setVisible(affiche);
-    m_app.profil().setValue(kClePanneau, affiche);
+    m_espace.profil().setValue(kClePanneau, affiche);
   });
   connect(m_pPanneau, &CPanneauConstats::ferme, this, [this, constats] {
     constats->setChecked(false);
-    m_app.profil().setValue(kClePanneau, false);
+    m_espace.profil().setValue(kClePanneau, false);
   });
   connect(m_pPanneau, &CPanneauConstats::ligneChoisie, this, [this](int ligne) {
     if (CConstatsVue* suivi = suiviActif()) suivi->allerALigne(ligne);
@@ -105,10 +114,10 @@ CVerificationContinue::CVerificationContinue(CQuillomatApp& app)
   m_activation.setSingleShot(true);
   m_activation.setInterval(0);
   connect(&m_activation, &QTimer::timeout, this, &CVerificationContinue::fenetresChangees);
-  connect(m_cadre.zoneDocuments(), &QMdiArea::subWindowActivated, &m_activation, qOverload<>(&QTimer::start));
+  connect(&espace, &EspaceTravail::vueActivee, &m_activation, qOverload<>(&QTimer::start));
   // New settings: every script is checked again with them (the file is
   // written by the time the pause is over).
-  connect(&app, &CQuillomatApp::reglagesAppliques, this, [this] {
+  connect(&espace, &EspaceTravail::reglagesAppliques, this, [this] {
     for (CConstatsVue* suivi : suivis()) suivi->revisions().oublier();
     if (m_bActive) m_pause.start();
   });
@@ -121,10 +130,10 @@ CVerificationContinue* CVerificationContinue::de(const CMainFrame& cadre) {
 void CVerificationContinue::fenetresChangees() {
   // Every script window gets its gutter; a report window (known once the
   // command that opened it is over) gets nothing.
-  for (CChildFrame* enfant : m_app.enfants()) {
+  for (CChildFrame* enfant : m_espace.enfants()) {
     if (enfant->GetActiveDocument().contientCode) suivre(enfant->GetActiveView());
   }
-  const CQuillomatView* vue = m_app.vueActive();
+  const CQuillomatView* vue = m_espace.vueActive();
   if (!vue || vue->GetDocument().contientCode) m_pDernierScript = vue ? CConstatsVue::de(*vue) : nullptr;
   m_pPanneau->montrer(m_bActive ? suiviActif() : nullptr);
   majComptes();
@@ -147,14 +156,14 @@ CConstatsVue* CVerificationContinue::suiviActif() const {
   // A report window is never checked: while it is active, the panel keeps
   // the findings of the script it was opened from, so that a click still
   // leads there.
-  const CQuillomatView* vue = m_app.vueActive();
+  const CQuillomatView* vue = m_espace.vueActive();
   if (!vue) return nullptr;
   return vue->GetDocument().contientCode ? CConstatsVue::de(*vue) : m_pDernierScript.data();
 }
 
 QList<CConstatsVue*> CVerificationContinue::suivis() const {
   QList<CConstatsVue*> liste;
-  for (CChildFrame* enfant : m_app.enfants()) {
+  for (CChildFrame* enfant : m_espace.enfants()) {
     if (CConstatsVue* suivi = CConstatsVue::de(enfant->GetActiveView())) liste.append(suivi);
   }
   return liste;
@@ -184,10 +193,16 @@ void CVerificationContinue::lancer(CConstatsVue& suivi) {
   });
   veilleur->setFuture(promesse->future());
   QThreadPool::globalInstance()->start(
-      [promesse, script = versLatin1(texte), reglages = quillomat::lireReglages(dossierCourant())] {
+      [promesse, script = versLatin1(texte), reglages = quillomat::lireReglages(dossierCourant()),
+       dossierDuScript = dossierDe(suivi)] {
         promesse->start();
         try {
-          promesse->addResult(quillomat::verifierPendantLaFrappe(script, reglages));
+          // The settings file is read on each check: an edit of it shows at the next keystroke.
+          const quillomat::ReglagesDuScript r = quillomat::reglagesDuScript(reglages, dossierDuScript);
+          if (!r.erreur.empty())
+            promesse->addResult(Constats{quillomat::Constat{0, false, r.erreur}});
+          else
+            promesse->addResult(quillomat::verifierPendantLaFrappe(script, r.reglages, r.consignes));
         } catch (...) {
           // Nothing to show: the findings on screen stay until the next edit.
         }
@@ -216,7 +231,7 @@ void CVerificationContinue::majComptes() {
 
 void CVerificationContinue::setActive(bool active) {
   m_bActive = active;
-  m_app.profil().setValue(kCleVerifier, active);
+  m_espace.profil().setValue(kCleVerifier, active);
   if (!active) {
     m_pause.stop();
     for (CConstatsVue* suivi : suivis()) suivi->effacer();
@@ -226,6 +241,6 @@ void CVerificationContinue::setActive(bool active) {
 
 void CVerificationContinue::setNumeros(bool affiches) {
   m_bNumeros = affiches;
-  m_app.profil().setValue(kCleNumeros, affiches);
+  m_espace.profil().setValue(kCleNumeros, affiches);
   for (CConstatsVue* suivi : suivis()) suivi->setGoutiere(affiches);
 }

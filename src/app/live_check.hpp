@@ -20,7 +20,7 @@ class QLabel;
 class CConstatsVue;
 class CMainFrame;
 class CPanneauConstats;
-class CQuillomatApp;
+class EspaceTravail;
 class CQuillomatView;
 
 namespace quillomat {
@@ -37,8 +37,8 @@ class CVerificationContinue : public QObject {
   static constexpr int kCommandeConstats = 32822;
   static constexpr int kPauseMs = 300;
 
-  // Belongs to the application's main frame, which must exist.
-  explicit CVerificationContinue(CQuillomatApp& app);
+  // Belongs to the workspace's main frame, which must exist.
+  explicit CVerificationContinue(EspaceTravail& espace);
 
   static CVerificationContinue* de(const CMainFrame& cadre);
 
@@ -63,7 +63,7 @@ class CVerificationContinue : public QObject {
   void setActive(bool active);
   void setNumeros(bool affiches);
 
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
   CMainFrame& m_cadre;
   CPanneauConstats* m_pPanneau;
   QLabel* m_pComptes;

@@ -13,13 +13,12 @@
 #include <QTextDocument>
 #include <QToolBar>
 
-#include "app.hpp"
+#include "app/core/small_commands.hpp"
+#include "child_frame.hpp"
 #include "command_table.hpp"
 #include "document.hpp"
-#include "encoding_status.hpp"
-#include "file_drop.hpp"
-#include "file_watch.hpp"
 #include "icons.hpp"
+#include "latin1.hpp"
 #include "view.hpp"
 
 namespace {
@@ -28,7 +27,7 @@ QString depuisUtf8(const char* texte) { return texte ? QString::fromUtf8(texte) 
 
 }  // namespace
 
-CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(this)) {
+CMainFrame::CMainFrame() : m_pZone(new QMdiArea(this)) {
   setWindowTitle(QStringLiteral("Quillomat"));
   setWindowIcon(iconeProgramme());
   setCentralWidget(m_pZone);
@@ -51,7 +50,7 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
       connect(active, &QWidget::windowTitleChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
       connect(active, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::majTitre, Qt::UniqueConnection);
     }
-    if (CQuillomatView* vue = m_app.vueActive()) {
+    if (CQuillomatView* vue = vueActive()) {
       connect(vue->document(), &QTextDocument::undoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
       connect(vue->document(), &QTextDocument::redoAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
       connect(vue, &QPlainTextEdit::copyAvailable, this, &CMainFrame::mettreAJourCommandes, Qt::UniqueConnection);
@@ -60,9 +59,6 @@ CMainFrame::CMainFrame(CQuillomatApp& app) : m_app(app), m_pZone(new QMdiArea(th
   connect(&m_timer, &QTimer::timeout, this, &CMainFrame::OnTimer);
   m_timer.start(200);
   mettreAJourCommandes();
-  new DepotFichiers(*this, m_app);  // owned by the frame: dropped files open
-  new IndicateurEncodage(*this, m_app);    // owned by the frame: UTF-8 documents shown and converted
-  new SurveillanceFichiers(*this, m_app);  // owned by the frame: files changed by other programs
 }
 
 CMainFrame::~CMainFrame() {
@@ -90,10 +86,8 @@ void CMainFrame::creerActions() {
     a->setToolTip(infobulle);
     a->setCheckable(c.cochable);
     if (c.raccourcis) a->setShortcuts(touchesDe(c.raccourcis));
-    if (c.etat == commandes::Etat::FichierRecent) {
-      connect(a, &QAction::triggered, this, [this, i = c.recent] { m_app.OnFileMru(i); });
-    } else if (c.handler) {
-      connect(a, &QAction::triggered, this, [this, h = c.handler] { (m_app.*h)(); });
+    if (c.etat == commandes::Etat::FichierRecent || c.handler) {
+      connect(a, &QAction::triggered, this, [this, id = c.id] { Q_EMIT commandeChoisie(id); });
     }
     a->setEnabled(c.etat != commandes::Etat::SansCommande);
     if (c.dansLaVue) {
@@ -159,6 +153,36 @@ void CMainFrame::creerBarreEtat() {
   disposition->setContentsMargins(0, 0, 0, 0);
 }
 
+CChildFrame* CMainFrame::enfantActif() const { return qobject_cast<CChildFrame*>(m_pZone->currentSubWindow()); }
+
+CQuillomatView* CMainFrame::vueActive() const {
+  CChildFrame* enfant = enfantActif();
+  return enfant ? &enfant->GetActiveView() : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::enfants() const {
+  QList<CChildFrame*> liste;
+  for (QMdiSubWindow* w : m_pZone->subWindowList()) {
+    if (auto* enfant = qobject_cast<CChildFrame*>(w)) liste.append(enfant);
+  }
+  return liste;
+}
+
+void CMainFrame::accueillir(CChildFrame& enfant) {
+  // The frame's own window menu also closes on Ctrl+W: a key with two owners
+  // would do nothing, and the command "Fermer" asks about changes the same way.
+  if (QMenu* menu = enfant.systemMenu()) {
+    for (QAction* a : menu->actions()) {
+      QList<QKeySequence> touches = a->shortcuts();
+      touches.removeIf([&](const QKeySequence& t) { return commandeDeLaTouche(t) != nullptr; });
+      a->setShortcuts(touches);
+    }
+  }
+  // Enter is a command only where a text window has the focus.
+  enfant.GetActiveView().addActions(m_commandesDeLaVue);
+  m_pZone->addSubWindow(&enfant);
+}
+
 QAction* CMainFrame::action(int id) const {
   const auto it = m_actions.find(id);
   return it == m_actions.end() ? nullptr : it->second;
@@ -216,7 +240,7 @@ void CMainFrame::OnTimer() {
       m_panneaux[2]->clear();
       m_bPanesDirty = false;
     }
-  } else if (CQuillomatView* vue = m_app.vueActive()) {
+  } else if (CQuillomatView* vue = vueActive()) {
     m_bPanesDirty = true;
     UpdateCaretPosition(*vue);
   }
@@ -226,15 +250,15 @@ void CMainFrame::OnTimer() {
 void CMainFrame::UpdateCaretPosition(CQuillomatView& vue) {
   const int debut = vue.debutSelection();
   const int fin = vue.finSelection();
-  if (&vue.GetDocument() == m_app.rapportOuvert) return;
+  if (!vue.GetDocument().contientCode) return;  // the report's window keeps the panes as they are
   const bool panneauxVides = m_panneaux[1]->text().isEmpty() || m_panneaux[2]->text().isEmpty();
   if (!panneauxVides && debut == m_dernierDebut && fin == m_dernierFin && &vue == m_derniereVue) return;
   m_dernierDebut = debut;
   m_dernierFin = fin;
   m_derniereVue = &vue;
-  const auto [ligne, colonne] = m_app.textesCurseur(vue, debut, fin);
-  m_panneaux[1]->setText(ligne);
-  m_panneaux[2]->setText(colonne);
+  const std::string texte = versLatin1(vue.GetDocument().contenu());
+  m_panneaux[1]->setText(depuisLatin1(quillomat::texteLigneCurseur(texte, debut, fin)));
+  m_panneaux[2]->setText(depuisLatin1(quillomat::texteColonneCurseur(texte, debut, fin)));
 }
 
 void CMainFrame::mettreAJourCommandes() {
@@ -244,7 +268,7 @@ void CMainFrame::mettreAJourCommandes() {
     menuBar()->clear();
     for (QMenu* m : menusAffiches()) menuBar()->addMenu(m);
   }
-  const CQuillomatView* vue = m_app.vueActive();
+  const CQuillomatView* vue = vueActive();
   for (const auto& c : commandes::table()) {
     QAction* a = m_actions.at(c.id);
     switch (c.etat) {
@@ -293,16 +317,16 @@ QAction* CMainFrame::commandeDeLaTouche(const QKeySequence& touche) const {
 void CMainFrame::majTitre() {
   // A maximised document window adds " - [its title]" to this title itself.
   const QMdiSubWindow* active = m_pZone->currentSubWindow();
-  const CQuillomatDoc* doc = m_app.documentActif();
+  const CChildFrame* enfant = enfantActif();
+  const CQuillomatDoc* doc = enfant ? &enfant->GetActiveDocument() : nullptr;
   const bool nomDejaAjoute = active && active->isMaximized();
   setWindowTitle(doc && !nomDejaAjoute ? QStringLiteral("Quillomat - %1").arg(doc->nom()) : QStringLiteral("Quillomat"));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e) {
-  if (!m_app.peutQuitter()) {
-    e->ignore();
-    return;
-  }
+  e->accept();
+  Q_EMIT fermetureDemandee(e);
+  if (!e->isAccepted()) return;
   m_pZone->closeAllSubWindows();
   Q_EMIT fermee();
   QMainWindow::closeEvent(e);

@@ -1,6 +1,7 @@
 // CMainFrame: the main window. Holds the document windows, the tool bar, the
 // four-pane status bar (message, caret line, caret column, progress) and the
-// actions of the command table.
+// actions of the command table. It knows the document windows, not the
+// application: a command chosen and a close asked for are signals.
 #pragma once
 
 #include <array>
@@ -15,17 +16,24 @@ class QMdiArea;
 class QMenu;
 class QProgressBar;
 class QToolBar;
-class CQuillomatApp;
+class CChildFrame;
 class CQuillomatView;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit CMainFrame(CQuillomatApp& app);
+  CMainFrame();
   ~CMainFrame() override;
 
   QMdiArea* zoneDocuments() const { return m_pZone; }
+  // The document windows in the order they were opened; the active one and its view.
+  QList<CChildFrame*> enfants() const;
+  CChildFrame* enfantActif() const;
+  CQuillomatView* vueActive() const;
+  // Takes a new document window into the area, its view given the commands
+  // that act only in a text window.
+  void accueillir(CChildFrame& enfant);
   QAction* action(int id) const;
   QToolBar* barreOutils() const { return m_wndToolBar; }
   // The menus of the menu bar now shown, by title.
@@ -56,6 +64,10 @@ class CMainFrame : public QMainWindow {
   const QList<QAction*>& commandesDeLaVue() const { return m_commandesDeLaVue; }
 
  Q_SIGNALS:
+  // A command of the table was chosen (menu, accelerator, tool bar).
+  void commandeChoisie(int id);
+  // The user closes the window: a receiver that ignores `e` keeps it open.
+  void fermetureDemandee(QCloseEvent* e);
   void fermee();  // the user confirmed closing it
 
  protected:
@@ -68,7 +80,6 @@ class CMainFrame : public QMainWindow {
   void creerBarreEtat();
   void majTitre();
 
-  CQuillomatApp& m_app;
   QMdiArea* m_pZone;
   QToolBar* m_wndToolBar = nullptr;
   QStatusBar* m_wndStatusBar = nullptr;

@@ -12,7 +12,7 @@
 #include "app/core/recovery_choice.hpp"
 #include "recovery_scan.hpp"
 
-class CQuillomatApp;
+class EspaceTravail;
 class MagasinRecuperation;
 
 class CRecuperation : public QObject {
@@ -20,7 +20,8 @@ class CRecuperation : public QObject {
 
  public:
   // `dossier`: where the copies go; empty: "recuperation" in the user's data folder.
-  CRecuperation(CQuillomatApp& app, const QString& dossier, std::chrono::milliseconds delai);
+  // Belongs to the workspace.
+  CRecuperation(EspaceTravail& espace, const QString& dossier, std::chrono::milliseconds delai);
 
   MagasinRecuperation& magasin() const { return *m_pMagasin; }
   // Offers the copies left by editors no longer running (once the main window shows).
@@ -29,7 +30,7 @@ class CRecuperation : public QObject {
  private:
   void appliquer(const CopiesLaissees& laissees, const CopiesLaissees::Copie& copie, quillomat::ChoixCopie choix);
 
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
   MagasinRecuperation* m_pMagasin;
   int m_attentes = 0;  // for the main window to show
 };

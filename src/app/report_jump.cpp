@@ -4,19 +4,19 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
-#include "app.hpp"
 #include "app/core/finding_line.hpp"
 #include "child_frame.hpp"
 #include "document.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
 #include "view.hpp"
+#include "workspace.hpp"
 
-bool allerALigneDuScript(CQuillomatApp& app, CQuillomatDoc* script, int ligne) {
-  if (!script || !app.m_pMainFrame) return false;
-  for (CChildFrame* enfant : app.enfants()) {
+bool allerALigneDuScript(EspaceTravail& espace, CQuillomatDoc* script, int ligne) {
+  if (!script || !espace.cadre()) return false;
+  for (CChildFrame* enfant : espace.enfants()) {
     if (&enfant->GetActiveDocument() != script) continue;
-    app.m_pMainFrame->zoneDocuments()->setActiveSubWindow(enfant);
+    espace.cadre()->zoneDocuments()->setActiveSubWindow(enfant);
     CQuillomatView& vue = enfant->GetActiveView();
     // The script may have lost lines since the check.
     const int bloc = std::clamp(ligne - 1, 0, script->texte()->blockCount() - 1);
@@ -28,8 +28,8 @@ bool allerALigneDuScript(CQuillomatApp& app, CQuillomatDoc* script, int ligne) {
   return false;
 }
 
-SautRapport::SautRapport(CQuillomatApp& app, CQuillomatView& rapport, CQuillomatDoc& script)
-    : QObject(&rapport), m_app(app), m_rapport(rapport), m_script(&script) {
+SautRapport::SautRapport(EspaceTravail& espace, CQuillomatView& rapport, CQuillomatDoc& script)
+    : QObject(&rapport), m_espace(espace), m_rapport(rapport), m_script(&script) {
   rapport.viewport()->installEventFilter(this);
 }
 
@@ -40,6 +40,6 @@ bool SautRapport::eventFilter(QObject* objet, QEvent* e) {
   const QString texte = m_rapport.cursorForPosition(souris->position().toPoint()).block().text();
   const auto ligne = quillomat::ligneDuConstat(versLatin1(texte));
   if (!ligne) return false;  // the usual double-click: a word is selected
-  allerALigneDuScript(m_app, m_script, *ligne);
+  allerALigneDuScript(m_espace, m_script, *ligne);
   return true;
 }

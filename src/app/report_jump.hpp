@@ -6,27 +6,27 @@
 #include <QObject>
 #include <QPointer>
 
-class CQuillomatApp;
+class EspaceTravail;
 class CQuillomatDoc;
 class CQuillomatView;
 
 // Brings the window of `script` to the front with the caret at the start of
 // line `ligne` (1-based; past the end: the last line). False, and nothing
 // done, when `script` is null or no longer in a window.
-bool allerALigneDuScript(CQuillomatApp& app, CQuillomatDoc* script, int ligne);
+bool allerALigneDuScript(EspaceTravail& espace, CQuillomatDoc* script, int ligne);
 
 // Watches the double-clicks of the report's view; lives as long as the view.
 class SautRapport : public QObject {
   Q_OBJECT
 
  public:
-  SautRapport(CQuillomatApp& app, CQuillomatView& rapport, CQuillomatDoc& script);
+  SautRapport(EspaceTravail& espace, CQuillomatView& rapport, CQuillomatDoc& script);
 
  protected:
   bool eventFilter(QObject* objet, QEvent* e) override;
 
  private:
-  CQuillomatApp& m_app;
+  EspaceTravail& m_espace;
   CQuillomatView& m_rapport;
   QPointer<CQuillomatDoc> m_script;
 };

@@ -22,7 +22,12 @@ void CQuillomatApp::OnGoToLine() {
   CQuillomatView* vue = vueActive();
   if (!vue) return;
   if (m_pGoToLineDlg) m_pGoToLineDlg->reject();  // one box at a time
-  auto* boite = new CGoToLineDlg(*this, vue, m_pMainFrame);
+  auto* boite = new CGoToLineDlg(vue, m_pMainFrame);
+  connect(boite, &CGoToLineDlg::fermee, this, [this, boite] {
+    if (m_pGoToLineDlg != boite) return;
+    m_bGoToLineOpen = false;
+    m_pGoToLineDlg = nullptr;
+  });
   m_bGoToLineOpen = true;
   m_pGoToLineDlg = boite;
   boite->show();

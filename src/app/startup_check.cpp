@@ -3,11 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "app.hpp"
 #include "app/core/small_commands.hpp"
-#include "app/core/word_list.hpp"
 
-QString rapportDemarrage(const CQuillomatApp& app) {
+QString rapportDemarrage(bool motsCharges, qsizetype fenetres) {
   QString texte;
   const auto chemin = [](const QString& d) { return std::filesystem::path(d.toStdU16String()); };
   for (const char* nom : {"fonctions.txt", "AideDebug.htm", "AideDebug.txt"}) {
@@ -19,8 +17,8 @@ QString rapportDemarrage(const CQuillomatApp& app) {
              u'\n';
   }
   texte += QStringLiteral("mots de coloration : %1\n")
-               .arg(app.m_pFunctionWords ? QStringLiteral("chargés") : QStringLiteral("absents"));
-  texte += QStringLiteral("fenêtres : %1\n").arg(app.enfants().size());
+               .arg(motsCharges ? QStringLiteral("chargés") : QStringLiteral("absents"));
+  texte += QStringLiteral("fenêtres : %1\n").arg(fenetres);
   // The standard buttons say which language Qt's own dialogs speak.
   const bool francais = QCoreApplication::translate("QPlatformTheme", "Cancel") == QStringLiteral("Annuler");
   texte += QStringLiteral("dialogues de Qt : %1\n").arg(francais ? QStringLiteral("en français") : QStringLiteral("en anglais"));

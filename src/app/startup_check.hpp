@@ -5,11 +5,9 @@
 
 #include <QString>
 
-class CQuillomatApp;
-
 inline const QString kOptionEssaiDemarrage = QStringLiteral("--essai-demarrage");
 
 // One line per data file ("fonctions.txt : /chemin" or "... : introuvable"),
 // whether the colouring words were loaded, the number of windows open, and
 // the language of Qt's own dialogs.
-QString rapportDemarrage(const CQuillomatApp& app);
+QString rapportDemarrage(bool motsCharges, qsizetype fenetres);

@@ -6,13 +6,11 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 
-#include "app.hpp"
 #include "document.hpp"
-#include "main_frame.hpp"
 #include "view_colouring.hpp"
 
-CQuillomatView::CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWidget* parent)
-    : QPlainTextEdit(parent), m_app(app), m_document(document) {
+CQuillomatView::CQuillomatView(CQuillomatDoc& document, QWidget* parent)
+    : QPlainTextEdit(parent), m_document(document) {
   setDocument(document.texte());
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setWordWrapMode(QTextOption::NoWrap);
@@ -26,8 +24,6 @@ CQuillomatView::CQuillomatView(CQuillomatApp& app, CQuillomatDoc& document, QWid
     page.setColor(groupe, QPalette::Text, groupe == QPalette::Disabled ? Qt::darkGray : Qt::black);
   }
   setPalette(page);
-  // Enter is a command only where a text window has the focus.
-  if (app.m_pMainFrame) addActions(app.m_pMainFrame->commandesDeLaVue());
 }
 
 int CQuillomatView::debutSelection() const { return textCursor().selectionStart(); }
@@ -45,10 +41,29 @@ int CQuillomatView::nombreLignes() const { return document()->blockCount(); }
 
 void CQuillomatView::OnPasteColoured() { paste(); }
 
+QAction* CQuillomatView::commandeDeLaTouche(const QKeyEvent& touche) const {
+  // Keypad Enter is Enter. The main window holds every command of the table
+  // as one of its actions, so that accelerators work whatever menu is shown.
+  const QKeySequence sequence(QKeyCombination(touche.modifiers() & ~Qt::KeypadModifier, Qt::Key(touche.key())));
+  QAction* trouvee = nullptr;
+  for (QAction* a : window()->actions()) {
+    if (!a->shortcuts().contains(sequence)) continue;
+    if (a->isEnabled()) return a;
+    trouvee = a;
+  }
+  return trouvee;
+}
+
+bool CQuillomatView::confirmerAllerALigne() {
+  bool confirmee = false;
+  Q_EMIT confirmationDemandee(&confirmee);
+  return confirmee;
+}
+
 bool CQuillomatView::event(QEvent* e) {
   // The command table's accelerators (Ctrl+D, Ctrl+E, Ctrl+P...) win over the
   // text control's own keys.
-  if (e->type() == QEvent::ShortcutOverride && m_app.commandeDeLaTouche(*static_cast<QKeyEvent*>(e))) {
+  if (e->type() == QEvent::ShortcutOverride && commandeDeLaTouche(*static_cast<QKeyEvent*>(e))) {
     e->ignore();
     return true;
   }
@@ -61,32 +76,32 @@ void CQuillomatView::keyPressEvent(QKeyEvent* e) {
   const bool entree = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
                       (e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
   if (entree) {
-    m_app.OnNewLine();
+    Q_EMIT nouvelleLigne();
     e->accept();
     return;
   }
   // An accelerator whose shortcut did not fire (its window not yet active)
   // still runs its command, and never the platform's editing key (Ctrl+D
   // deletes the next character on X11).
-  if (QAction* commande = m_app.commandeDeLaTouche(*e)) {
+  if (QAction* commande = commandeDeLaTouche(*e)) {
     if (commande->isEnabled()) commande->trigger();
     e->accept();
     return;
   }
   QPlainTextEdit::keyPressEvent(e);
-  if (!e->text().isEmpty()) m_app.caractereTape(*this);
+  if (!e->text().isEmpty()) Q_EMIT caractereTape();
 }
 
 void CQuillomatView::focusInEvent(QFocusEvent* e) {
   const bool parClic = e->reason() == Qt::MouseFocusReason || e->reason() == Qt::ActiveWindowFocusReason;
-  if (m_app.confirmerAllerALigne() && parClic) m_clicConfirmant.start();
+  if (confirmerAllerALigne() && parClic) m_clicConfirmant.start();
   QPlainTextEdit::focusInEvent(e);
 }
 
 void CQuillomatView::mousePressEvent(QMouseEvent* e) {
   // The click that confirms "Aller à la ligne" (box still open, or its focus
   // came just before) leaves the caret on the line reached.
-  const bool confirmant = m_app.confirmerAllerALigne() ||
+  const bool confirmant = confirmerAllerALigne() ||
                           (m_clicConfirmant.isValid() && m_clicConfirmant.elapsed() < QApplication::doubleClickInterval());
   m_clicConfirmant.invalidate();
   if (confirmant) {
@@ -103,5 +118,5 @@ void CQuillomatView::insertFromMimeData(const QMimeData* source) {
     const PauseColoration pause(*document());
     QPlainTextEdit::insertFromMimeData(source);
   }
-  m_app.texteColle(*this, debut, finSelection());
+  Q_EMIT texteColle(debut, finSelection());
 }

@@ -1,11 +1,16 @@
 #include "view_findings.hpp"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMenu>
+#include <algorithm>
+#include <memory>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
 
 #include "latin1.hpp"
+#include "pipeline/directive_insertion.hpp"
 #include "line_gutter.hpp"
 #include "view.hpp"
 
@@ -76,8 +81,52 @@ QString CConstatsVue::messagesEn(QPoint point) const {
   return signalee ? depuisLatin1(signalee->messages) : QString();
 }
 
+bool CConstatsVue::ignorer(std::string_view code, int ligne, quillomat::Portee portee) {
+  const std::string script = versLatin1(m_vue.toPlainText());
+  const auto insertion = portee == quillomat::Portee::Ligne ? quillomat::directivePourLigne(script, ligne - 1, code)
+                                                            : quillomat::directivePourFichier(script, code);
+  if (!insertion) return false;
+  const QTextBlock bloc = m_vue.document()->findBlockByNumber(insertion->ligne);
+  if (!bloc.isValid()) return false;
+  QTextCursor curseur(bloc);
+  curseur.setPosition(bloc.position() + static_cast<int>(insertion->colonne));
+  curseur.insertText(depuisLatin1(insertion->texte));  // one undo step
+  return true;
+}
+
+void CConstatsVue::ajouterActionsIgnorer(QMenu& menu, int ligne, std::string_view code) {
+  std::vector<std::string_view> codes;
+  for (const quillomat::Constat& c : m_constats.constats())
+    if (c.ligne == ligne && !c.code.empty() && (code.empty() || c.code == code) &&
+        std::find(codes.begin(), codes.end(), c.code) == codes.end())
+      codes.push_back(c.code);
+  const std::string script = ligne > 0 ? versLatin1(m_vue.document()->findBlockByNumber(ligne - 1).text()) : "";
+  for (std::string_view c : codes) {
+    const QPointer<CConstatsVue> moi(this);
+    const auto action = [&](quillomat::Portee portee) {
+      connect(menu.addAction(depuisLatin1(quillomat::titreIgnorer(c, portee))), &QAction::triggered, this,
+              [moi, code = std::string(c), ligne, portee] {
+                if (moi) moi->ignorer(code, ligne, portee);
+              });
+    };
+    if (ligne > 0 && quillomat::directivePourLigne(script, 0, c)) action(quillomat::Portee::Ligne);
+    action(quillomat::Portee::Fichier);
+  }
+}
+
 bool CConstatsVue::eventFilter(QObject* objet, QEvent* e) {
   if (objet == m_vue.viewport()) {
+    if (e->type() == QEvent::ContextMenu) {
+      // The usual menu, and below it the actions that silence the findings of the line.
+      const auto* demande = static_cast<QContextMenuEvent*>(e);
+      const int ligne = m_vue.cursorForPosition(demande->pos()).blockNumber() + 1;
+      if (!m_constats.ligne(ligne)) return false;
+      const std::unique_ptr<QMenu> menu(m_vue.createStandardContextMenu(demande->pos()));
+      menu->addSeparator();
+      ajouterActionsIgnorer(*menu, ligne);
+      menu->exec(demande->globalPos());
+      return true;
+    }
     if (e->type() == QEvent::ToolTip) {
       const auto* aide = static_cast<QHelpEvent*>(e);
       const QString messages = messagesEn(aide->pos());

@@ -10,9 +10,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <string_view>
 
 #include "app/core/live_findings.hpp"
+#include "pipeline/suppressions.hpp"
 
+class QMenu;
 class CGoutiere;
 class CQuillomatView;
 
@@ -41,6 +44,12 @@ class CConstatsVue : public QObject {
   void allerALigne(int ligne);
   // The messages of the line at `point` of the view's viewport; empty for none.
   QString messagesEn(QPoint point) const;
+  // Writes the directive that silences `code` on `ligne` (1-based) or in the
+  // whole script, as one undo step; false when that line holds no code.
+  bool ignorer(std::string_view code, int ligne, quillomat::Portee portee);
+  // Adds to `menu` the actions that silence the findings of `ligne` (0: on
+  // the whole script), or only those of `code` when it is given.
+  void ajouterActionsIgnorer(QMenu& menu, int ligne, std::string_view code = {});
 
  Q_SIGNALS:
   void texteModifie();      // a check is due

@@ -13,6 +13,7 @@
 #include "child_frame.hpp"
 #include "main_frame.hpp"
 #include "view.hpp"
+#include "workspace.hpp"
 
 namespace {
 
@@ -28,8 +29,8 @@ QRect rectDe(const quillomat::Cadre& c) { return {c.x, c.y, c.largeur, c.hauteur
 
 }  // namespace
 
-DispositionFenetres::DispositionFenetres(CMainFrame& cadre, QSettings& profil)
-    : QObject(&cadre), m_cadre(cadre), m_profil(profil) {
+DispositionFenetres::DispositionFenetres(EspaceTravail& espace)
+    : QObject(espace.cadre()), m_cadre(*espace.cadre()), m_profil(espace.profil()) {
   if (!m_cadre.restoreGeometry(m_profil.value(kCleGeometrie).toByteArray())) {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (ecran) m_cadre.setGeometry(rectDe(quillomat::fenetrePrincipaleInitiale(cadreDe(ecran->availableGeometry()))));

@@ -9,6 +9,7 @@
 class QMdiSubWindow;
 class QSettings;
 class CMainFrame;
+class EspaceTravail;
 
 namespace quillomat {
 struct Cadre;
@@ -18,10 +19,10 @@ class DispositionFenetres : public QObject {
   Q_OBJECT
 
  public:
-  // Gives the main window, not yet shown, its remembered size, place and
-  // maximised state, and keeps them in `profil` when it closes. Owned by the
-  // main window.
-  DispositionFenetres(CMainFrame& cadre, QSettings& profil);
+  // Gives the workspace's main window, not yet shown, its remembered size,
+  // place and maximised state, and keeps them in the profile settings when it
+  // closes. Owned by the main window.
+  explicit DispositionFenetres(EspaceTravail& espace);
 
   // A new document window, before it is shown: most of the area (the area
   // maximises it when the active window is).

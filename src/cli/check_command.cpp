@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "cli/work_directory.hpp"
 #include "functions/personal_catalogue.hpp"
 #include "pipeline/findings.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/text_mode.hpp"
 
 namespace quillomat {
@@ -59,6 +61,57 @@ Resultat verifie(std::string fichier, Verification v) {
   return {std::move(fichier), std::move(v), std::move(message)};
 }
 
+// The settings of each script: the preferences record, then the settings
+// file (the nearest to the script, or the one named), then the options. Each
+// file is read once.
+class Reglages {
+ public:
+  Reglages(const Options& o, OptionsVerification ov) : o_(o), ov_(std::move(ov)), preferences_(lireReglages(".")) {
+    if (o.config) nomme_ = chargerReglagesProjet(versChemin(*o.config));
+  }
+
+  struct PourUnScript {
+    SettingsRecord reglages;
+    OptionsVerification options;
+    Consignes consignes;
+    std::string erreur;  // UTF-8, "Erreur : ...\n" when the settings file cannot be used
+  };
+
+  PourUnScript pour(const std::string& script) {
+    PourUnScript p;
+    const LectureReglagesProjet* l = nullptr;
+    if (nomme_) {
+      l = &*nomme_;
+    } else if (!o_.sansConfig) {
+      fs::path dossier = script == "-" ? fs::path(".") : versChemin(script).parent_path();
+      if (dossier.empty()) dossier = ".";
+      auto it = parDossier_.find(dossier);
+      if (it == parDossier_.end()) it = parDossier_.emplace(dossier, reglagesDuDossier(dossier)).first;
+      l = &it->second;
+    }
+    if (l && l->erreur) {
+      // The file's name as the terminal shows names, the rest from Latin-1.
+      std::string message = latin1VersUtf8(messageErreurReglages("\x01", *l->erreur));
+      message.replace(message.find('\x01'), 1, nomAffiche(depuisChemin(l->reglages.fichier)));
+      p.erreur = message + "\n";
+      return p;
+    }
+    const ReglagesProjet projet = l ? l->reglages : ReglagesProjet{};
+    p.reglages = o_.appliquer(projet.appliquer(preferences_));
+    p.options = ov_;
+    p.consignes = projet.consignes();
+    p.consignes.signalerInutiles = p.consignes.signalerInutiles || o_.signalerInutiles;
+    return p;
+  }
+
+ private:
+  const Options& o_;
+  OptionsVerification ov_;
+  SettingsRecord preferences_;
+  std::optional<LectureReglagesProjet> nomme_;
+  std::map<fs::path, LectureReglagesProjet> parDossier_;
+};
+
 // Report format: the report or the stop on the standard output, a failure on the standard error.
 void afficherRapport(const Resultat& r) {
   switch (r.v.issue) {
@@ -70,15 +123,21 @@ void afficherRapport(const Resultat& r) {
 
 // One file in the current directory, as the editor's run: the work copy and
 // the report stay there. The lock is held from the copy to the end of the output.
-int verifierIci(const std::string& script, const SettingsRecord& reglages, const OptionsVerification& ov) {
+int verifierIci(const std::string& script, Reglages& tous) {
   const std::string fichier = nomAffiche(script);
+  const Reglages::PourUnScript reglages = tous.pour(script);
+  if (!reglages.erreur.empty()) {
+    ecrire(stderr, reglages.erreur);
+    return kStatutEchec;
+  }
   const auto contenu = lireBinaire(versChemin(script));
   if (!contenu) {
     ecrire(stderr, messageIllisible(fichier));
     return kStatutEchec;
   }
   const VerrouDossier verrou(".");
-  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages, false, ov));
+  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages.reglages, false, reglages.options,
+                                                  reglages.consignes));
   afficherRapport(r);
   return r.statut();
 }
@@ -111,10 +170,10 @@ std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
 
 // One script of a many-script run, in a private directory of its own.
 // Nothing when a file found in a folder turns out not to be a script.
-std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& reglages,
-                                      const OptionsVerification& ov) {
+std::optional<Resultat> verifierCible(const Cible& c, Reglages& tous) {
   const std::string fichier = nomAffiche(c.argument);
   if (!c.erreur.empty()) return echec(fichier, c.erreur);
+  const Reglages::PourUnScript reglages = tous.pour(c.argument);
   bool tropLong = false;
   const auto contenu = c.argument == "-" ? lireEntreeStandard(tropLong) : lireBinaire(versChemin(c.argument));
   if (tropLong)
@@ -122,14 +181,16 @@ std::optional<Resultat> verifierCible(const Cible& c, const SettingsRecord& regl
                                          "un script.\n"));
   if (!contenu) return echec(fichier, messageIllisible(fichier));
   if (c.trouveeDansDossier && !ressembleAUnScript(*contenu)) return std::nullopt;
+  if (!reglages.erreur.empty()) return echec(fichier, reglages.erreur);
   auto dossier = DossierPrive::creer();
   if (!dossier)
     return echec(fichier, latin1VersUtf8("Erreur : impossible de créer un dossier de travail privé dans le "
                                          "dossier temporaire du système.\n"));
-  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages, true, ov));
+  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages.reglages, true, reglages.options,
+                                       reglages.consignes));
 }
 
-int verifierPlusieurs(const Options& o, const SettingsRecord& reglages, const OptionsVerification& ov) {
+int verifierPlusieurs(const Options& o, Reglages& reglages) {
   // The summary comes with a folder or several arguments, not for one file or the standard input.
   bool avecBilan = o.entrees.size() > 1;
   for (const auto& e : o.entrees) {
@@ -142,7 +203,7 @@ int verifierPlusieurs(const Options& o, const SettingsRecord& reglages, const Op
   std::optional<FluxSarif> sarif;
   if (o.format == Format::Sarif) sarif.emplace(stdout);
   for (const Cible& c : cibles(o.entrees)) {
-    const auto r = verifierCible(c, reglages, ov);
+    const auto r = verifierCible(c, reglages);
     if (!r) continue;
     bilan.compter(*r);
     switch (o.format) {
@@ -190,7 +251,6 @@ int lancerCommande(int argc, char** argv) {
     return lecture.statut;
   }
   const Options& o = *lecture.options;
-  const SettingsRecord reglages = o.appliquer(lireReglages("."));
   OptionsVerification ov;
   ov.vlseEtendu = o.vlseEtendu;
   if (!o.catalogue.empty()) {
@@ -207,8 +267,9 @@ int lancerCommande(int argc, char** argv) {
     }
     ov.catalogue = std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue));
   }
-  if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages, ov);
-  return verifierPlusieurs(o, reglages, ov);
+  Reglages reglages(o, ov);
+  if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages);
+  return verifierPlusieurs(o, reglages);
 }
 
 }  // namespace quillomat

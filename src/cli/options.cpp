@@ -40,6 +40,11 @@ constexpr std::string_view kDescription =
     "exécution, dont les règles sont les codes des messages, et un résultat par constat avec son fichier et sa "
     "ligne ; un script qui n'a pas pu être vérifié y figure comme notification d'erreur. Le journal est toute la "
     "sortie, sans ligne de bilan.\n"
+    "Réglages d'un mod : le fichier .quillomat du dossier du script, ou du dossier le plus proche au-dessus, "
+    "s'applique à ce script (lignes clé = valeur : ignorer, type, vlse, alertes, signaler-inutiles) ; il remplace "
+    "les préférences, et les options remplacent ce fichier. Les directives \"; quillomat: ignorer QM126\" et \"; "
+    "quillomat: ignorer-fichier QM126\" des commentaires du script ignorent des constats ; les constats ignorés ne "
+    "sont pas listés et ne comptent pas pour le statut de sortie.\n\n"
     "Le code d'un message (QM101...) ne change pas d'une version à l'autre ; l'aide du quillomat (AideDebug.htm) "
     "décrit chacun.\n"
     "Tout ce qui est affiché est en UTF-8 ; les fichiers écrits sur le disque restent en Latin-1.\n\n"
@@ -146,6 +151,13 @@ LectureOptions lireOptions(int argc, char** argv) {
                  "Catalogue personnel : un fichier qui déclare des fonctions, une par ligne (\"nom [ref|ref?] : "
                  "paramètres [-> ref]\") ; lu avec --vlse-etendu.")
       ->type_name("FICHIER");
+  app.add_option("--config", o.config,
+                 "Le fichier de réglages à appliquer à tous les scripts, au lieu du fichier .quillomat de leur "
+                 "dossier.")
+      ->type_name("FICHIER");
+  app.add_flag("--sans-config", o.sansConfig, "N'applique aucun fichier de réglages .quillomat.");
+  app.add_flag("--signaler-inutiles", o.signalerInutiles,
+               "Signale par une alerte chaque code d'une directive qui n'ignore aucun constat.");
   app.add_flag("--version", version, "Affiche la version et quitte.");
 
   try {
@@ -159,6 +171,8 @@ LectureOptions lireOptions(int argc, char** argv) {
   for (Bascule& b : bascules)
     if (!b.appliquer())
       return erreur("Erreur : les options " + b.oui + " et " + b.non + " sont contraires : choisissez-en une.\n");
+  if (o.config && o.sansConfig)
+    return erreur("Erreur : les options --config et --sans-config sont contraires : choisissez-en une.\n");
   if (!format.empty()) {
     const auto f = formatDe(format);
     if (!f)

@@ -24,6 +24,11 @@ struct Options {
   // personal catalogue file read with it.
   bool vlseEtendu = false;
   std::string catalogue;
+  // The settings file: the nearest ".quillomat" of each script unless one is
+  // named, or none at all.
+  std::optional<std::string> config;
+  bool sansConfig = false;
+  bool signalerInutiles = false;
 
   // The record with the overrides of this run applied.
   SettingsRecord appliquer(SettingsRecord reglages) const;

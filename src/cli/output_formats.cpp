@@ -79,6 +79,9 @@ nlohmann::ordered_json enJson(const Resultat& r) {
     constats.push_back(std::move(e));
   }
   j["constats"] = std::move(constats);
+  // Only where directives or a settings file are at work, so that other
+  // scripts keep their output as it was.
+  if (r.v.tri.actif) j["constats_ignores"] = constatsIgnores(r.v).size();
   if (r.v.reglages.showInfo == 1) {
     nlohmann::ordered_json inv = nlohmann::ordered_json::object();
     for (std::string_view cle : sectionsInventaire()) inv[std::string(cle)] = nlohmann::ordered_json::array();

@@ -63,6 +63,20 @@ std::vector<Constat> constatsListes(const Verification& v) {
   return constatsListes(v.findings, v.lines, v.reglages.hideAlerts);
 }
 
+std::vector<ConstatIgnoreListe> constatsIgnores(const Verification& v) {
+  std::vector<FindingRecord> findings;
+  for (const ConstatIgnore& c : v.tri.ignores) findings.push_back(c.finding);
+  std::vector<ConstatIgnoreListe> out;
+  for (Constat& c : constatsListes(findings, v.lines, v.reglages.hideAlerts)) {
+    // Back to its origin by its record: texts and codes of one line tell records apart.
+    const auto it = std::find_if(v.tri.ignores.begin(), v.tri.ignores.end(), [&](const ConstatIgnore& i) {
+      return i.finding.code == c.code && (i.finding.line == -1 ? 0 : i.finding.line + 1) == c.ligne;
+    });
+    out.push_back({std::move(c), it == v.tri.ignores.end() ? Origine::Reglages : it->origine});
+  }
+  return out;
+}
+
 const std::vector<std::string_view>& sectionsInventaire() {
   static const std::vector<std::string_view> cles = [] {
     std::vector<std::string_view> c;

@@ -19,6 +19,14 @@ std::string_view nomDuType(int kind);
 // The findings listed by the report of a run, in its order.
 std::vector<Constat> constatsListes(const Verification& v);
 
+struct ConstatIgnoreListe {
+  Constat constat;
+  Origine origine;
+};
+
+// The findings silenced that the report would otherwise list, in its order.
+std::vector<ConstatIgnoreListe> constatsIgnores(const Verification& v);
+
 struct EntreeInventaire {
   std::string_view section;  // "variables_locales", ..., "autres_objets"
   std::string nom;

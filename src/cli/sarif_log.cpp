@@ -14,6 +14,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// The format's schema, as published by its standards body.
+constexpr std::string_view kSchemaSarif =
+    "https://docs.oasis-open.org/sarif/sarif/v2.1.0/errata01/os/schemas/sarif-schema-2.1.0.json";
+
 Json texte(std::string_view latin1) { return {{"text", latin1VersUtf8(latin1)}}; }
 
 std::string_view niveau(bool alerte) { return alerte ? "warning" : "error"; }
@@ -69,7 +73,8 @@ std::string uriDeFichier(std::string_view nom) {
 
 FluxSarif::FluxSarif(std::FILE* flux) : flux_(flux) {
   const Json outil{{"driver", {{"name", "quillomat-check"}, {"version", "3.02"}, {"rules", regles()}}}};
-  ecrire("{\n  \"version\": \"2.1.0\",\n  \"runs\": [\n    {\n      \"tool\": " + aLaProfondeur(outil, 3) +
+  // The schema named by the log lets validators and dashboards check it.
+  ecrire("{\n  \"$schema\": \"" + std::string(kSchemaSarif) + "\",\n  \"version\": \"2.1.0\",\n  \"runs\": [\n    {\n      \"tool\": " + aLaProfondeur(outil, 3) +
          ",\n      \"results\": [");
 }
 
@@ -79,13 +84,22 @@ void FluxSarif::script(const Resultat& r) {
         {{"level", "error"}, {"message", {{"text", messageCourt(r.message)}}}, {"locations", lieu(r.fichier, 0)}});
     return;
   }
+  std::vector<ConstatIgnoreListe> tous;
+  for (Constat& c : constatsListes(r.v)) tous.push_back({std::move(c), Origine::Directive});
+  const size_t listes = tous.size();
+  for (ConstatIgnoreListe& c : constatsIgnores(r.v)) tous.push_back(std::move(c));
   std::string lignes;
-  for (const Constat& c : constatsListes(r.v)) {
+  for (size_t n = 0; n < tous.size(); ++n) {
+    const Constat& c = tous[n].constat;
     Json resultat{{"ruleId", std::string(c.code)}};
     if (const int i = indexDeRegle(c.code); i >= 0) resultat["ruleIndex"] = i;
     resultat["level"] = niveau(c.alerte);
     resultat["message"] = texte(c.texte);
     resultat["locations"] = lieu(r.fichier, c.ligne);
+    // A silenced finding stays a result, marked as the author silenced it.
+    if (n >= listes)
+      resultat["suppressions"] =
+          Json::array({{{"kind", tous[n].origine == Origine::Directive ? "inSource" : "external"}}});
     lignes += premier_ ? "\n        " : ",\n        ";
     lignes += resultat.dump(-1, ' ', false, Json::error_handler_t::replace);
     premier_ = false;

@@ -10,6 +10,7 @@
 
 #include "pipeline/options_verification.hpp"
 #include "pipeline/records.hpp"
+#include "pipeline/suppressions.hpp"
 
 namespace quillomat {
 
@@ -30,13 +31,16 @@ struct Verification {
   std::vector<FindingRecord> findings;  // hidden alerts included
   std::vector<IdentifierRecord> identifiers;
   std::vector<AttachmentRecord> attachments;
+  Tri tri;  // the findings silenced, in none of the lists above
 };
 
 // Checks `contenu` (the script's bytes) in `dossier`, which receives the
 // work copy, the work files and the report. `prive` only words the message
-// given when the copy cannot be written.
+// given when the copy cannot be written. The script's directives and
+// `consignes` silence findings.
 Verification verifierDans(const std::filesystem::path& dossier, std::string_view contenu,
-                          const SettingsRecord& reglages, bool prive, const OptionsVerification& options = {});
+                          const SettingsRecord& reglages, bool prive, const OptionsVerification& options = {},
+                          const Consignes& consignes = {});
 
 // The failure or stop message on one line, without its "Erreur : " head.
 std::string messageCourt(std::string_view message);

@@ -73,13 +73,19 @@ std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdo
   return Survol{latin1VersUtf8(texte), *mot};
 }
 
+Etendue motTape(std::string_view ligne, size_t octet) {
+  octet = std::min(octet, ligne.size());
+  size_t debut = octet;
+  while (debut > 0 && estDuMot(ligne[debut - 1])) --debut;
+  return {debut, octet};
+}
+
 std::vector<Proposition> completer(std::string_view ligne, size_t octet) {
   std::vector<Proposition> out;
   const std::string_view code = partieCode(ligne);
   if (octet > code.size()) return out;
   if (std::count(code.begin(), code.begin() + static_cast<long>(octet), '"') % 2 == 1) return out;
-  size_t debut = octet;
-  while (debut > 0 && estDuMot(ligne[debut - 1])) --debut;
+  const size_t debut = motTape(ligne, octet).debut;
   const std::string tape = enMinuscules(ligne.substr(debut, octet - debut));
   const auto precedent = ficheDe(motPrecedent(ligne, debut));
   if (precedent && precedent->statistique) {

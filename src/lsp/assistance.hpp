@@ -34,6 +34,10 @@ struct Proposition {
   std::string detail;  // UTF-8, may be empty
 };
 
+// The part of the word typed before byte `octet` of a line: the text that a
+// completion replaces.
+Etendue motTape(std::string_view ligne, size_t octet);
+
 // What may be typed at byte `octet` of a line (UTF-8): the actor values
 // after a function that takes one, the function names elsewhere in code;
 // nothing in a comment or between double quotes. Only the entries that begin

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "lsp/documents.hpp"
+#include "pipeline/libelle.hpp"
 #include "pipeline/records.hpp"
+#include "pipeline/suppressions.hpp"
 
 namespace quillomat::lsp {
 
@@ -24,11 +26,17 @@ struct Diagnostic {
   int gravite = kGraviteErreur;
   std::string_view code;  // the message's stable code, or empty
   std::string message;    // UTF-8
+  bool scriptEntier = false;  // a finding on the whole script, shown on line 1
 };
 
-// utf8: the document's text.
+// utf8: the document's text. The script's directives and `consignes`
+// silence findings as in a run.
 std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
-                                     const OptionsVerification& options = {});
+                                      const OptionsVerification& options = {}, const Consignes& consignes = {});
+
+// The messages only the server writes (characters a script cannot hold), for
+// the help.
+Libelles libellesServeur();
 
 // The "diagnostics" array of a publication, as JSON text; lienAide: the file
 // URI of the help page, or empty (then no link is given).

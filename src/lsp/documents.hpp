@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "lsp/positions.hpp"
 
@@ -13,6 +15,8 @@ struct Document {
   std::string texte;  // UTF-8, line breaks as the client sent them
   int64_t version = 0;
   bool aVerifier = true;  // changed since its diagnostics were last published
+  std::string empreinteReglages;  // the settings file as last checked with: its path and date
+  std::vector<std::string_view> codesSurLeScript;  // codes of the findings on the whole script
 };
 
 struct Plage {

@@ -34,6 +34,14 @@ std::optional<size_t> longueurDe(std::string_view enTete) {
   return longueur;
 }
 
+// Where the next header block starts: the first "Content-Length", whatever
+// its case (a header line before it in the same block carries nothing).
+size_t debutDEnTete(std::string_view octets) {
+  const auto it = std::search(octets.begin(), octets.end(), kLongueur.begin(), kLongueur.end(),
+                              [](char a, char b) { return enMinuscule(a) == b; });
+  return it == octets.end() ? std::string_view::npos : static_cast<size_t>(it - octets.begin());
+}
+
 }  // namespace
 
 void LecteurTrames::ajouter(std::string_view octets) {
@@ -52,7 +60,18 @@ void LecteurTrames::ajouter(std::string_view octets) {
 }
 
 std::optional<Trame> LecteurTrames::suivante() {
-  const std::string_view reste = std::string_view(tampon_).substr(lu_);
+  std::string_view reste = std::string_view(tampon_).substr(lu_);
+  if (resynchro_) {
+    const size_t debut = debutDEnTete(reste);
+    if (debut == std::string_view::npos) {
+      // Kept: the start of a "Content-Length" cut by the end of the bytes.
+      lu_ += reste.size() - std::min(reste.size(), kLongueur.size() - 1);
+      return std::nullopt;
+    }
+    resynchro_ = false;
+    lu_ += debut;
+    reste.remove_prefix(debut);
+  }
   if (dansCorps_) {
     if (reste.size() < attendus_) return std::nullopt;
     dansCorps_ = false;
@@ -66,13 +85,18 @@ std::optional<Trame> LecteurTrames::suivante() {
   const size_t fin = std::min(crlf, lf);
   if (fin == std::string_view::npos) {
     if (reste.size() <= kEnTeteMax) return std::nullopt;
-    lu_ = tampon_.size();
+    // Past its first byte, so that the same garbage is never read twice.
+    lu_ += 1;
+    resynchro_ = true;
     return Trame{{}, true};
   }
   const size_t apres = fin + (fin == crlf ? 4 : 2);
   const auto longueur = longueurDe(reste.substr(0, fin));
   lu_ += apres;
-  if (!longueur) return Trame{{}, true};
+  if (!longueur) {
+    resynchro_ = true;
+    return Trame{{}, true};
+  }
   if (*longueur > kCorpsMax) {
     const size_t present = std::min(*longueur, tampon_.size() - lu_);
     lu_ += present;

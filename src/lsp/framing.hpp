@@ -24,6 +24,7 @@ class LecteurTrames {
  public:
   void ajouter(std::string_view octets);
   // The next complete body or framing error; nothing until more bytes come.
+  // After an error the stream goes on at the next header block.
   std::optional<Trame> suivante();
 
  private:
@@ -32,6 +33,9 @@ class LecteurTrames {
   size_t aSauter_ = 0;    // bytes of a refused body still to come
   size_t attendus_ = 0;   // length of the body being read
   bool dansCorps_ = false;
+  // After a header block without a usable length, the body that may follow
+  // has no known end: bytes are dropped up to the next "Content-Length".
+  bool resynchro_ = false;
 };
 
 // The header block and the body of an outgoing message.

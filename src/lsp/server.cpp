@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/encoding.hpp"
+#include "cli/platform.hpp"
 #include "lsp/assistance.hpp"
 #include "lsp/diagnostics.hpp"
 #include "lsp/protocol_json.hpp"
@@ -10,6 +11,8 @@
 #include "functions/personal_catalogue.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/text_mode.hpp"
+#include "lsp/uri.hpp"
+#include "pipeline/directive_insertion.hpp"
 
 namespace quillomat::lsp {
 namespace {
@@ -66,7 +69,8 @@ json capacitesDuServeur(Encodage e) {
   return {{"positionEncoding", nomDeEncodage(e)},
           {"textDocumentSync", {{"openClose", true}, {"change", 1}, {"save", {{"includeText", false}}}}},
           {"hoverProvider", true},
-          {"completionProvider", {{"triggerCharacters", {"."}}, {"resolveProvider", false}}}};
+          {"completionProvider", {{"triggerCharacters", {"."}}, {"resolveProvider", false}}},
+          {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}}};
 }
 
 }  // namespace
@@ -145,6 +149,7 @@ json Serveur::requete(std::string_view methode, const json& params, Sortie& sort
       {"shutdown", &Serveur::arreter},
       {"textDocument/hover", &Serveur::survol},
       {"textDocument/completion", &Serveur::completion},
+      {"textDocument/codeAction", &Serveur::actionsDeCode},
   };
   if (etat_ == Etat::AvantInitialisation && methode != "initialize")
     throw Refus{kServeurNonInitialise, "Le serveur attend d'abord la requête \"initialize\"."};
@@ -165,6 +170,7 @@ void Serveur::notifier(std::string_view methode, const json& params, Sortie& sor
       {"textDocument/didSave", &Serveur::enregistrer},
       {"textDocument/didClose", &Serveur::fermer},
       {"workspace/didChangeConfiguration", &Serveur::configurer},
+      {"workspace/didChangeWatchedFiles", &Serveur::fichiersChanges},
   };
   if (methode == "exit") {
     etat_ = Etat::Termine;
@@ -184,7 +190,7 @@ json Serveur::arreter(const json&, Sortie&) {
 
 void Serveur::ouvrir(const json& params, Sortie&) {
   const json& d = params.at("textDocument");
-  documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true};
+  documents_[texteDe(d, "uri")] = Document{texteDe(d, "text"), versionDe(d), true, {}, {}};
 }
 
 void Serveur::changer(const json& params, Sortie&) {
@@ -290,8 +296,20 @@ json Serveur::completion(const json& params, Sortie&) {
     const Position p = positionDe(params.at("position"));
     const Lignes lignes(it->second.texte);
     const std::string_view ligne = lignes.ligne(p.ligne);
-    for (const Proposition& prop : completer(ligne, octetsDe(ligne, p.colonne, encodage_))) {
-      json item = {{"label", prop.etiquette}, {"kind", static_cast<int>(prop.genre)}};
+    const size_t octet = octetsDe(ligne, p.colonne, encodage_);
+    // The names match the typed word in any letter case; a client that
+    // filters in the case typed ("geta" against "GetActorValue") would drop
+    // them. The filter text starts with the letters as typed, and the edit
+    // replaces the typed word with the name as the catalogue spells it.
+    const Etendue mot = motTape(ligne, octet);
+    const std::string tape(ligne.substr(mot.debut, mot.fin - mot.debut));
+    const json plage = enJson(Plage{{p.ligne, unites(ligne.substr(0, mot.debut), encodage_)},
+                                    {p.ligne, unites(ligne.substr(0, mot.fin), encodage_)}});
+    for (const Proposition& prop : completer(ligne, octet)) {
+      json item = {{"label", prop.etiquette},
+                   {"kind", static_cast<int>(prop.genre)},
+                   {"filterText", tape + prop.etiquette.substr(std::min(tape.size(), prop.etiquette.size()))},
+                   {"textEdit", {{"range", plage}, {"newText", prop.etiquette}}}};
       if (!prop.detail.empty()) item["detail"] = prop.detail;
       items.push_back(std::move(item));
     }
@@ -299,16 +317,86 @@ json Serveur::completion(const json& params, Sortie&) {
   return {{"isIncomplete", false}, {"items", std::move(items)}};
 }
 
+// Some clients tell of a changed file; the dates are compared at the next
+// publication anyway, so that nothing is needed here but a look at them.
+void Serveur::fichiersChanges(const json&, Sortie&) {}
+
+const LectureReglagesProjet& Serveur::reglagesProjet(const std::string& uri, std::string& empreinte) {
+  static const LectureReglagesProjet kAucun;
+  empreinte.clear();
+  const auto chemin = cheminDeUri(uri);
+  if (!chemin) return kAucun;
+  const std::filesystem::path dossier = chemin->parent_path();
+  const auto fichier = trouverReglagesProjet(dossier);
+  if (!fichier) return kAucun;
+  std::error_code ec;
+  const auto date = std::filesystem::last_write_time(*fichier, ec);
+  const auto taille = std::filesystem::file_size(*fichier, ec);
+  empreinte = fichier->string() + "|" + std::to_string(date.time_since_epoch().count()) + "|" + std::to_string(taille);
+  ReglagesLus& lus = reglagesProjets_[dossier];
+  if (lus.empreinte != empreinte) lus = {empreinte, chargerReglagesProjet(*fichier)};
+  return lus.lecture;
+}
+
+json Serveur::actionsDeCode(const json& params, Sortie&) {
+  json actions = json::array();
+  const std::string& uri = texteDe(params.at("textDocument"), "uri");
+  const auto it = documents_.find(uri);
+  if (it == documents_.end()) return actions;
+  const std::string& texte = it->second.texte;
+  const Lignes lignes(texte);
+  for (const json& d : params.at("context").at("diagnostics")) {
+    const auto code = d.find("code");
+    if (code == d.end() || !code->is_string() || !codeConnu(code->get_ref<const std::string&>())) continue;
+    const std::string& c = code->get_ref<const std::string&>();
+    const auto ajouter = [&](const std::string& titre, const InsertionDirective& ins) {
+      const std::string_view ligne = lignes.ligne(static_cast<size_t>(ins.ligne));
+      const Position p{static_cast<size_t>(ins.ligne), unites(ligne.substr(0, ins.colonne), encodage_)};
+      const json modification = {{"range", enJson(Plage{p, p})}, {"newText", ins.texte}};
+      actions.push_back({{"title", titre},
+                         {"kind", "quickfix"},
+                         {"diagnostics", json::array({d})},
+                         {"edit", {{"changes", {{uri, json::array({modification})}}}}}});
+    };
+    const size_t ligne = d.at("range").at("start").at("line").get<size_t>();
+    const auto& surLeScript = it->second.codesSurLeScript;
+    const bool scriptEntier = ligne == 0 && std::find(surLeScript.begin(), surLeScript.end(), c) != surLeScript.end();
+    if (!scriptEntier)
+      if (const auto ins = directivePourLigne(texte, static_cast<int>(ligne), c))
+        ajouter(titreIgnorer(c, Portee::Ligne), *ins);
+    ajouter(titreIgnorer(c, Portee::Fichier), directivePourFichier(texte, c));
+  }
+  return actions;
+}
+
 std::vector<std::string> Serveur::publier() {
   std::vector<std::string> sortie;
   if (etat_ != Etat::Pret) return sortie;
   for (auto& [uri, d] : documents_) {
+    std::string empreinte;
+    const LectureReglagesProjet& projet = reglagesProjet(uri, empreinte);
+    if (empreinte != d.empreinteReglages) d.aVerifier = true;
     if (!d.aVerifier) continue;
     d.aVerifier = false;
+    d.empreinteReglages = empreinte;
+    std::vector<Diagnostic> diagnostics;
+    if (projet.erreur) {
+      // Nothing is checked with a settings file read halfway.
+      const std::string nom = nomAffiche(depuisChemin(projet.reglages.fichier));
+      std::string message = latin1VersUtf8(messageErreurReglages("\x01", *projet.erreur));
+      message.replace(message.find('\x01'), 1, nom);
+      diagnostics.push_back({{{0, 0}, {0, 0}}, kGraviteErreur, {}, std::move(message)});
+    } else {
+      diagnostics = diagnostiquer(d.texte, projet.reglages.appliquer(reglages_), encodage_, options_,
+                                  projet.reglages.consignes());
+    }
+    d.codesSurLeScript.clear();
+    for (const Diagnostic& x : diagnostics)
+      if (x.scriptEntier) d.codesSurLeScript.push_back(x.code);
     std::string m = "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\",\"params\":{\"uri\":";
     ajouterTexteJson(m, uri);
     m += ",\"version\":" + std::to_string(d.version) + ",\"diagnostics\":";
-    m += diagnosticsEnJson(diagnostiquer(d.texte, reglages_, encodage_, options_), lienAide_);
+    m += diagnosticsEnJson(diagnostics, lienAide_);
     m += "}}";
     sortie.push_back(std::move(m));
   }

@@ -5,19 +5,18 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-
-#include "lsp/settings.hpp"
-#include "pipeline/options_verification.hpp"
-
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lsp/documents.hpp"
 #include "lsp/positions.hpp"
+#include "lsp/settings.hpp"
+#include "pipeline/options_verification.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/records.hpp"
 
 namespace quillomat::lsp {
@@ -60,6 +59,10 @@ class Serveur {
   nlohmann::json arreter(const nlohmann::json& params, Sortie& sortie);
   nlohmann::json survol(const nlohmann::json& params, Sortie& sortie);
   nlohmann::json completion(const nlohmann::json& params, Sortie& sortie);
+  nlohmann::json actionsDeCode(const nlohmann::json& params, Sortie& sortie);
+  void fichiersChanges(const nlohmann::json& params, Sortie& sortie);
+  // The settings file of a document's folder, read again when it changed.
+  const LectureReglagesProjet& reglagesProjet(const std::string& uri, std::string& empreinte);
   void notifier(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
   void ouvrir(const nlohmann::json& params, Sortie& sortie);
   void changer(const nlohmann::json& params, Sortie& sortie);
@@ -80,6 +83,11 @@ class Serveur {
   ReglagesEtendus etendus_;
   OptionsVerification options_;  // the later syntax and the personal catalogue, as read
   std::map<std::string, Document> documents_;
+  struct ReglagesLus {
+    std::string empreinte;
+    LectureReglagesProjet lecture;
+  };
+  std::map<std::filesystem::path, ReglagesLus> reglagesProjets_;  // by folder
 };
 
 }  // namespace quillomat::lsp

@@ -52,7 +52,8 @@ int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int
 }
 
 int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
-                  const std::function<void()>& progression, BilanRun* bilan, const OptionsVerification& options) {
+                  const std::function<void()>& progression, BilanRun* bilan, const OptionsVerification& options,
+                  const Consignes& consignes) {
   const std::filesystem::path rapport = dir / std::string(kFichierRapport);
   WorkFiles wf(dir);
   wf.supprimerTous();
@@ -69,6 +70,7 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
       wf.ecrireSurDisque();
       return kBlocsImpossible;
     }
+    Tri tri = trierConstats(wf.findings, *script, consignes);
     if (bilan) bilan->findings = wf.findings.size();
     std::string texte = ecrireRapport(wf, rapport, lines, showInfo, hideAlerts);
     if (bilan && bilan->garderContenu) {
@@ -76,6 +78,7 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
       bilan->findingRecords = std::move(wf.findings);
       bilan->identifiers = wf.identifiers.records();
       bilan->attachments = std::move(wf.attachments);
+      bilan->tri = std::move(tri);
     }
   } catch (const ArretFatal&) {
     wf.ecrireSurDisque();

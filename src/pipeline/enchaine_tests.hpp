@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pipeline/options_verification.hpp"
+#include "pipeline/suppressions.hpp"
 #include "pipeline/work_files.hpp"
 
 namespace quillomat {
@@ -36,6 +37,7 @@ struct BilanRun {
   std::vector<FindingRecord> findingRecords;
   std::vector<IdentifierRecord> identifiers;
   std::vector<AttachmentRecord> attachments;
+  Tri tri;  // the findings silenced, left out of the report
 };
 
 // The checks of a run on a script already read in text mode, with the work
@@ -50,10 +52,11 @@ int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int
 // The number of lines of a script as the checks count them: line feeds + 1.
 int compterLignes(std::string_view script);
 
-// Runs every check. Throws ArretFatal when a work file cannot be opened
+// Runs every check, then leaves out what the script's directives and
+// `consignes` silence. Throws ArretFatal when a work file cannot be opened
 // (the work files then hold what the run had written).
 int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
                   const std::function<void()>& progression = {}, BilanRun* bilan = nullptr,
-                  const OptionsVerification& options = {});
+                  const OptionsVerification& options = {}, const Consignes& consignes = {});
 
 }  // namespace quillomat

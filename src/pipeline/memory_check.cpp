@@ -65,7 +65,8 @@ std::vector<Constat> constatsListes(const std::vector<FindingRecord>& findings, 
   return out;
 }
 
-VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages, const OptionsVerification& options) {
+VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages,
+                                      const OptionsVerification& options, const Consignes& consignes) {
   VerificationMemoire v;
   const std::string texte = versModeTexteLecture(script);
   v.lines = compterLignes(texte);
@@ -75,6 +76,7 @@ VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRec
   }
   WorkFiles wf;
   v.code = executerVerifications(wf, texte, v.lines, reglages.scriptKind, reglages.vlseDependent, {}, options);
+  if (v.code == kSucces) v.tri = trierConstats(wf.findings, texte, consignes);
   v.constats = constatsListes(wf.findings, v.lines, reglages.hideAlerts);
   v.findings = std::move(wf.findings);
   v.identifiers = wf.identifiers.records();

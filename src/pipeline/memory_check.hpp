@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pipeline/records.hpp"
+#include "pipeline/suppressions.hpp"
 
 namespace quillomat {
 
@@ -35,13 +36,14 @@ struct VerificationMemoire {
   std::vector<IdentifierRecord> identifiers;
   std::vector<AttachmentRecord> attachments;
   std::vector<Constat> constats;  // what the report would list, in its order
+  Tri tri;                        // the findings silenced, in neither list
 };
 
 // Checks `script` (Latin-1; CR LF read as LF, as the run reads its work copy)
 // with the script kind, script-extender dependence and hidden alerts of
 // `reglages`. The spacing correction is not applied: the text is checked as
-// it stands.
+// it stands. The script's directives and `consignes` silence findings as in a run.
 VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages,
-                                      const OptionsVerification& options = {});
+                                      const OptionsVerification& options = {}, const Consignes& consignes = {});
 
 }  // namespace quillomat

@@ -17,7 +17,8 @@ const std::vector<const Fiche*>& tousLesLibelles() {
                        libellesTexteVariables(), libellesBeginLine(), libellesBlockCommands(), libellesTestLine(),
                        libellesLogicalExpression(), libellesSetAssignment(), libellesMessage(), libellesFullName(),
                        libellesPlaceAtMe(), libellesExtendedExpression(), libellesExtendedStatements(),
-                       libellesExtendedFunctions(), libellesPersonalCatalogue(), libellesLoopStructure()})
+                       libellesExtendedFunctions(), libellesPersonalCatalogue(), libellesLoopStructure(),
+                       libellesSuppressions()})
       v.insert(v.end(), l.begin(), l.end());
     std::stable_sort(v.begin(), v.end(), [](const Fiche* a, const Fiche* b) { return a->code < b->code; });
     return v;

@@ -47,5 +47,6 @@ Libelles libellesExtendedStatements();
 Libelles libellesExtendedFunctions();
 Libelles libellesPersonalCatalogue();
 Libelles libellesLoopStructure();
+Libelles libellesSuppressions();
 
 }  // namespace quillomat

@@ -1,5 +1,6 @@
 #include "pipeline/text_mode.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -45,8 +46,12 @@ std::optional<std::string> lireBinaire(const std::filesystem::path& file) {
 std::optional<std::string> lireTexte(const std::filesystem::path& file) {
   auto bytes = lireBinaire(file);
   if (!bytes) return std::nullopt;
-  // In place: the text is never longer than the bytes.
   std::string& s = *bytes;
+  if (finsDeLigneCR(s)) {
+    std::replace(s.begin(), s.end(), '\r', '\n');
+    return bytes;
+  }
+  // In place: the text is never longer than the bytes.
   size_t ecrit = 0;
   for (size_t i = 0; i < s.size(); ++i)
     if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) s[ecrit++] = s[i];
@@ -78,8 +83,17 @@ bool ecrireTexte(const std::filesystem::path& file, std::string_view text) {
   return terminer(std::move(f), taille, ok);
 }
 
+bool finsDeLigneCR(std::string_view bytes) {
+  return bytes.find('\n') == std::string_view::npos && bytes.find('\r') != std::string_view::npos;
+}
+
 // Both conversions copy whole runs between two line ends at once.
 std::string versModeTexteLecture(std::string_view bytes) {
+  if (finsDeLigneCR(bytes)) {
+    std::string out(bytes);
+    std::replace(out.begin(), out.end(), '\r', '\n');
+    return out;
+  }
   std::string out;
   out.reserve(bytes.size());
   size_t debut = 0;

@@ -82,5 +82,35 @@ TEST(QuillomatCheck, BundledSampleGivesItsKnownReport) {
   EXPECT_EQ(r.texte, latin1VersUtf8(versModeTexteLecture(attendu)));
 }
 
+// A script whose lines end with CR alone is read line by line: its findings
+// are those of its CR LF twin, in every format.
+TEST(QuillomatCheck, CrOnlyLineEndsGiveTheFindingsOfTheCrLfTwin) {
+  test::DossierTemporaire dir;
+  const std::string lignes[] = {"ScriptName CR", "short x", "Begin GameMode", "\tdanser", "\tif x == 1", "end"};
+  std::string cr, crlf;
+  for (const std::string& l : lignes) {
+    cr += l + "\r";
+    crlf += l + "\r\n";
+  }
+  std::string exemple = test::fichierExemple(), exempleCr;
+  for (char c : versModeTexteLecture(exemple)) exempleCr += c == '\n' ? '\r' : c;
+  ecrireBinaire(dir.chemin() / "cr.txt", cr);
+  ecrireBinaire(dir.chemin() / "crlf.txt", crlf);
+  ecrireBinaire(dir.chemin() / "exemple-cr.txt", exempleCr);
+  ecrireBinaire(dir.chemin() / "exemple.txt", exemple);
+  for (const std::string options : {"", "-f lignes ", "-f json "}) {
+    const auto apres = [&](const std::string& nom) {
+      auto s = lancerCheck(dir.chemin(), options + nom);
+      for (size_t p; (p = s.texte.find(nom)) != std::string::npos;) s.texte.erase(p, nom.size());
+      return s;
+    };
+    const auto jumeau = apres("crlf.txt"), seul = apres("cr.txt");
+    EXPECT_EQ(seul.statut, kStatutErreurs) << options;
+    EXPECT_EQ(seul.texte, jumeau.texte) << options;
+    EXPECT_EQ(apres("exemple-cr.txt").texte, apres("exemple.txt").texte) << options;
+  }
+  EXPECT_EQ(test::erreursDuRapport(test::rapportDe(cr)).size(), 2u);
+}
+
 }  // namespace
 }  // namespace quillomat

@@ -117,5 +117,35 @@ TEST(QuillomatCheckOptions, OverridesChangeTheRun) {
   EXPECT_EQ(lireBinaire(dir.chemin() / "DebugKVR4.dat").value(), fichier);
 }
 
+// The script generator's options: help on demand, anything else that looks
+// like an option refused, and no folder made from either.
+TEST(QuillomatGen, HelpAndUnknownOptionsMakeNoFolder) {
+  struct Cas {
+    std::string args;
+    int statut;
+    std::string texte;
+  };
+  const Cas cas[] = {
+      {"--help", 0, "Utilisation : quillomat-gen DOSSIER"},
+      {"-h", 0, "Utilisation : quillomat-gen DOSSIER"},
+      {"--inconnue", 2, "option inconnue"},
+      {"-x scripts", 2, "option inconnue"},
+      {"", 2, "dossier manquant"},
+      {"a b", 2, "un seul dossier"},
+  };
+  test::DossierTemporaire dir;
+  for (const Cas& c : cas) {
+    const std::string commande = "cd " + test::citer(dir.chemin().string()) + " && " + test::citer(QUILLOMAT_GEN_BINARY) +
+                                 " " + c.args + " 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> p(popen(commande.c_str(), "r"), pclose);
+    std::string out;
+    char tampon[4096];
+    for (size_t n; (n = fread(tampon, 1, sizeof tampon, p.get())) > 0;) out.append(tampon, n);
+    EXPECT_EQ(WEXITSTATUS(pclose(p.release())), c.statut) << c.args;
+    EXPECT_NE(out.find(c.texte), std::string::npos) << c.args << " : " << out;
+    EXPECT_TRUE(std::filesystem::is_empty(dir.chemin())) << c.args;
+  }
+}
+
 }  // namespace
 }  // namespace quillomat

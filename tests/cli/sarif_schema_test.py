@@ -58,6 +58,7 @@ with tempfile.TemporaryDirectory() as dossier:
         code, sortie = lancer(dossier, "-f", "sarif", *args, entree=entree)
         verifier(nom, code == statut, f"statut {code} au lieu de {statut}")
         journal = json.loads(sortie)
+        verifier(nom, journal.get("$schema", "").endswith("/sarif-schema-2.1.0.json"), "$schema absent")
         for erreur in validateur.iter_errors(journal):
             echecs.append(f"{nom}: {erreur.json_path}: {erreur.message}")
 

@@ -15,6 +15,7 @@ struct Attendu {
   size_t ligne, debut, fin;
   int gravite;
   std::string message;  // Latin-1, or its start for the non-Latin-1 characters
+  std::string_view code = {};  // checked when given
 };
 
 void comparer(const std::vector<Diagnostic>& d, const std::vector<Attendu>& attendus, const std::string& nom) {
@@ -25,6 +26,7 @@ void comparer(const std::vector<Diagnostic>& d, const std::vector<Attendu>& atte
     EXPECT_EQ(d[i].plage.fin, (Position{a.ligne, a.fin})) << nom << " " << i;
     EXPECT_EQ(d[i].gravite, a.gravite) << nom << " " << i;
     EXPECT_EQ(d[i].message.substr(0, latin1VersUtf8(a.message).size()), latin1VersUtf8(a.message)) << nom << " " << i;
+    if (!a.code.empty()) EXPECT_EQ(d[i].code, a.code) << nom << " " << i;
   }
 }
 
@@ -52,17 +54,34 @@ TEST(Diagnostics, CoverTheCodePartOfTheirLine) {
        {{2, 0, 9, kGraviteAlerte, "alerte, 1 tabulation"}}},
       // "é" counts 2 UTF-8 bytes, "😀" 2 UTF-16 units; the emoji is read as "?".
       {"UTF-16", u8(u8"scn T\nbegin GameMode\nzorglub \"é😀\"\nend"), Encodage::Utf16,
-       {{2, 0, 13, kGraviteErreur, syntaxe}, {2, 10, 12, kGraviteErreur, "le caractère \""}}},
+       {{2, 0, 13, kGraviteErreur, syntaxe}, {2, 10, 12, kGraviteErreur, "le caractère \"", "QM130"}}},
       {"UTF-8", u8(u8"scn T\nbegin GameMode\nzorglub \"é😀\"\nend"), Encodage::Utf8,
        {{2, 0, 16, kGraviteErreur, syntaxe}, {2, 11, 15, kGraviteErreur, "le caractère \""}}},
       {"UTF-32", u8(u8"scn T\nbegin GameMode\nzorglub \"é😀\"\nend"), Encodage::Utf32,
        {{2, 0, 12, kGraviteErreur, syntaxe}, {2, 10, 11, kGraviteErreur, "le caractère \""}}},
       {"mauvais encodage", u8(u8"scn T\nbegin GameMode\nMessage \"\uFFFD\"\nend"), Encodage::Utf16,
-       {{2, 9, 10, kGraviteErreur, "caractère de remplacement (U+FFFD)"}}},
+       {{2, 9, 10, kGraviteErreur, "caractère de remplacement (U+FFFD) : ce script", "QM131"}}},
       {"trop long", std::string(5000, '\n'), Encodage::Utf16,
        {{0, 0, 0, kGraviteErreur, "Ce script compte plus de 4998 lignes"}}},
   };
   for (const Cas& c : cas) comparer(diagnostiquer(c.texte, {}, c.e), c.attendus, c.nom);
+}
+
+// Lines that end with CR alone: the diagnostics of the CR LF twin, on the
+// same lines and columns.
+TEST(Diagnostics, CrOnlyLineEndsAsTheirCrLfTwin) {
+  const std::string crlf = "scn T\r\nbegin GameMode\r\n\tzorglub ; x\r\n\tif x == 1\r\nend\r\n";
+  std::string cr;
+  for (char c : crlf)
+    if (c != '\n') cr += c;
+  const auto jumeau = diagnostiquer(crlf, {}, Encodage::Utf16), seul = diagnostiquer(cr, {}, Encodage::Utf16);
+  ASSERT_GE(jumeau.size(), 2u);
+  ASSERT_EQ(seul.size(), jumeau.size());
+  for (size_t i = 0; i < seul.size(); ++i) {
+    EXPECT_EQ(seul[i].plage.debut, jumeau[i].plage.debut) << i;
+    EXPECT_EQ(seul[i].plage.fin, jumeau[i].plage.fin) << i;
+    EXPECT_EQ(seul[i].message, jumeau[i].message) << i;
+  }
 }
 
 TEST(Diagnostics, CharactersOutsideLatin1AreCappedNotCrashed) {

@@ -33,6 +33,12 @@ TEST(Trames, BodiesComeWholeHoweverTheBytesArrive) {
       {"Content-Length: -4\r\n\r\n" + trame("ok"), {"<erreur>", "ok"}},
       {"Content-Length: 2x\r\n\r\n" + trame("ok"), {"<erreur>", "ok"}},
       {"Content-Length: 5\r\n\r\nab", {}},  // the body has not come yet
+      // After a header without a length, its body (if any) is skipped up to
+      // the next header, in whatever case.
+      {"Content-Length: abc\r\n\r\n{\"id\":1}" + trame("ok") + trame("2"), {"<erreur>", "ok", "2"}},
+      {"Content-Length: abc\r\n\r\n" + trame("ok"), {"<erreur>", "ok"}},
+      {"Content-Length: abc\r\n\r\n{}content-length: 2\r\n\r\nok", {"<erreur>", "ok"}},
+      {"Content-Length: abc\r\n\r\n{\"pas fini\"", {"<erreur>"}},
   };
   for (const Cas& c : cas)
     for (size_t pas : {size_t{1}, size_t{3}, c.flux.size()}) EXPECT_EQ(decouper(c.flux, pas), c.attendu) << c.flux;

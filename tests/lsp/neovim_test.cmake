@@ -19,7 +19,8 @@ string(ASCII 234 e_circ)
 set(script ${WORK}/exemple.txt)
 file(WRITE ${script} "${texte}\n; r${e_aigu}gl${e_aigu} : fin de la qu${e_circ}te\n")
 
-execute_process(COMMAND ${CHECK} -f json ${script} WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE json RESULT_VARIABLE rc)
+execute_process(COMMAND ${CHECK} -f json ${script} WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE json RESULT_VARIABLE rc
+                TIMEOUT 30)
 if(NOT rc EQUAL 2)
   message(FATAL_ERROR "quillomat-check -f json failed (${rc}):\n${json}")
 endif()
@@ -46,13 +47,17 @@ foreach(i RANGE ${dernier})
 endforeach()
 string(APPEND attendu "SURVOL|**GetAV**\nARRET|ok\n")
 
-# "if player.GetAV Strenght > 50", line 26: the cursor on "GetAV".
+# "if player.GetAV Strenght > 50", line 26: the cursor on "GetAV". Neovim
+# has its own time limit, half of CTest's: one that does not answer is named.
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env QUILLOMAT_LSP=${LSP} QUILLOMAT_RACINE=${WORK} QUILLOMAT_SORTIE=${WORK}/recus.txt
           QUILLOMAT_SURVOL_LIGNE=25 QUILLOMAT_SURVOL_COLONNE=13
           XDG_CONFIG_HOME=${WORK}/xdg XDG_DATA_HOME=${WORK}/xdg XDG_STATE_HOME=${WORK}/xdg XDG_CACHE_HOME=${WORK}/xdg
           ${NVIM} --headless --clean -u ${INIT} ${script}
-  WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE sortie ERROR_VARIABLE erreurs TIMEOUT 90)
+  WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE sortie ERROR_VARIABLE erreurs TIMEOUT 60)
+if(NOT rc MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "Neovim (nvim --headless) n'a pas fini en 60 s (${rc}). Il a écrit :\n${sortie}\n${erreurs}")
+endif()
 if(NOT EXISTS ${WORK}/recus.txt)
   message(FATAL_ERROR "Neovim wrote nothing (${rc}):\n${sortie}\n${erreurs}")
 endif()

@@ -123,6 +123,25 @@ TEST(ProcessusLsp, BadInputThenAVanishingClient) {
   }
 }
 
+// A header without a readable length, followed by a body or not: one error,
+// then the server reads the next message and serves to the end.
+TEST(ProcessusLsp, AnUnreadableHeaderIsSkippedUpToTheNextMessage) {
+  for (const std::string corps : {"", "{\"jsonrpc\":\"2.0\",\"id\":7,\"method\":\"shutdown\"}"}) {
+    ProcessusServeur p;
+    p.ecrire("Content-Length: abc\r\n\r\n" + corps + kInit);
+    const auto e = p.attendre([](const json&) { return true; });
+    ASSERT_TRUE(e) << corps;
+    EXPECT_EQ((*e)["error"]["code"], -32700);
+    ASSERT_TRUE(p.reponse(1)) << corps;
+    p.ecrire(lsp::trame(requete(2, "shutdown").dump()));
+    const auto arret = p.reponse(2);
+    ASSERT_TRUE(arret) << corps;
+    EXPECT_FALSE(arret->contains("error")) << corps;
+    p.ecrire(lsp::trame(notif("exit").dump()));
+    EXPECT_EQ(p.statut(), 0) << corps;
+  }
+}
+
 // The changes reach the server faster than it checks: it may skip texts,
 // not the last one, and ends cleanly after shutdown and exit.
 TEST(ProcessusLsp, AThousandChangesWrittenAtOnceEndOnTheLastText) {

@@ -148,6 +148,36 @@ TEST(Serveur, HoverAndCompletionSpeakTheClientsUnits) {
   EXPECT_EQ(items[0]["label"], "strength");
 }
 
+// A client that filters in the case typed keeps every item: its filter text
+// starts with the word as typed, and its edit writes the catalogue's spelling
+// over that word.
+TEST(Serveur, CompletionItemsSurviveACaseSensitiveClient) {
+  struct Cas {
+    std::string ligne, tape, attendu;
+  };
+  const Cas cas[] = {
+      {"set x to player.geta", "geta", "GetActorValue"},
+      {"\tModAV Fat", "Fat", "fatigue"},
+      {"\tGETAV", "GETAV", "GetAV"},
+  };
+  for (const Cas& c : cas) {
+    Session s;
+    s.initialiser({{"capabilities", json::object()}});
+    s.envoyer(ouvrir(kUri, "scn T\nbegin GameMode\n" + c.ligne + "\nend"));
+    const json items = s.demander("textDocument/completion", 2, c.ligne.size())["items"];
+    bool trouve = false;
+    for (const json& item : items) {
+      const std::string filtre = item.value("filterText", "");
+      EXPECT_EQ(filtre.substr(0, c.tape.size()), c.tape) << c.ligne;
+      EXPECT_EQ(item["textEdit"]["newText"], item["label"]) << c.ligne;
+      EXPECT_EQ(item["textEdit"]["range"]["start"]["character"], c.ligne.size() - c.tape.size()) << c.ligne;
+      EXPECT_EQ(item["textEdit"]["range"]["end"]["character"], c.ligne.size()) << c.ligne;
+      trouve = trouve || item["label"] == c.attendu;
+    }
+    EXPECT_TRUE(trouve) << c.ligne << " : " << items.dump().substr(0, 300);
+  }
+}
+
 TEST(Serveur, SettingsComeFromTheWorkspaceFileThenTheClient) {
   test::DossierTemporaire dir;
   ASSERT_TRUE(ecrireReglages(dir.chemin(), SettingsRecord{1, 1, 1, 2, 1, 0, 0, 1}));
@@ -171,6 +201,49 @@ TEST(Serveur, SettingsComeFromTheWorkspaceFileThenTheClient) {
   Session sansFichier;
   sansFichier.initialiser({{"capabilities", json::object()}, {"rootUri", "file:///nulle/part"}});
   EXPECT_EQ(sansFichier.serveur.reglages(), SettingsRecord{});
+}
+
+// The settings file of the document's folder, read again when it changes,
+// and the two quick fixes whose edits silence a finding.
+TEST(Serveur, SettingsFileOfTheFolderAndQuickFixes) {
+  test::DossierTemporaire dir;
+  const std::string uri = "file://" + dir.chemin().generic_string() + "/a.txt";
+  const std::string texte = "scn T\nbegin GameMode\nActivate  cible\nend\n";
+  Session s;
+  s.initialiser();
+  s.envoyer(ouvrir(uri, texte));
+  const auto publies = [&] {
+    json trouves;
+    for (const json& m : Session::lire(s.serveur.publier()))
+      if (m["params"]["uri"] == uri) trouves = m["params"]["diagnostics"];
+    return trouves;
+  };
+  const json d = publies();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0]["code"], "QM240");
+
+  const auto r = s.envoyer(requete(2, "textDocument/codeAction",
+                                   {{"textDocument", {{"uri", uri}}},
+                                    {"range", d[0]["range"]},
+                                    {"context", {{"diagnostics", d}}}}));
+  const json actions = r.at(0)["result"];
+  ASSERT_EQ(actions.size(), 2u);
+  EXPECT_EQ(actions[0]["title"], "Ignorer QM240 sur cette ligne");
+  EXPECT_EQ(actions[1]["title"], "Ignorer QM240 dans tout le script");
+  const json edit = actions[0]["edit"]["changes"][uri][0];
+  EXPECT_EQ(edit["range"]["start"], (json{{"line", 2}, {"character", 15}}));
+  EXPECT_EQ(edit["newText"], " ; quillomat: ignorer QM240");
+  EXPECT_EQ(actions[1]["edit"]["changes"][uri][0]["range"]["start"], (json{{"line", 0}, {"character", 0}}));
+
+  // Written beside the script, the settings file applies without an edit of the script.
+  ASSERT_TRUE(ecrireBinaire(dir.chemin() / ".quillomat", "ignorer = QM240\n"));
+  EXPECT_EQ(publies().size(), 0u);
+  ASSERT_TRUE(ecrireBinaire(dir.chemin() / ".quillomat", "ignorer = QM240\ncouleur = bleu\n"));
+  std::filesystem::last_write_time(dir.chemin() / ".quillomat",
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+  const json erreur = publies();
+  ASSERT_EQ(erreur.size(), 1u);
+  EXPECT_NE(erreur[0]["message"].get<std::string>().find("ligne 2 : cl"), std::string::npos) << erreur;
 }
 
 }  // namespace

@@ -33,5 +33,25 @@ TEST(ModeTexte, EcrireParDessusNeLaisseRienDeLAncienContenu) {
   }
 }
 
+// Lines that end with CR alone are lines all the same; with one LF anywhere,
+// only CR LF is a line end and a lone CR stays inside its line.
+TEST(ModeTexte, LaLectureCoupeAuxCRSeulsQuandIlNYAAucunLF) {
+  const std::pair<std::string, std::string> cas[] = {
+      {"scn A\rbegin GameMode\rend\r", "scn A\nbegin GameMode\nend\n"},
+      {"\r\r", "\n\n"},
+      {"sans fin", "sans fin"},
+      {"scn A\r\nend\r\n", "scn A\nend\n"},
+      {"scn A\rreturn\nend\r", "scn A\rreturn\nend\r"},
+      {"scn A\r\rend\r\n", "scn A\r\rend\n"},
+  };
+  test::DossierTemporaire dir;
+  const auto fichier = dir.chemin() / "ScriptVaelmoor.txt";
+  for (const auto& [octets, texte] : cas) {
+    EXPECT_EQ(versModeTexteLecture(octets), texte) << octets;
+    ASSERT_TRUE(ecrireBinaire(fichier, octets));
+    EXPECT_EQ(lireTexte(fichier).value(), texte) << octets;
+  }
+}
+
 }  // namespace
 }  // namespace quillomat

@@ -9,23 +9,35 @@ the server breaks the protocol, stays silent or exits badly.
 
 DOSSIER is the workspace (a Linux path); SCRIPT, inside it, is opened with
 its Latin-1 text. --windows: the server is a Windows program under Wine,
-which knows the files by their Windows paths (winepath -w)."""
+which knows the files by their Windows paths: Wine's drive Z: is the root
+"/" in every prefix, so no program is asked for them.
+
+Each wait for the server has its own time limit, and the whole session one
+more: a server that does not answer is stopped, and the failure names what
+was awaited, with what the server wrote on its standard error."""
 import json
+import os
 import queue
 import subprocess
 import sys
 import threading
+import time
 import urllib.parse
 
-DELAI = 60
+DELAI = 20          # one answer of the server
+DELAI_SESSION = 45  # the whole session
 
 
 def uri(chemin, windows):
+    chemin = os.path.abspath(chemin)
     if windows:
-        chemin = subprocess.run(['winepath', '-w', chemin], check=True, capture_output=True,
-                                text=True).stdout.strip()
-        return 'file:///' + urllib.parse.quote(chemin.replace('\\', '/'))
+        return 'file:///' + urllib.parse.quote('Z:' + chemin)
     return 'file://' + urllib.parse.quote(chemin)
+
+
+def lire_erreurs(flux, morceaux):
+    for ligne in iter(flux.readline, b''):
+        morceaux.append(ligne)
 
 
 def lire_messages(flux, file):
@@ -51,25 +63,42 @@ def main():
     windows = '--windows' in options
     dossier, script = [a for a in options if a != '--windows']
 
-    serveur = subprocess.Popen(commande, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    serveur = subprocess.Popen(commande, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     messages = queue.Queue()
+    erreurs = []
     threading.Thread(target=lire_messages, args=(serveur.stdout, messages), daemon=True).start()
+    threading.Thread(target=lire_erreurs, args=(serveur.stderr, erreurs), daemon=True).start()
+    fin_session = time.monotonic() + DELAI_SESSION
+
+    def echec(raison):
+        serveur.kill()
+        try:
+            serveur.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            pass
+        ecrit = b''.join(erreurs).decode('utf-8', 'replace')[-2000:]
+        sys.exit(f'{" ".join(commande)} : {raison}' + (f'\nerreur standard du serveur :\n{ecrit}' if ecrit else
+                                                         ' (rien sur son erreur standard)'))
 
     def envoyer(message):
         corps = json.dumps(message, ensure_ascii=False).encode('utf-8')
-        serveur.stdin.write(b'Content-Length: %d\r\n\r\n' % len(corps) + corps)
-        serveur.stdin.flush()
+        try:
+            serveur.stdin.write(b'Content-Length: %d\r\n\r\n' % len(corps) + corps)
+            serveur.stdin.flush()
+        except OSError as e:
+            echec(f'le serveur ne lit plus son entrée ({e}) : {message.get("method")} non envoyé')
 
     def attendre(accepte, quoi):
         while True:
+            delai = min(DELAI, fin_session - time.monotonic())
             try:
-                m = messages.get(timeout=DELAI)
+                m = messages.get(timeout=max(delai, 0))
             except queue.Empty:
-                sys.exit(f'le serveur ne répond pas : {quoi} attendu')
+                echec(f'pas de réponse en {DELAI} s ({DELAI_SESSION} s pour la session) : {quoi} attendu')
             if m is None:
-                sys.exit(f'le serveur a fermé sa sortie : {quoi} attendu')
+                echec(f'le serveur a fermé sa sortie : {quoi} attendu')
             if 'error' in m:
-                sys.exit(f'erreur du serveur : {m["error"]}')
+                echec(f'erreur du serveur : {m["error"]}')
             if accepte(m):
                 return m
 
@@ -79,7 +108,7 @@ def main():
                         'capabilities': {}}})
     reponse = attendre(lambda m: m.get('id') == 1, 'la réponse à initialize')
     if 'textDocumentSync' not in reponse['result']['capabilities']:
-        sys.exit('capacités sans textDocumentSync')
+        echec('capacités sans textDocumentSync')
     envoyer({'jsonrpc': '2.0', 'method': 'initialized', 'params': {}})
     document = uri(script, windows)
     with open(script, encoding='latin-1', newline='') as f:
@@ -95,9 +124,12 @@ def main():
     attendre(lambda m: m.get('id') == 2, 'la réponse à shutdown')
     envoyer({'jsonrpc': '2.0', 'method': 'exit'})
     serveur.stdin.close()
-    statut = serveur.wait(timeout=DELAI)
+    try:
+        statut = serveur.wait(timeout=max(min(DELAI, fin_session - time.monotonic()), 1))
+    except subprocess.TimeoutExpired:
+        echec('le serveur ne finit pas après exit')
     if statut != 0:
-        sys.exit(f'le serveur finit avec le statut {statut}')
+        echec(f'le serveur finit avec le statut {statut}')
 
 
 if __name__ == '__main__':

@@ -10,10 +10,11 @@ set(QUILLOMAT_WINE_ENV
   QUILLOMAT_SOURCES=${CMAKE_SOURCE_DIR}
   QUILLOMAT_LINUX=${QUILLOMAT_LINUX_BUILD})
 
-add_test(NAME wine_prefixe COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/wine_prefix.sh)
-add_test(NAME wine_arret COMMAND wineserver -w)
-set_tests_properties(wine_prefixe PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${QUILLOMAT_WINE_ENV}" TIMEOUT 300)
-set_tests_properties(wine_arret PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${QUILLOMAT_WINE_ENV}")
+# One Wine server for the whole run: started with the prefix, stopped at the end.
+add_test(NAME wine_prefixe COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/wine_prefix.sh debut)
+add_test(NAME wine_arret COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/wine_prefix.sh fin)
+set_tests_properties(wine_prefixe PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${QUILLOMAT_WINE_ENV}" TIMEOUT 450)
+set_tests_properties(wine_arret PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${QUILLOMAT_WINE_ENV}" TIMEOUT 120)
 
 foreach(cas exemple scripts dossier accents entree ligne_de_commande console verrou lsp)
   add_test(NAME windows_${cas} COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/wine_cases.sh ${cas})

@@ -6,7 +6,8 @@
 #   wine_cases.sh CAS
 # Environment: QUILLOMAT_EXE and QUILLOMAT_LSP_EXE (the .exe), QUILLOMAT_LINUX
 # (the Linux build: quillomat-check, quillomat-lsp, quillomat-gen),
-# QUILLOMAT_SOURCES, and Wine's WINEPREFIX.
+# QUILLOMAT_SOURCES, and Wine's WINEPREFIX (whose server tests/windows/wine_prefix.sh
+# keeps running for the whole run).
 set -uo pipefail
 cas=$1
 exe=$QUILLOMAT_EXE
@@ -17,10 +18,32 @@ travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 reussis=0
 rates=0
+# Time limit of one program under Wine, far below CTest's (300 s): a call
+# that does not answer ends the case at once, named, with what it printed.
+DELAI=${QUILLOMAT_DELAI_WINE:-60}
 
 echouer() {
   echo "ÉCHEC ($1) : $2"
   rates=$((rates + 1))
+}
+
+muet() {
+  echo "ÉCHEC : « $1 » n'a pas répondu en $DELAI s. Sortie : $(head -c 1500 "$2" 2>/dev/null)"
+  echo "Erreur : $(head -c 1500 "$3" 2>/dev/null)"
+  echo "$cas: $reussis passed, $((rates + 1)) failed"
+  exit 1
+}
+
+# lancer DOSSIER SORTIE ERREUR COMMANDE...: the command in DOSSIER, its
+# standard output and error into the two files, within $DELAI seconds; its
+# status. Standard input is the caller's.
+lancer() {
+  local dossier=$1 sortie=$2 erreur=$3
+  shift 3
+  (cd "$dossier" && exec timeout -k 5 "$DELAI" "$@" >"$sortie" 2>"$erreur")
+  local statut=$?
+  [[ $statut == 124 || $statut == 137 ]] && muet "$*" "$sortie" "$erreur"
+  return $statut
 }
 
 # Every file under a directory with a digest of its bytes.
@@ -40,9 +63,9 @@ comparer() {
   cp -a "$travail/entree" "$travail/windows"
   cp -a "$travail/entree" "$travail/linux"
   local entree=${ENTREE:-/dev/null}
-  (cd "$travail/windows" && wine "$exe" "$@" <"$entree" >"$travail/w.out" 2>"$travail/w.err")
+  lancer "$travail/windows" "$travail/w.out" "$travail/w.err" wine "$exe" "$@" <"$entree"
   local sw=$?
-  (cd "$travail/linux" && "$linux" "$@" <"$entree" >"$travail/l.out" 2>"$travail/l.err")
+  lancer "$travail/linux" "$travail/l.out" "$travail/l.err" "$linux" "$@" <"$entree"
   local sl=$?
   if [[ ${SEPARATEURS:-0} == 1 ]]; then
     for f in w.out w.err; do separateurs <"$travail/$f" >"$travail/$f.n" && mv "$travail/$f.n" "$travail/$f"; done
@@ -73,8 +96,8 @@ case $cas in
     # After a longer script in the same directory, the work copy and the
     # report are cut to their new size.
     "$QUILLOMAT_LINUX/quillomat-gen" "$travail/generes"
-    (cd "$travail/windows" && wine "$exe" "$travail/generes/stress-4998.txt" >/dev/null
-     wine "$exe" exemple.txt >"$travail/w.out")
+    lancer "$travail/windows" /dev/null "$travail/w.err" wine "$exe" "$travail/generes/stress-4998.txt"
+    lancer "$travail/windows" "$travail/w.out" "$travail/w.err" wine "$exe" exemple.txt
     cmp -s "$travail/windows/ScriptVaelmoor.txt" exemple.txt &&
       cmp -s "$travail/windows/Correction de ScriptVaelmoor.txt" "$sources/tests/data/exemple.rapport" &&
       cmp -s "$travail/w.out" "$travail/l.out" || echouer exemple "fichiers de travail non raccourcis"
@@ -118,7 +141,7 @@ case $cas in
     comparer "-f json, nom accentué" -f json "Mes scripts/Quête de Łódź.txt"
     comparer "-f sarif, nom accentué" -f sarif "Mes scripts/Quête de Łódź.txt"
     # An absolute path: a file URI with the drive, as Windows and VS Code write it.
-    wine "$exe" -f sarif "Z:$PWD/Mes scripts/Quête de Łódź.txt" >"$travail/w.sarif"
+    lancer . "$travail/w.sarif" "$travail/w.err" wine "$exe" -f sarif "Z:$PWD/Mes scripts/Quête de Łódź.txt"
     grep -q '"uri":"file:///Z%3A/.*/Mes%20scripts/Qu%C3%AAte%20de%20%C5%81%C3%B3d%C5%BA.txt"' "$travail/w.sarif" ||
       echouer accents "URI SARIF d'un chemin absolu : $(grep -o -m1 '"uri":"[^"]*' "$travail/w.sarif")"
     comparer "-t quête" -t quête -f lignes "Mes scripts/Quête de Łódź.txt"
@@ -154,9 +177,15 @@ case $cas in
       # Wine's console now and then shows nothing of a program that exits at
       # once (seen once in CI, under load): an empty capture is tried again,
       # a different one fails.
+      # In the terminal, timeout stays in the foreground (a background group
+      # would be stopped by the console's terminal settings); the outer one
+      # ends "script" itself.
       for _ in 1 2 3; do
-        script -qec "stty cols 1000; wine '$windows' $args" /dev/null </dev/null |
-          sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' | tr -d '\r' >"$travail/console"
+        timeout -k 5 $((DELAI + 10)) script -qec "stty cols 1000; timeout --foreground -k 5 $DELAI wine '$windows' $args" \
+          /dev/null </dev/null >"$travail/brut"
+        statut=$?
+        sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' "$travail/brut" | tr -d '\r' >"$travail/console"
+        [[ $statut == 124 || $statut == 137 ]] && muet "wine $windows $args (console)" "$travail/console" /dev/null
         [[ -s "$travail/console" ]] && break
       done
       # shellcheck disable=SC2086
@@ -176,8 +205,8 @@ case $cas in
     "$linux" a.txt >"$travail/a.attendu"
     "$linux" b.txt >"$travail/b.attendu"
     for essai in 1 2 3 4 5; do
-      wine "$exe" a.txt >"$travail/a.out" &
-      wine "$exe" b.txt >"$travail/b.out"
+      lancer . "$travail/a.out" "$travail/a.err" wine "$exe" a.txt &
+      lancer . "$travail/b.out" "$travail/b.err" wine "$exe" b.txt
       wait
       if cmp -s "$travail/a.out" "$travail/a.attendu" && cmp -s "$travail/b.out" "$travail/b.attendu"; then
         reussis=$((reussis + 1))
@@ -194,9 +223,10 @@ case $cas in
     cp "$sources/data/exemple.txt" "$dossier/Quête de Łódź.txt"
     session() {
       local session=$sources/tests/windows/lsp_session.py script="$dossier/Quête de Łódź.txt"
-      python3 "$session" "$dossier" "$script" --windows -- wine "$QUILLOMAT_LSP_EXE" >"$travail/w.lsp" &&
-        python3 "$session" "$dossier" "$script" -- "$QUILLOMAT_LINUX/quillomat-lsp" >"$travail/l.lsp" ||
-        { echouer "lsp $1" "session interrompue"; return; }
+      # The session script limits each wait for the server itself.
+      lancer . "$travail/w.lsp" "$travail/w.err" python3 "$session" "$dossier" "$script" --windows -- wine "$QUILLOMAT_LSP_EXE" &&
+        lancer . "$travail/l.lsp" "$travail/l.err" python3 "$session" "$dossier" "$script" -- "$QUILLOMAT_LINUX/quillomat-lsp" ||
+        { echouer "lsp $1" "session interrompue : $(cat "$travail/w.err" "$travail/l.err" | head -c 2000)"; return; }
       if ! cmp -s "$travail/w.lsp" "$travail/l.lsp"; then
         echouer "lsp $1" "diagnostics différents : $(diff "$travail/w.lsp" "$travail/l.lsp" | head -4)"
       elif [[ $(grep -c '"severity": 2' "$travail/w.lsp") != "$2" ]] || ! grep -q 'variables en entrée !' "$travail/w.lsp"; then

@@ -89,11 +89,60 @@ export function optionsDuServeur(choix: {
   return options;
 }
 
-// The server lays the last configuration over the start-up options: a
-// setting the user takes back (no value any more) would keep its start-up
-// value, so only a new start forgets it.
-export function redemarrageNecessaire(depart: OptionsServeur, maintenant: OptionsServeur): boolean {
-  return (Object.keys(depart) as (keyof OptionsServeur)[]).some((cle) => maintenant[cle] === undefined);
+// What a running server was started with: the "quillomat.serveur" setting
+// and the options.
+export interface Depart {
+  serveur: string;
+  options: OptionsServeur;
+}
+
+// Another server path needs a new start; a change VS Code reports on a
+// setting it then ignores (a machine setting in the user settings of a
+// remote window) does not. The server lays the last configuration over the
+// start-up options: a setting the user takes back (no value any more) would
+// keep its start-up value, so only a new start forgets it.
+export function redemarrageNecessaire(depart: Depart, maintenant: Depart): boolean {
+  if (depart.serveur.trim() !== maintenant.serveur.trim()) return true;
+  return (Object.keys(depart.options) as (keyof OptionsServeur)[]).some((cle) => maintenant.options[cle] === undefined);
+}
+
+// What the client library writes in the output channel, and whether it shows
+// it to the user. A server that ends after the client asked it to is a
+// normal stop, not an error. While the server starts, the extension says
+// itself, in French, what failed: the library's English notice would repeat
+// it.
+export type Niveau = 'info' | 'erreur';
+export function ecritureDuClient(
+  message: string,
+  demarrage: boolean,
+  notifier: boolean | 'force' | undefined,
+): { niveau: Niveau; notifier: boolean | 'force' | undefined } {
+  if (/^Server process exited with code 0\.?$/.test(message)) return { niveau: 'info', notifier: false };
+  return { niveau: 'erreur', notifier: demarrage ? false : notifier };
+}
+
+// The diagnostics link their code to the help page beside the server
+// ("file:…/AideDebug.htm#QM212"). VS Code would open that as HTML source in a
+// text tab: the link becomes a command that shows the page at its anchor.
+export function lienCommandeAide(commande: string, lien: string): string {
+  return `command:${commande}?${encodeURIComponent(JSON.stringify([lien]))}`;
+}
+
+// The help page (decoded from Latin-1) as a web view shows it: scripts of
+// its own only, and one that goes to the anchor of a code, at first and on
+// each message {code} the extension sends.
+export function pageAideEnVue(html: string, code: string, nonce: string, sourceCsp: string): string {
+  const ancre = /^[\w-]+$/.test(code) ? code : '';
+  const entete =
+    `<meta http-equiv="Content-Security-Policy" content="default-src 'none'; ` +
+    `style-src 'unsafe-inline' ${sourceCsp}; script-src 'nonce-${nonce}';">\n` +
+    `<script nonce="${nonce}">\n` +
+    'function aller(code) { const e = document.getElementById(code); if (e) e.scrollIntoView(); }\n' +
+    "window.addEventListener('message', (m) => aller(m.data.code));\n" +
+    `window.addEventListener('DOMContentLoaded', () => aller(${JSON.stringify(ancre)}));\n` +
+    '</script>\n';
+  const fin = html.search(/<\/head>/i);
+  return fin < 0 ? entete + html : html.slice(0, fin) + entete + html.slice(fin);
 }
 
 // A script starts with "scn" or "ScriptName", after blank lines and

@@ -5,10 +5,14 @@ import * as path from 'node:path';
 import { test } from 'node:test';
 
 import {
+  Depart,
   accentsIllisibles,
   cheminDuServeur,
+  ecritureDuClient,
   estUnScriptVaelmoor,
+  lienCommandeAide,
   optionsDuServeur,
+  pageAideEnVue,
   redemarrageNecessaire,
   rendreExecutable,
   valeurChoisie,
@@ -61,10 +65,48 @@ test('seuls les réglages choisis par l\'utilisateur passent au serveur', () => 
   for (const [choix, attendu] of cas) assert.deepEqual(optionsDuServeur(choix), attendu, JSON.stringify(choix));
 });
 
-test('un réglage repris demande un nouveau départ du serveur', () => {
-  assert.equal(redemarrageNecessaire({}, { vlse: true }), false);
-  assert.equal(redemarrageNecessaire({ vlse: true }, { vlse: false }), false);
-  assert.equal(redemarrageNecessaire({ type: 'objet', vlse: true }, { vlse: true }), true);
+test('un nouveau départ du serveur pour un réglage repris ou un autre serveur, pas pour un réglage ignoré', () => {
+  const cas: [Depart, Depart, boolean][] = [
+    [{ serveur: '', options: {} }, { serveur: '', options: { vlse: true } }, false],
+    [{ serveur: '', options: { vlse: true } }, { serveur: '', options: { vlse: false } }, false],
+    [{ serveur: '', options: { type: 'objet', vlse: true } }, { serveur: '', options: { vlse: true } }, true],
+    [{ serveur: '', options: {} }, { serveur: '/opt/lsp', options: {} }, true],
+    [{ serveur: '/opt/lsp', options: {} }, { serveur: '', options: {} }, true],
+    // A machine setting VS Code ignores still reports a change: the value it gives is the same.
+    [{ serveur: '/opt/lsp', options: {} }, { serveur: ' /opt/lsp ', options: {} }, false],
+  ];
+  for (const [avant, apres, attendu] of cas)
+    assert.equal(redemarrageNecessaire(avant, apres), attendu, `${JSON.stringify(avant)} -> ${JSON.stringify(apres)}`);
+});
+
+test('un arrêt normal n\'est pas une erreur ; au démarrage, seul le message français s\'affiche', () => {
+  const cas: [string, boolean, boolean | 'force' | undefined, string, boolean | 'force' | undefined][] = [
+    ['Server process exited with code 0.', false, undefined, 'info', false],
+    ['Server process exited with code 1.', false, undefined, 'erreur', undefined],
+    ['Quillomat client: couldn\'t create connection to server.', true, 'force', 'erreur', false],
+    ['Launching server using command /x failed. Error: spawn /x ENOENT', true, undefined, 'erreur', false],
+    ['Connection to server got closed. Server will not be restarted.', false, 'force', 'erreur', 'force'],
+  ];
+  for (const [message, demarre, notifier, niveau, montre] of cas)
+    assert.deepEqual(ecritureDuClient(message, demarre, notifier), { niveau, notifier: montre }, message);
+});
+
+test('le lien d\'un code ouvre l\'aide lisible, à son ancre', () => {
+  const lien = 'file:///ext/serveur/linux-x64/AideDebug.htm#QM212';
+  const commande = lienCommandeAide('quillomat.aide', lien);
+  assert.ok(commande.startsWith('command:quillomat.aide?'));
+  assert.deepEqual(JSON.parse(decodeURIComponent(commande.slice(commande.indexOf('?') + 1))), [lien]);
+  const page = '<html><head><title>Aide</title></head><body><h4 id="QM212">QM212</h4></body></html>';
+  const cas: [string, string][] = [
+    ['QM212', 'aller("QM212")'],
+    ['</script><script>alert(1)', 'aller("")'],
+  ];
+  for (const [code, attendu] of cas) {
+    const vue = pageAideEnVue(page, code, 'n0nce', 'vscode-resource:');
+    assert.ok(vue.includes(attendu), code);
+    assert.ok(vue.indexOf("script-src 'nonce-n0nce'") < vue.indexOf('</head>'), code);
+    assert.equal(vue.split('<script').length, 2, code);
+  }
 });
 
 test('les scripts se reconnaissent à leur première ligne de code', () => {

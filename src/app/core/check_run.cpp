@@ -2,15 +2,23 @@
 
 #include "pipeline/enchaine_tests.hpp"
 #include "pipeline/fatal_stop.hpp"
+#include "pipeline/project_settings.hpp"
 #include "pipeline/text_mode.hpp"
 
 namespace quillomat {
 
 ResultatVerification verifierScript(const std::filesystem::path& dossier, std::string_view texte,
-                                    const std::function<void()>& progression) {
+                                    const std::function<void()>& progression,
+                                    const std::filesystem::path& dossierDuScript) {
   ResultatVerification resultat;
-  resultat.reglages = lireReglages(dossier);
+  const ReglagesDuScript duScript = reglagesDuScript(lireReglages(dossier), dossierDuScript);
+  resultat.reglages = duScript.reglages;
   const SettingsRecord& r = resultat.reglages;
+  if (!duScript.erreur.empty()) {
+    resultat.code = kReglagesIllisibles;
+    resultat.message = duScript.erreur;
+    return resultat;
+  }
 
   // The work copy as "Enregistrer" writes it: CR LF between lines.
   if (!ecrireTexte(dossier / "ScriptVaelmoor.txt", texte)) {
@@ -19,7 +27,8 @@ ResultatVerification verifierScript(const std::filesystem::path& dossier, std::s
   }
 
   try {
-    resultat.code = EnchaineTests(dossier, r.showInfo, r.scriptKind, r.vlseDependent, r.hideAlerts, progression);
+    resultat.code = EnchaineTests(dossier, r.showInfo, r.scriptKind, r.vlseDependent, r.hideAlerts, progression, nullptr,
+                                  {}, duScript.consignes);
   } catch (const ArretFatal& arret) {
     resultat.code = kArretFatalRun;
     std::string message = arret.message();

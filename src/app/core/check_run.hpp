@@ -13,6 +13,7 @@ namespace quillomat {
 
 inline constexpr int kCopieImpossible = -1;  // ScriptVaelmoor.txt could not be created
 inline constexpr int kArretFatalRun = -2;    // a work file could not be opened during the check
+inline constexpr int kReglagesIllisibles = -3;  // the script's settings file is wrong: nothing was checked
 
 struct ResultatVerification {
   int code = 0;             // the check's result code, or one of the two above
@@ -23,7 +24,9 @@ struct ResultatVerification {
 // Reads the settings of `dossier`, writes `texte` (Latin-1, '\n' line ends)
 // to ScriptVaelmoor.txt with CR LF line ends, and runs the check. Never ends
 // the process: a fatal stop comes back as kArretFatalRun with its message.
+// `dossierDuScript`, when given, is where the script's settings file is looked for.
 ResultatVerification verifierScript(const std::filesystem::path& dossier, std::string_view texte,
-                                    const std::function<void()>& progression = {});
+                                    const std::function<void()>& progression = {},
+                                    const std::filesystem::path& dossierDuScript = {});
 
 }  // namespace quillomat

@@ -1,5 +1,6 @@
 #include "app/core/help_text.hpp"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -112,6 +113,47 @@ const Rubrique kPreferences[] = {
      "Désactiver la coloration syntaxique : le texte n'est plus coloré."},
 };
 
+const Rubrique kIgnorer[] = {
+    {"Directives dans le script",
+     "Quand vous savez qu'une ligne signalée est juste (une fonction que le quillomat ne connaît pas, une "
+     "tabulation que le jeu accepte), une directive dans un commentaire fait taire ce constat. Le jeu ne lit "
+     "pas les commentaires : une directive ne change rien au script.|"
+     "À la fin d'une ligne de code, \"; quillomat: ignorer QM126\" ignore les constats de code QM126 de cette "
+     "ligne : Activate  cible ; quillomat: ignorer QM240.|"
+     "Seule sur sa ligne, la même directive ignore ces constats sur la ligne de code suivante.|"
+     "Plusieurs codes se séparent par des virgules : \"; quillomat: ignorer QM120, QM126\". Après les codes, "
+     "\"--\" introduit votre explication : \"; quillomat: ignorer QM240 -- le jeu accepte ce double espace\".|"
+     "\"; quillomat: ignorer-fichier QM120\", n'importe où dans le script, ignore ces constats dans tout le "
+     "script, y compris ceux qui ne portent sur aucune ligne.|"
+     "Les mots s'écrivent en majuscules ou en minuscules, avec ou sans espaces autour du deux-points. Une "
+     "directive mal écrite (QM910), un code inconnu (QM911) ou une directive sans code (QM912) sont signalés "
+     "par une alerte : une faute de frappe n'ignore jamais rien en silence.|"
+     "Les constats ignorés ne figurent pas dans le rapport et ne comptent pas pour le statut de "
+     "quillomat-check. Avec l'option --signaler-inutiles (ou signaler-inutiles = oui), chaque code d'une "
+     "directive qui n'ignore plus rien est signalé (QM913), pour que les directives ne survivent pas aux "
+     "corrections.|"
+     "Dans l'éditeur, le menu contextuel d'une ligne soulignée et d'une ligne de la liste des constats propose "
+     "\"Ignorer QMxxx sur cette ligne\" et \"Ignorer QMxxx dans tout le script\", qui écrivent la directive "
+     "(Annuler la retire) ; les éditeurs qui utilisent quillomat-lsp proposent les mêmes corrections rapides."},
+    {"Le fichier de réglages .quillomat",
+     "Un mod peut garder ses réglages à côté de ses scripts, dans un fichier nommé \".quillomat\" : il "
+     "s'applique aux scripts de son dossier et des dossiers en dessous ; le plus proche du script l'emporte. "
+     "Sans ce fichier, rien ne change.|"
+     "Une ligne par réglage, \"clé = valeur\" ; ce qui suit # ou ; est un commentaire.|"
+     "ignorer = QM120, QM126 : ignore ces codes dans tous les scripts du mod.|"
+     "type = quete : le type des scripts (inconnu, objet, quete ou effet), à la place de celui des "
+     "Préférences.|"
+     "vlse = oui : les scripts dépendent de Vaelmoor Script Extender (oui ou non).|"
+     "alertes = non : le rapport ne montre que les erreurs (oui ou non).|"
+     "signaler-inutiles = oui : signale les directives qui n'ignorent rien (oui ou non).|"
+     "Exemple : \"# Mon mod\", puis \"type = objet\", puis \"ignorer = QM126 ; fonctions du patch\".|"
+     "Une clé inconnue ou une valeur fausse arrête la vérification avec un message qui nomme le fichier et la "
+     "ligne : un fichier lu à moitié ne s'applique jamais.|"
+     "Le fichier remplace les Préférences ; les options de quillomat-check (--type, --vlse, --sans-alertes...) "
+     "remplacent le fichier. quillomat-check --config FICHIER applique un autre fichier à tous les scripts, "
+     "--sans-config n'en applique aucun. L'éditeur et quillomat-lsp relisent le fichier dès qu'il change."},
+};
+
 constexpr const char* kIntroMessages =
     "Voici les messages que le quillomat écrit dans son rapport, rangés par code. Chaque message a un code "
     "(QM101, QM102...) qui ne change pas d'une version à l'autre : le rapport ne l'affiche pas, mais "
@@ -125,18 +167,19 @@ constexpr const char* kIntroMessages =
     "les exemples courts, le script commence par \"scn AideExemple\", \"short compteur\", \"ref cible\" et "
     "\"begin GameMode\", et finit par \"end\".";
 
-// The groups of codes, by their first digit.
+// The groups of codes, by the first digits (the longer first).
 struct Groupe {
-  char chiffre;
+  std::string_view chiffres;
   const char* titre;
 };
 constexpr Groupe kGroupes[] = {
-    {'1', "Structure du script et lignes"},
-    {'2', "Appelants et paramètres des fonctions"},
-    {'3', "Paramètres propres à certaines fonctions"},
-    {'4', "Begin, if, set et expressions"},
-    {'5', "Message et textes"},
-    {'9', "Type du script et noms"},
+    {"1", "Structure du script et lignes"},
+    {"2", "Appelants et paramètres des fonctions"},
+    {"3", "Paramètres propres à certaines fonctions"},
+    {"4", "Begin, if, set et expressions"},
+    {"5", "Message et textes"},
+    {"91", "Directives du quillomat"},
+    {"9", "Type du script et noms"},
 };
 
 // Each message with the examples that write it, in the order of the codes.
@@ -144,9 +187,13 @@ struct EntreeMessage {
   const Fiche* fiche;
   std::vector<std::pair<const ExempleAide*, std::string>> exemples;  // with the message written for each
 };
-std::vector<EntreeMessage> messagesEtExemples() {
+std::vector<EntreeMessage> messagesEtExemples(Libelles autres) {
   std::vector<EntreeMessage> out;
   for (const Fiche* f : tousLesLibelles()) out.push_back({f, {}});
+  for (const Fiche* f : autres) out.push_back({f, {}});
+  std::stable_sort(out.begin(), out.end(), [](const EntreeMessage& a, const EntreeMessage& b) {
+    return a.fiche->code < b.fiche->code;
+  });
   for (const ExempleAide& e : exemplesAide()) {
     FindingRecord r = constatDeExemple(e);
     for (EntreeMessage& m : out)
@@ -157,7 +204,7 @@ std::vector<EntreeMessage> messagesEtExemples() {
 
 const char* titreDuGroupe(std::string_view code) {
   for (const Groupe& g : kGroupes)
-    if (code.size() > 2 && code[2] == g.chiffre) return g.titre;
+    if (code.substr(2, g.chiffres.size()) == g.chiffres) return g.titre;
   return "Autres messages";
 }
 
@@ -219,7 +266,7 @@ std::string souligne(std::string_view titre, char c) { return std::string(titre)
 
 }  // namespace
 
-std::string texteAide() {
+std::string texteAide(Libelles autres) {
   std::string out = souligne("Aide du quillomat", '=');
   chaquePhrase(kPresentation, [&](std::string_view p) { (out += p) += "\n\n"; });
   out += souligne("Les menus", '=');
@@ -234,10 +281,16 @@ std::string texteAide() {
     chaquePhrase(r.texte, [&](std::string_view p) { ((out += "  * ") += p) += "\n"; });
     out += "\n";
   }
+  out += souligne("Ignorer des constats", '=');
+  for (const Rubrique& r : kIgnorer) {
+    out += souligne(r.titre, '-');
+    chaquePhrase(r.texte, [&](std::string_view p) { ((out += "  * ") += p) += "\n"; });
+    out += "\n";
+  }
   out += souligne("Les messages du rapport", '=');
   chaquePhrase(kIntroMessages, [&](std::string_view p) { (out += p) += "\n\n"; });
   std::string_view groupe;
-  for (const EntreeMessage& m : messagesEtExemples()) {
+  for (const EntreeMessage& m : messagesEtExemples(autres)) {
     const Fiche& f = *m.fiche;
     if (groupe != titreDuGroupe(f.code)) out += souligne(groupe = titreDuGroupe(f.code), '-');
     out += std::string(f.code) + " (" + std::string(nature(f)) + ")\n";
@@ -255,7 +308,7 @@ std::string texteAide() {
   return out;
 }
 
-std::string pageAide() {
+std::string pageAide(Libelles autres) {
   std::string out =
       "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n"
       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\n"
@@ -273,10 +326,12 @@ std::string pageAide() {
   for (const Rubrique& r : kMenus) liste(r);
   out += "<h2>Les préférences</h2>\n";
   for (const Rubrique& r : kPreferences) liste(r);
+  out += "<h2 id=\"ignorer\">Ignorer des constats</h2>\n";
+  for (const Rubrique& r : kIgnorer) liste(r);
   out += "<h2>Les messages du rapport</h2>\n";
   chaquePhrase(kIntroMessages, [&](std::string_view p) { out += "<p>" + echapper(p) + "</p>\n"; });
   std::string_view groupe;
-  for (const EntreeMessage& m : messagesEtExemples()) {
+  for (const EntreeMessage& m : messagesEtExemples(autres)) {
     const Fiche& f = *m.fiche;
     if (groupe != titreDuGroupe(f.code)) out += "<h3>" + echapper(groupe = titreDuGroupe(f.code)) + "</h3>\n";
     const std::string code = echapper(f.code);

@@ -5,9 +5,13 @@
 
 #include <string>
 
+#include "pipeline/libelle.hpp"
+
 namespace quillomat {
 
-std::string texteAide();  // plain text, '\n' line ends
-std::string pageAide();   // HTML page, charset iso-8859-1
+// autres: messages that other programs than the checker write (the language
+// server's), listed among the checker's by their codes.
+std::string texteAide(Libelles autres = {});  // plain text, '\n' line ends
+std::string pageAide(Libelles autres = {});   // HTML page, charset iso-8859-1
 
 }  // namespace quillomat

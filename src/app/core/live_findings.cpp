@@ -8,8 +8,9 @@
 
 namespace quillomat {
 
-std::vector<Constat> verifierPendantLaFrappe(std::string_view script, const SettingsRecord& reglages) {
-  VerificationMemoire v = verifierEnMemoire(script, reglages);
+std::vector<Constat> verifierPendantLaFrappe(std::string_view script, const SettingsRecord& reglages,
+                                             const Consignes& consignes) {
+  VerificationMemoire v = verifierEnMemoire(script, reglages, {}, consignes);
   if (v.code == kScriptTropLong) return {Constat{0, false, std::string(messageResultat(kScriptTropLong))}};
   return std::move(v.constats);
 }

@@ -19,7 +19,9 @@ namespace quillomat {
 // lines) with `reglages`, checked in memory and as it stands: the report's
 // findings in its order. A script too long to check gets one whole-script
 // error saying so.
-std::vector<Constat> verifierPendantLaFrappe(std::string_view script, const SettingsRecord& reglages);
+// The script's directives and `consignes` silence findings as in a run.
+std::vector<Constat> verifierPendantLaFrappe(std::string_view script, const SettingsRecord& reglages,
+                                             const Consignes& consignes = {});
 
 // The finding of a line that holds a character Latin-1 cannot hold (the
 // check cannot run while it is there); `colonne` is 1-based.

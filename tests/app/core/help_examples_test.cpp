@@ -6,6 +6,7 @@
 
 #include "app/core/help_examples.hpp"
 #include "app/core/help_text.hpp"
+#include "lsp/diagnostics.hpp"
 #include "pipeline/registre_libelles.hpp"
 
 namespace quillomat {
@@ -56,8 +57,10 @@ TEST(HelpText, HoldsTheMessagesAsTheCheckerWritesThemInBothForms) {
 // Editors and tools link to "AideDebug.htm#QM122": every code has its
 // anchor, and each example stands under the code of the message it writes.
 TEST(HelpText, EveryCodeHasItsEntryWithItsExamples) {
-  const std::string txt = texteAide(), htm = pageAide();
-  for (const Fiche* f : tousLesLibelles()) {
+  const std::string txt = texteAide(lsp::libellesServeur()), htm = pageAide(lsp::libellesServeur());
+  std::vector<const Fiche*> fiches = tousLesLibelles();
+  fiches.insert(fiches.end(), lsp::libellesServeur().begin(), lsp::libellesServeur().end());
+  for (const Fiche* f : fiches) {
     const std::string code(f->code);
     EXPECT_NE(htm.find("<h4 id=\"" + code + "\">"), std::string::npos) << code;
     EXPECT_NE(txt.find("\n" + code + " ("), std::string::npos) << code;

@@ -1,71 +1,25 @@
 // A running editor in a temporary working directory, with recorded message
-// boxes and a recorded system opener.
+// boxes and a recorded system opener. A feature that needs only a workspace
+// is tested with espace.hpp instead.
 #pragma once
 
 #include <chrono>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <ostream>
-#include <vector>
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
-#include <QRect>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include "app/app.hpp"
 #include "app/child_frame.hpp"
 #include "app/document.hpp"
 #include "app/main_frame.hpp"
 #include "app/view.hpp"
+#include "enregistres.hpp"
 #include "pipeline/records.hpp"
-
-// Failures show texts as text.
-inline std::ostream& operator<<(std::ostream& flux, const QString& texte) { return flux << texte.toStdString(); }
-inline std::ostream& operator<<(std::ostream& flux, const QRect& r) {
-  return flux << r.width() << 'x' << r.height() << '+' << r.x() << '+' << r.y();
-}
-
-// Boxes answered from `reponses` (then Annuler), dialogs rejected once `surDialogue` has seen them.
-struct MessagesEnregistres : MessageService {
-  void afficher(const Message& message) override { messages.push_back(message); }
-  Reponse question(QWidget*, const QString&, const QString& texte) override {
-    questions.append(texte);
-    if (pendantQuestion) pendantQuestion();  // a real box runs events while it is open
-    if (reponses.empty()) return Reponse::Annuler;
-    const Reponse r = reponses.front();
-    reponses.pop_front();
-    return r;
-  }
-  int executer(QDialog& dialogue) override {
-    dialogues.append(dialogue.windowTitle());
-    if (surDialogue) surDialogue(dialogue);
-    return QDialog::Rejected;
-  }
-  QStringList fichiersAOuvrir(QWidget*) override { return {}; }
-  QString fichierAEnregistrer(QWidget*, const QString&) override { return aEnregistrer; }
-
-  std::vector<Message> messages;
-  QStringList questions, dialogues;
-  std::deque<Reponse> reponses;
-  std::function<void()> pendantQuestion;
-  std::function<void(QDialog&)> surDialogue;
-  QString aEnregistrer;
-};
-
-struct OuvreurEnregistre : SystemOpener {
-  bool ouvrir(const QUrl& adresse) override {
-    ouverts.append(adresse);
-    return reussite;
-  }
-  QList<QUrl> ouverts;
-  bool reussite = true;
-};
 
 // Before a start: the settings file of the working directory.
 inline std::function<void(const QDir&)> reglages(const quillomat::SettingsRecord& r) {

@@ -7,6 +7,7 @@
 
 #include "app/report_jump.hpp"
 #include "bench.hpp"
+#include "espace.hpp"
 
 namespace {
 
@@ -82,11 +83,6 @@ TEST(Debuguer, RapportOuvertRetourAuScriptEtRapportRemplaceSansQuestion) {
   EXPECT_EQ(b.app->rapportOuvert->contenu().toLatin1(), b.lire(kRapport).replace("\r\n", "\n"));
   rapport = b.app->enfantActif();
 
-  // The script lost lines since the check: its last line.
-  vue.setPlainText(QStringLiteral("ScriptName Essai\nshort a"));
-  EXPECT_TRUE(allerALigneDuScript(*b.app, &script->GetActiveDocument(), 6));
-  EXPECT_EQ(std::pair(vue.textCursor().blockNumber(), vue.textCursor().positionInBlock()), std::pair(1, 0));
-
   // The script's window closed: nothing happens.
   script->GetActiveDocument().texte()->setModified(false);
   script->close();
@@ -102,6 +98,35 @@ TEST(Debuguer, RapportOuvertRetourAuScriptEtRapportRemplaceSansQuestion) {
   EXPECT_FALSE(b.app->rapportOuvert);
   b.declencher(32771);
   EXPECT_EQ(b.fenetres(), 2);
+}
+
+TEST(SautRapport, LeScriptDevantLeCurseurAuDebutDeLaLigneSinonRien) {
+  EspaceDeTest espace;
+  CChildFrame& script = espace.ouvrir(QStringLiteral("Essai"), QStringLiteral("ScriptName Essai\nshort a\n\tset a to 1"));
+  CChildFrame& rapport = espace.ouvrir(QStringLiteral("Rapport"));
+  CQuillomatView& vue = script.GetActiveView();
+  CQuillomatDoc autre(QStringLiteral("jamais ouvert"));
+  const struct {
+    CQuillomatDoc* document;
+    int ligne;
+    bool fait;
+    int bloc;  // where the caret is then
+  } kCas[] = {
+      {&script.GetActiveDocument(), 3, true, 2},
+      {&script.GetActiveDocument(), 9, true, 2},  // lines lost since the check: the last one
+      {&script.GetActiveDocument(), 0, true, 0},
+      {nullptr, 2, false, 2},
+      {&autre, 2, false, 2},  // no longer in a window
+  };
+  for (const auto& c : kCas) {
+    vue.moveCursor(QTextCursor::End);
+    espace.cadre()->zoneDocuments()->setActiveSubWindow(&rapport);
+    EXPECT_EQ(allerALigneDuScript(espace, c.document, c.ligne), c.fait) << c.ligne;
+    EXPECT_EQ(espace.enfantActif(), c.fait ? &script : &rapport) << c.ligne;
+    EXPECT_EQ(std::pair(vue.textCursor().blockNumber(), vue.textCursor().positionInBlock()),
+              std::pair(c.bloc, c.fait ? 0 : vue.textCursor().block().length() - 1))
+        << c.ligne;
+  }
 }
 
 TEST(Debuguer, SansAffichageDuRapportPuisSansFenetre) {

@@ -7,6 +7,7 @@
 
 #include "app/file_drop.hpp"
 #include "bench.hpp"
+#include "espace.hpp"
 
 namespace {
 
@@ -16,12 +17,8 @@ QStringList nomsDesFenetres(const Banc& b) {
   return noms;
 }
 
-// A drag enter, then a drop, of the files `noms` on `cible`; whether both were accepted.
-bool deposer(const Banc& b, QWidget* cible, const QStringList& noms) {
-  QMimeData donnees;
-  QList<QUrl> adresses;
-  for (const QString& n : noms) adresses.append(QUrl::fromLocalFile(b.chemin(n)));
-  donnees.setUrls(adresses);
+// A drag enter, then a drop, of `donnees` on `cible`; whether both were accepted.
+bool deposer(QWidget* cible, const QMimeData& donnees) {
   const QPoint point = cible->rect().center();
   QDragEnterEvent entree(point, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(cible, &entree);
@@ -40,27 +37,37 @@ void deuxScripts(const QDir& d) {
 
 }  // namespace
 
-TEST(DepotFichiers, LesFichiersDeposesSOuvrentChacunDansSaFenetre) {
-  Banc b(deuxScripts);
-  // Dropped on a text window: opened, not inserted as text.
-  CQuillomatView& vide = b.vue();
-  ASSERT_TRUE(deposer(b, vide.viewport(), {QStringLiteral("un.txt"), QStringLiteral("deux.txt")}));
-  EXPECT_EQ(vide.toPlainText(), QString());
-  EXPECT_EQ(nomsDesFenetres(b), (QStringList{"Quillomat1", "un.txt", "deux.txt"}));
-  EXPECT_EQ(b.app->documentActif()->contenu(), "scn deux.txt");
-  // Again on the frame: the window that holds it comes to the front. A missing file is said.
-  ASSERT_TRUE(deposer(b, &b.cadre(), {QStringLiteral("un.txt")}));
-  EXPECT_EQ(b.app->documentActif()->nom(), "un.txt");
-  deposer(b, &b.cadre(), {QStringLiteral("absent.txt")});
-  EXPECT_EQ(b.fenetres(), 3);
-  ASSERT_EQ(b.messages->messages.size(), 1u);
-  EXPECT_TRUE(b.messages->messages.front().texte.contains(QStringLiteral("absent.txt")));
-
-  QMimeData melange;
-  melange.setText(QStringLiteral("set a to 1"));
-  EXPECT_TRUE(fichiersDeposes(&melange).isEmpty());
-  melange.setUrls({QUrl(QStringLiteral("https://lunebrac.example/script.txt")), QUrl::fromLocalFile("/tmp/a.txt")});
-  EXPECT_EQ(fichiersDeposes(&melange), QStringList{QStringLiteral("/tmp/a.txt")});
+TEST(DepotFichiers, LesFichiersDeposesSurLaFenetreSontOuvertsDansLeurOrdre) {
+  EspaceDeTest espace;
+  new DepotFichiers(espace);  // owned by the frame
+  CQuillomatView& vue = espace.ouvrir(QStringLiteral("Quillomat1")).GetActiveView();
+  QWidget ailleurs;  // a window of its own
+  const QUrl un = QUrl::fromLocalFile(QStringLiteral("/tmp/un.txt"));
+  const QUrl deux = QUrl::fromLocalFile(QStringLiteral("/tmp/deux.txt"));
+  const QUrl web(QStringLiteral("https://lunebrac.example/script.txt"));
+  const struct {
+    QWidget* cible;
+    QList<QUrl> adresses;
+    bool pris;
+    QStringList ouverts;
+  } kCas[] = {
+      // On a text window: opened, not inserted as text.
+      {vue.viewport(), {un, deux}, true, {"/tmp/un.txt", "/tmp/deux.txt"}},
+      {espace.cadre(), {web, un}, true, {"/tmp/un.txt"}},
+      {espace.cadre(), {web}, false, {}},
+      {&ailleurs, {un}, false, {}},
+  };
+  for (const auto& c : kCas) {
+    espace.ouverts.clear();
+    QMimeData donnees;
+    donnees.setUrls(c.adresses);
+    EXPECT_EQ(deposer(c.cible, donnees), c.pris) << c.adresses.size();
+    EXPECT_EQ(espace.ouverts, c.ouverts);
+  }
+  EXPECT_EQ(vue.toPlainText(), QString());
+  QMimeData texte;
+  texte.setText(QStringLiteral("set a to 1"));
+  EXPECT_TRUE(fichiersDeposes(&texte).isEmpty());
 }
 
 TEST(LigneDeCommande, PlusieursFichiersNommesSOuvrentSansDocumentVide) {
@@ -69,4 +76,8 @@ TEST(LigneDeCommande, PlusieursFichiersNommesSOuvrentSansDocumentVide) {
   EXPECT_EQ(nomsDesFenetres(b), (QStringList{QStringLiteral("un.txt"), QStringLiteral("deux.txt")}));
   EXPECT_EQ(b.app->documentActif()->chemin(), b.chemin(QStringLiteral("deux.txt")));
   EXPECT_EQ(b.messages->messages.size(), 1u);
+  // Opened again: the window that holds it comes to the front.
+  EXPECT_EQ(b.app->OpenDocumentFile(QStringLiteral("un.txt")), &b.app->enfants().front()->GetActiveDocument());
+  EXPECT_EQ(b.app->documentActif()->nom(), "un.txt");
+  EXPECT_EQ(b.fenetres(), 2);
 }

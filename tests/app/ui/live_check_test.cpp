@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -183,4 +184,43 @@ TEST(VerificationEnDirect, RapportsTexteHorsLatin1EtNouveauxReglages) {
   b.app->appliquerReglages(sansAlertes);
   ASSERT_TRUE(verifie(b));
   EXPECT_EQ(rangees(b), (QList<Rangee>{{5, "erreur", kSyntaxe}}));
+}
+
+// The menu of an underlined line writes the directive as one undo step; the
+// settings file of the script's folder applies to the check while typing and
+// to Débuguer.
+TEST(VerificationEnDirect, IgnorerUnConstatEtFichierDeReglages) {
+  Banc b;
+  b.ouvrir("essai.txt", kScript);
+  ASSERT_TRUE(verifie(b));
+  CConstatsVue& s = *suivi(b);
+  QMenu menu;
+  s.ajouterActionsIgnorer(menu, 5);
+  ASSERT_EQ(menu.actions().size(), 2);
+  EXPECT_EQ(menu.actions()[0]->text(), "Ignorer QM126 sur cette ligne");
+  EXPECT_EQ(menu.actions()[1]->text(), "Ignorer QM126 dans tout le script");
+  menu.actions()[0]->trigger();
+  EXPECT_EQ(b.vue().document()->findBlockByNumber(4).text(), "\tfoo bar ; commentaire ; quillomat: ignorer QM126");
+  ASSERT_TRUE(verifie(b));
+  EXPECT_EQ(rangees(b), (QList<Rangee>{{6, "alerte", kTabulation}, {0, "alerte", kUnderscore}}));
+  b.vue().undo();
+  EXPECT_EQ(b.vue().document()->findBlockByNumber(4).text(), "\tfoo bar ; commentaire");
+
+  // A whole-script finding has only the whole-script action.
+  ASSERT_TRUE(verifie(b));
+  QMenu script;
+  s.ajouterActionsIgnorer(script, 0);
+  ASSERT_EQ(script.actions().size(), 1);
+  script.actions()[0]->trigger();
+  EXPECT_EQ(b.vue().document()->firstBlock().text(), "; quillomat: ignorer-fichier QM903");
+
+  b.ecrire(".quillomat", "ignorer = QM126, QM120\nalertes = non\n");
+  b.vue().undo();
+  ASSERT_TRUE(verifie(b));
+  EXPECT_TRUE(rangees(b).isEmpty());
+  b.ecrire(".quillomat", "alertes = peut-etre\n");
+  b.vue().insertPlainText(QStringLiteral(" "));
+  ASSERT_TRUE(verifie(b));
+  ASSERT_EQ(rangees(b).size(), 1);
+  EXPECT_TRUE(rangees(b)[0].texte.contains(QStringLiteral("ligne 1 : valeur \"peut-etre\" incorrecte")));
 }

@@ -4,6 +4,8 @@
 // Key names are xdotool's: "ctrl+g", "Return", "KP_Enter", "shift+Return".
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 #include <QGuiApplication>
@@ -14,13 +16,36 @@
 
 namespace x11 {
 
-// Runs xdotool, then lets its events reach the application's queue; its output.
-inline QString xdotool(const QStringList& arguments) {
+// Runs an outside program within `ms` milliseconds; its standard output. One
+// that does not start, does not answer in time (it is then killed) or fails
+// fails the test, naming the call and what it printed.
+inline QString executer(const QString& programme, const QStringList& arguments, int ms = 5000) {
   QProcess p;
-  p.start(QStringLiteral("xdotool"), arguments);
-  p.waitForFinished(5000);
+  p.start(programme, arguments);
+  const QString appel = (QStringList{programme} + arguments).join(u' ');
+  if (!p.waitForStarted(ms)) {
+    ADD_FAILURE() << "« " << appel.toStdString() << " » n'a pas démarré : " << p.errorString().toStdString();
+    return {};
+  }
+  const bool fini = p.waitForFinished(ms);
+  if (!fini) {
+    p.kill();
+    p.waitForFinished(1000);
+  }
+  const QString sortie = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+  const QString erreur = QString::fromUtf8(p.readAllStandardError()).trimmed();
+  if (!fini || p.exitStatus() != QProcess::NormalExit)
+    ADD_FAILURE() << "« " << appel.toStdString() << " » n'a pas répondu en " << ms << " ms. Sortie : "
+                  << sortie.toStdString() << " ; erreur : " << erreur.toStdString();
+  return sortie;
+}
+
+// Runs xdotool, then lets its events reach the application's queue; its
+// output. A search that finds nothing ends with status 1: not a failure.
+inline QString xdotool(const QStringList& arguments) {
+  const QString sortie = executer(QStringLiteral("xdotool"), arguments);
   QTest::qWait(50);
-  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+  return sortie;
 }
 
 // True when the tests run on the xcb platform with xdotool at hand.

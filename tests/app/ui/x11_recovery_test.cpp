@@ -95,8 +95,8 @@ class Editeur {
 // them without rebinding a spare key, which a loaded machine can read after
 // the key is rebound again (a character lost or changed).
 struct ClavierFrancais {
-  ClavierFrancais() { QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("fr")}); }
-  ~ClavierFrancais() { QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")}); }
+  ClavierFrancais() { x11::executer(QStringLiteral("setxkbmap"), {QStringLiteral("fr")}); }
+  ~ClavierFrancais() { x11::executer(QStringLiteral("setxkbmap"), {QStringLiteral("us")}); }
 };
 
 }  // namespace
