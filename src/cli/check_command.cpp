@@ -50,6 +50,14 @@ std::string messageIllisible(const std::string& fichier) {
   return "Erreur : impossible de lire le script \"" + fichier + "\" (fichier introuvable ou illisible).\n";
 }
 
+// "Erreur : ...\n" in UTF-8 from a Latin-1 error of chargerCatalogue that
+// called the file "\x01", with the file's name as the terminal shows names.
+std::string messageCatalogue(std::string_view erreur, const std::string& nom) {
+  std::string message = latin1VersUtf8(composer("Erreur : ", erreur, "\n"));
+  message.replace(message.find('\x01'), 1, nom);
+  return message;
+}
+
 Resultat echec(std::string fichier, std::string message) {
   Resultat r{std::move(fichier), {}, std::move(message)};
   r.v.issue = Issue::Echec;
@@ -98,7 +106,23 @@ class Reglages {
     }
     const ReglagesProjet projet = l ? l->reglages : ReglagesProjet{};
     p.reglages = o_.appliquer(projet.appliquer(preferences_));
-    p.options = ov_;
+    // The command line's later syntax and catalogue before the file's.
+    p.options.vlseEtendu = o_.vlseEtendu || projet.vlseEtendu.value_or(false);
+    p.options.catalogue = ov_.catalogue;
+    if (p.options.vlseEtendu && !p.options.catalogue && !projet.catalogue.empty()) {
+      auto it = catalogues_.find(projet.catalogue);
+      if (it == catalogues_.end()) {
+        const std::string nom = nomAffiche(depuisChemin(projet.catalogue));
+        CatalogueCharge c = chargerCatalogue(projet.catalogue, "\x01");
+        if (!c.catalogue) c.erreur = messageCatalogue(c.erreur, nom);
+        it = catalogues_.emplace(projet.catalogue, std::move(c)).first;
+      }
+      if (!it->second.catalogue) {
+        p.erreur = it->second.erreur;
+        return p;
+      }
+      p.options.catalogue = it->second.catalogue;
+    }
     p.consignes = projet.consignes();
     p.consignes.signalerInutiles = p.consignes.signalerInutiles || o_.signalerInutiles;
     return p;
@@ -110,6 +134,7 @@ class Reglages {
   SettingsRecord preferences_;
   std::optional<LectureReglagesProjet> nomme_;
   std::map<fs::path, LectureReglagesProjet> parDossier_;
+  std::map<fs::path, CatalogueCharge> catalogues_;  // erreur in UTF-8
 };
 
 // Report format: the report or the stop on the standard output, a failure on the standard error.
@@ -254,18 +279,12 @@ int lancerCommande(int argc, char** argv) {
   OptionsVerification ov;
   ov.vlseEtendu = o.vlseEtendu;
   if (!o.catalogue.empty()) {
-    const auto texte = lireBinaire(versChemin(o.catalogue));
-    if (!texte) {
-      ecrire(stderr, "Erreur : impossible de lire le catalogue personnel \"" + nomAffiche(o.catalogue) + "\".\n");
+    CatalogueCharge c = chargerCatalogue(versChemin(o.catalogue), "\x01");
+    if (!c.catalogue) {
+      ecrire(stderr, messageCatalogue(c.erreur, nomAffiche(o.catalogue)));
       return kStatutEchec;
     }
-    auto lu = CataloguePersonnel::lire(versModeTexteLecture(*texte), o.catalogue);
-    if (!lu.catalogue) {
-      ecrire(stderr, "Erreur : " + nomAffiche(o.catalogue) +
-                         latin1VersUtf8(composer(", ligne ", lu.ligne, " : ", lu.faute, ".\n")));
-      return kStatutEchec;
-    }
-    ov.catalogue = std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue));
+    ov.catalogue = std::move(c.catalogue);
   }
   Reglages reglages(o, ov);
   if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages);

@@ -8,6 +8,7 @@
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/registre_libelles.hpp"
+#include "pipeline/text_mode.hpp"
 #include "pipeline/tri_info.hpp"
 
 namespace quillomat {
@@ -124,6 +125,14 @@ std::string_view genreRefuse(Parametre g, std::string_view jeton) {
 }  // namespace
 
 Libelles libellesPersonalCatalogue() { return kLibelles; }
+
+CatalogueCharge chargerCatalogue(const std::filesystem::path& chemin, std::string_view nom) {
+  const auto texte = lireBinaire(chemin);
+  if (!texte) return {nullptr, composer("impossible de lire le catalogue personnel \"", nom, "\".")};
+  auto lu = CataloguePersonnel::lire(versModeTexteLecture(*texte), nom);
+  if (!lu.catalogue) return {nullptr, composer(nom, ", ligne ", lu.ligne, " : ", lu.faute, ".")};
+  return {std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue)), {}};
+}
 
 CataloguePersonnel::Lecture CataloguePersonnel::lire(std::string_view texte, std::string_view nomFichier) {
   CataloguePersonnel c;

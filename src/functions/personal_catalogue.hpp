@@ -4,6 +4,8 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -54,6 +56,14 @@ struct CataloguePersonnel::Lecture {
   int ligne = 0;       // the bad line (1-based) and what is wrong with it
   std::string faute;
 };
+
+// The catalogue file at `chemin`, or the French error (Latin-1, without
+// "Erreur : ") that calls the file `nom`: unreadable, or its first bad line.
+struct CatalogueCharge {
+  std::shared_ptr<const CataloguePersonnel> catalogue;
+  std::string erreur;
+};
+CatalogueCharge chargerCatalogue(const std::filesystem::path& chemin, std::string_view nom);
 
 // The checker of every declared function.
 int strFoncDeclaree(Context&, const Text&, const Row&);

@@ -387,8 +387,14 @@ std::vector<std::string> Serveur::publier() {
       message.replace(message.find('\x01'), 1, nom);
       diagnostics.push_back({{{0, 0}, {0, 0}}, kGraviteErreur, {}, std::move(message)});
     } else {
-      diagnostics = diagnostiquer(d.texte, projet.reglages.appliquer(reglages_), encodage_, options_,
-                                  projet.reglages.consignes());
+      // The catalogue is read at each check, as the settings file: an edit shows at the next one.
+      std::string erreur;
+      const OptionsVerification options = projet.reglages.options(erreur, options_);
+      if (erreur.empty())
+        diagnostics = diagnostiquer(d.texte, projet.reglages.appliquer(reglages_), encodage_, options,
+                                    projet.reglages.consignes());
+      else
+        diagnostics.push_back({{{0, 0}, {0, 0}}, kGraviteErreur, {}, latin1VersUtf8(erreur)});
     }
     d.codesSurLeScript.clear();
     for (const Diagnostic& x : diagnostics)
