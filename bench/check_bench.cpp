@@ -39,6 +39,25 @@ void BM_VerificationEnMemoire(benchmark::State& state) {
 }
 BENCHMARK(BM_VerificationEnMemoire)->Arg(300)->Arg(625)->Arg(1250)->Arg(2500)->Arg(4998)->Unit(benchmark::kMillisecond);
 
+// The same check with the script extender's later syntax on: its rows are
+// tried after the catalogue's, on every line no row takes.
+void BM_VerificationEtendue(benchmark::State& state) {
+  const std::string script = scriptDe(state.range(0));
+  const int lines = quillomat::compterLignes(script);
+  quillomat::OptionsVerification options;
+  options.vlseEtendu = true;
+  size_t findings = 0;
+  for (auto _ : state) {
+    quillomat::WorkFiles wf;
+    quillomat::executerVerifications(wf, script, lines, 0, 0, {}, options);
+    benchmark::DoNotOptimize(quillomat::composerRapport(wf, lines, 1, 0));
+    findings = wf.findings.size();
+  }
+  state.counters["lignes"] = lines;
+  state.counters["constats"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_VerificationEtendue)->Arg(300)->Arg(4998)->Unit(benchmark::kMillisecond);
+
 void BM_EnchaineTestsSurDisque(benchmark::State& state) {
   const auto dir = std::filesystem::temp_directory_path() / ("quillomat-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);

@@ -4,16 +4,20 @@
 //
 // Input: byte 0 chooses the length of the settings bytes (its value modulo
 // 36, so that 0, 31, 32 and 33 bytes all come up) and, from 216 up, a run on
-// disk in a private directory, the way the programs run it; the settings
-// bytes follow, then the script.
+// disk in a private directory, the way the programs run it; below 216, an odd
+// value of byte 0 / 36 checks in memory with the script extender's later
+// syntax and a small personal catalogue. The settings bytes follow, then the
+// script.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "functions/personal_catalogue.hpp"
 #include "pipeline/enchaine_tests.hpp"
 #include "pipeline/records.hpp"
 #include "pipeline/report_writer.hpp"
@@ -43,13 +47,30 @@ void verifierEnregistrements(const WorkFiles& wf) {
     if (a.variable.size() > kNomMax || a.object.size() > kNomMax) faute("rattachement hors champ");
 }
 
-void enMemoire(std::string_view script, const SettingsRecord& s) {
+const OptionsVerification& optionsEtendues() {
+  static const OptionsVerification options = [] {
+    OptionsVerification o;
+    o.vlseEtendu = true;
+    auto lu = CataloguePersonnel::lire(
+        "SetModelPath ref? : texte id?\nAddItemNS ref : id nombre\nGetFormFromMod : texte texte -> ref\n"
+        "Somme : nombre ...\nTout : variable expression?\n",
+        "perso.txt");
+    if (!lu.catalogue) faute("catalogue personnel refuse");
+    o.catalogue = std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue));
+    return o;
+  }();
+  return options;
+}
+
+void enMemoire(std::string_view script, const SettingsRecord& s, bool etendu) {
   const std::string texte = versModeTexteLecture(script);
   const int lines = compterLignes(texte);
   if (lines > kLignesMax) return;
   WorkFiles wf;
   // In memory every work file is there: a fatal stop would escape and abort.
-  if (executerVerifications(wf, texte, lines, s.scriptKind, s.vlseDependent) != kSucces) faute("code d'echec");
+  if (executerVerifications(wf, texte, lines, s.scriptKind, s.vlseDependent, {},
+                            etendu ? optionsEtendues() : OptionsVerification{}) != kSucces)
+    faute("code d'echec");
   verifierEnregistrements(wf);
   const std::string defaut = forme::defautDuTexte(composerRapport(wf, lines, s.showInfo, s.hideAlerts));
   if (!defaut.empty()) faute("rapport mal forme : " + defaut);
@@ -100,6 +121,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (controle >= 216)
     surDisque(script, reglages);
   else
-    enMemoire(script, decoderSettings(reglages));
+    enMemoire(script, decoderSettings(reglages), (controle / 36) % 2 == 1);
   return 0;
 }

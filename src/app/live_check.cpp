@@ -202,7 +202,7 @@ void CVerificationContinue::lancer(CConstatsVue& suivi) {
           if (!r.erreur.empty())
             promesse->addResult(Constats{quillomat::Constat{0, false, r.erreur}});
           else
-            promesse->addResult(quillomat::verifierPendantLaFrappe(script, r.reglages, r.consignes));
+            promesse->addResult(quillomat::verifierPendantLaFrappe(script, r.reglages, r.consignes, r.options));
         } catch (...) {
           // Nothing to show: the findings on screen stay until the next edit.
         }

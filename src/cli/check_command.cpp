@@ -14,6 +14,8 @@
 #include "cli/sarif_log.hpp"
 #include "cli/script_search.hpp"
 #include "cli/work_directory.hpp"
+#include "functions/personal_catalogue.hpp"
+#include "pipeline/findings.hpp"
 #include "pipeline/project_settings.hpp"
 #include "pipeline/text_mode.hpp"
 
@@ -48,6 +50,14 @@ std::string messageIllisible(const std::string& fichier) {
   return "Erreur : impossible de lire le script \"" + fichier + "\" (fichier introuvable ou illisible).\n";
 }
 
+// "Erreur : ...\n" in UTF-8 from a Latin-1 error of chargerCatalogue that
+// called the file "\x01", with the file's name as the terminal shows names.
+std::string messageCatalogue(std::string_view erreur, const std::string& nom) {
+  std::string message = latin1VersUtf8(composer("Erreur : ", erreur, "\n"));
+  message.replace(message.find('\x01'), 1, nom);
+  return message;
+}
+
 Resultat echec(std::string fichier, std::string message) {
   Resultat r{std::move(fichier), {}, std::move(message)};
   r.v.issue = Issue::Echec;
@@ -64,12 +74,13 @@ Resultat verifie(std::string fichier, Verification v) {
 // file is read once.
 class Reglages {
  public:
-  explicit Reglages(const Options& o) : o_(o), preferences_(lireReglages(".")) {
+  Reglages(const Options& o, OptionsVerification ov) : o_(o), ov_(std::move(ov)), preferences_(lireReglages(".")) {
     if (o.config) nomme_ = chargerReglagesProjet(versChemin(*o.config));
   }
 
   struct PourUnScript {
     SettingsRecord reglages;
+    OptionsVerification options;
     Consignes consignes;
     std::string erreur;  // UTF-8, "Erreur : ...\n" when the settings file cannot be used
   };
@@ -95,6 +106,23 @@ class Reglages {
     }
     const ReglagesProjet projet = l ? l->reglages : ReglagesProjet{};
     p.reglages = o_.appliquer(projet.appliquer(preferences_));
+    // The command line's later syntax and catalogue before the file's.
+    p.options.vlseEtendu = o_.vlseEtendu || projet.vlseEtendu.value_or(false);
+    p.options.catalogue = ov_.catalogue;
+    if (p.options.vlseEtendu && !p.options.catalogue && !projet.catalogue.empty()) {
+      auto it = catalogues_.find(projet.catalogue);
+      if (it == catalogues_.end()) {
+        const std::string nom = nomAffiche(depuisChemin(projet.catalogue));
+        CatalogueCharge c = chargerCatalogue(projet.catalogue, "\x01");
+        if (!c.catalogue) c.erreur = messageCatalogue(c.erreur, nom);
+        it = catalogues_.emplace(projet.catalogue, std::move(c)).first;
+      }
+      if (!it->second.catalogue) {
+        p.erreur = it->second.erreur;
+        return p;
+      }
+      p.options.catalogue = it->second.catalogue;
+    }
     p.consignes = projet.consignes();
     p.consignes.signalerInutiles = p.consignes.signalerInutiles || o_.signalerInutiles;
     return p;
@@ -102,9 +130,11 @@ class Reglages {
 
  private:
   const Options& o_;
+  OptionsVerification ov_;
   SettingsRecord preferences_;
   std::optional<LectureReglagesProjet> nomme_;
   std::map<fs::path, LectureReglagesProjet> parDossier_;
+  std::map<fs::path, CatalogueCharge> catalogues_;  // erreur in UTF-8
 };
 
 // Report format: the report or the stop on the standard output, a failure on the standard error.
@@ -131,7 +161,8 @@ int verifierIci(const std::string& script, Reglages& tous) {
     return kStatutEchec;
   }
   const VerrouDossier verrou(".");
-  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages.reglages, false, reglages.consignes));
+  const Resultat r = verifie(fichier, verifierDans(".", *contenu, reglages.reglages, false, reglages.options,
+                                                  reglages.consignes));
   afficherRapport(r);
   return r.statut();
 }
@@ -180,7 +211,8 @@ std::optional<Resultat> verifierCible(const Cible& c, Reglages& tous) {
   if (!dossier)
     return echec(fichier, latin1VersUtf8("Erreur : impossible de créer un dossier de travail privé dans le "
                                          "dossier temporaire du système.\n"));
-  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages.reglages, true, reglages.consignes));
+  return verifie(fichier, verifierDans(dossier->chemin(), *contenu, reglages.reglages, true, reglages.options,
+                                       reglages.consignes));
 }
 
 int verifierPlusieurs(const Options& o, Reglages& reglages) {
@@ -244,7 +276,17 @@ int lancerCommande(int argc, char** argv) {
     return lecture.statut;
   }
   const Options& o = *lecture.options;
-  Reglages reglages(o);
+  OptionsVerification ov;
+  ov.vlseEtendu = o.vlseEtendu;
+  if (!o.catalogue.empty()) {
+    CatalogueCharge c = chargerCatalogue(versChemin(o.catalogue), "\x01");
+    if (!c.catalogue) {
+      ecrire(stderr, messageCatalogue(c.erreur, nomAffiche(o.catalogue)));
+      return kStatutEchec;
+    }
+    ov.catalogue = std::move(c.catalogue);
+  }
+  Reglages reglages(o, ov);
   if (commeLEditeur(o)) return verifierIci(o.entrees[0], reglages);
   return verifierPlusieurs(o, reglages);
 }

@@ -41,7 +41,8 @@ constexpr std::string_view kDescription =
     "ligne ; un script qui n'a pas pu être vérifié y figure comme notification d'erreur. Le journal est toute la "
     "sortie, sans ligne de bilan.\n"
     "Réglages d'un mod : le fichier .quillomat du dossier du script, ou du dossier le plus proche au-dessus, "
-    "s'applique à ce script (lignes clé = valeur : ignorer, type, vlse, alertes, signaler-inutiles) ; il remplace "
+    "s'applique à ce script (lignes clé = valeur : ignorer, type, vlse, alertes, signaler-inutiles, "
+    "vlse-etendu, catalogue) ; il remplace "
     "les préférences, et les options remplacent ce fichier. Les directives \"; quillomat: ignorer QM126\" et \"; "
     "quillomat: ignorer-fichier QM126\" des commentaires du script ignorent des constats ; les constats ignorés ne "
     "sont pas listés et ne comptent pas pour le statut de sortie.\n\n"
@@ -145,6 +146,12 @@ LectureOptions lireOptions(int argc, char** argv) {
   bascules[1].ajouter(app, "N'affiche pas les alertes.", "Affiche les alertes.");
   bascules[2].ajouter(app, "Affiche les informations sur le script (listes des variables et des objets utilisés).",
                       "N'affiche pas ces informations.");
+  app.add_flag("--vlse-etendu", o.vlseEtendu,
+               "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions) ; implique --vlse.");
+  app.add_option("--catalogue", o.catalogue,
+                 "Catalogue personnel : un fichier qui déclare des fonctions, une par ligne (\"nom [ref|ref?] : "
+                 "paramètres [-> ref]\") ; lu avec --vlse-etendu.")
+      ->type_name("FICHIER");
   app.add_option("--config", o.config,
                  "Le fichier de réglages à appliquer à tous les scripts, au lieu du fichier .quillomat de leur "
                  "dossier.")
@@ -180,6 +187,14 @@ LectureOptions lireOptions(int argc, char** argv) {
       return erreur("Erreur : type de script inconnu \"" + nomAffiche(type) +
                     "\" : choisissez inconnu, objet, quete ou effet.\n");
   }
+  if (o.vlseEtendu) {
+    if (o.vlseDependent == 0)
+      return erreur("Erreur : les options --vlse-etendu et --sans-vlse sont contraires : choisissez-en une.\n");
+    o.vlseDependent = 1;
+  }
+  if (!o.catalogue.empty() && !o.vlseEtendu)
+    return erreur(latin1VersUtf8("Erreur : le catalogue personnel ne sert qu'avec la syntaxe étendue : ajoutez "
+                                 "--vlse-etendu.\n"));
   if (o.entrees.empty()) return erreur(latin1VersUtf8("Erreur : indiquez le script à vérifier.\n"));
   int tirets = 0;
   for (const auto& e : o.entrees) tirets += e == "-";

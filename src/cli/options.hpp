@@ -20,6 +20,10 @@ struct Options {
   std::optional<int> vlseDependent;
   std::optional<int> hideAlerts;
   std::optional<int> showInfo;
+  // The script extender's later syntax (implies vlseDependent), and the
+  // personal catalogue file read with it.
+  bool vlseEtendu = false;
+  std::string catalogue;
   // The settings file: the nearest ".quillomat" of each script unless one is
   // named, or none at all.
   std::optional<std::string> config;

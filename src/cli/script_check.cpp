@@ -19,7 +19,8 @@ Verification echec(std::string message) {
 
 // One EnchaineTests run, keeping what it wrote for the other output formats.
 Verification verifierDans(const std::filesystem::path& dossier, std::string_view contenu,
-                          const SettingsRecord& reglages, bool prive, const Consignes& consignes) {
+                          const SettingsRecord& reglages, bool prive, const OptionsVerification& options,
+                          const Consignes& consignes) {
   if (!ecrireBinaire(dossier / std::string(kFichierScript), contenu))
     return echec(prive ? "Erreur : impossible d'écrire le fichier \"ScriptVaelmoor.txt\" dans le dossier de travail "
                          "privé.\n"
@@ -32,7 +33,7 @@ Verification verifierDans(const std::filesystem::path& dossier, std::string_view
   int code = kSucces;
   try {
     code = EnchaineTests(dossier, reglages.showInfo, reglages.scriptKind, reglages.vlseDependent,
-                         reglages.hideAlerts, {}, &bilan, consignes);
+                         reglages.hideAlerts, {}, &bilan, options, consignes);
   } catch (const ArretFatal& arret) {
     v.issue = Issue::Arret;
     v.message = arret.message();

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pipeline/options_verification.hpp"
 #include "pipeline/records.hpp"
 #include "pipeline/suppressions.hpp"
 
@@ -38,7 +39,8 @@ struct Verification {
 // given when the copy cannot be written. The script's directives and
 // `consignes` silence findings.
 Verification verifierDans(const std::filesystem::path& dossier, std::string_view contenu,
-                          const SettingsRecord& reglages, bool prive, const Consignes& consignes = {});
+                          const SettingsRecord& reglages, bool prive, const OptionsVerification& options = {},
+                          const Consignes& consignes = {});
 
 // The failure or stop message on one line, without its "Erreur : " head.
 std::string messageCourt(std::string_view message);

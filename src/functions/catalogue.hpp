@@ -34,6 +34,9 @@ struct Row {
   int callerAllowed = 1;  // 1: object.Name is accepted
   int negativeAllowed = 0;
   Group group = Group::Plain;
+  bool etendu = false;  // tried only with the script extender's later syntax
+  // Functions whose arguments are expressions: how many they take.
+  uint8_t argsMin = 0, argsMax = 0;
 };
 
 // Every checker looks for its whole name (letter case aside) at the first
@@ -66,6 +69,19 @@ std::span<const Row> catalogueInstructions();
 // Every distinct function name of both catalogues, as spelled, in catalogue
 // order (the value catalogue first): the word list of the known functions.
 std::vector<std::string_view> nomsDesFonctions();
+
+// The functions of the script extender's later versions, whose arguments are
+// expressions; tried after each catalogue when the later syntax is on.
+std::span<const Row> fonctionsEtendues();
+
+// Is `nom` (whole, any case) a function of the value catalogue (or, with
+// `instructions`, of either catalogue), of the later functions or of the
+// personal catalogue when the later syntax is on?
+bool estFonctionConnue(const Context& ctx, std::string_view nom, bool instructions);
+
+// The catalogue part of the value recogniser: 0 when no row recognises the
+// text, else 1 or 10 (a reference).
+int reconnaitreFonction(Context& ctx, std::string_view texte);
 
 // 0 not a value, 1 a value, 10 a reference returned by a function; the
 // product of the operands' results for an arithmetic expression.

@@ -60,4 +60,7 @@ int strFoncIDIDShort(Context&, const Text&, const Row&);
 int strFoncOptCelluleOptRef(Context&, const Text&, const Row&);
 int strFoncTexteVariables(Context&, const Text&, const Row&);
 
+// The later functions whose arguments are expressions (row.argsMin to argsMax).
+int strFoncExpressions(Context&, const Text&, const Row&);
+
 }  // namespace quillomat

@@ -78,6 +78,20 @@ constexpr std::array<Row, N> assemblerGroupes(
   return out;
 }
 
+// A row of the script extender's later syntax.
+constexpr Row etendu(Row r) {
+  r.etendu = true;
+  return r;
+}
+// A later function whose arguments are expressions, from `min` to `max` of them.
+constexpr Row expr(int min, int max, std::string_view n) {
+  Row r{strFoncExpressions, n};
+  r.argsMin = static_cast<uint8_t>(min);
+  r.argsMax = static_cast<uint8_t>(max);
+  r.etendu = true;
+  return r;
+}
+
 // A checker without fixed arguments, or a dedicated checker that knows its name.
 constexpr Row avec(Checker c, std::string_view n) { return {c, n}; }
 

@@ -9,6 +9,8 @@
 #include "functions/rows.hpp"
 #include "functions/shared_messages.hpp"
 
+#include "functions/personal_catalogue.hpp"
+#include "logic/extended_syntax.hpp"
 #include "logic/line_checkers.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/fatal_stop.hpp"
@@ -19,13 +21,17 @@ using namespace rows;
 
 // Header and declarations; the ID kind is the kind the declared name is recorded with.
 constexpr size_t kEnTetes = 2;
-constexpr size_t kDeclarations = 4;
+constexpr size_t kDeclarations = 7;  // the last three only with the later syntax
 
 constexpr Row kDebut[] = {
     sansApp(99, "ScriptName"), sansApp(99, "Scn"),
     sansApp(0, "Short"), sansApp(1, "Float"), sansApp(2, "Long"), sansApp(3, "Ref"),
+    etendu(sansApp(2, "Int")), etendu(sansApp(70, "Array_var")), etendu(sansApp(71, "String_var")),
     avec(synDetectSet, "Set"),
+    etendu(avec(synDetectLet, "Let")),
+    etendu(avec(synDetectBeginFunction, "Begin")),
     avec(synDetectBegin, "Begin"),
+    etendu(avec(synDetectEval, "If")), etendu(avec(synDetectEval, "ElseIf")),
     avec(synDetectTEST, "If"), avec(synDetectTEST, "ElseIf"),
     seule("Else"), seule("Endif"), seule("End"), seule("Return"),
     avec(strFoncTexteVariables, "MessageBox"),
@@ -204,13 +210,22 @@ constexpr Row kVlse2[] = {
     nonDocumentee("con_SetSkyParam"),
 };
 
-constexpr auto kCatalogue = assemblerGroupes<std::size(kDebut) + std::size(kVlse1) + std::size(kPlain) + std::size(kVlse2)>(
-    {{kDebut, Group::Plain}, {kVlse1, Group::Vlse}, {kPlain, Group::Plain}, {kVlse2, Group::Vlse}});
+// The lines of the later syntax that no earlier row can take for its own.
+constexpr Row kEtendu[] = {
+    etendu(avec(synDetectMotExpression, "While")), etendu(avec(synDetectForeach, "ForEach")),
+    etendu(seule("Loop")), etendu(seule("Break")), etendu(seule("Continue")),
+    etendu(avec(synDetectMotExpression, "SetFunctionValue")), etendu(avec(synDetectMotExpression, "Call")),
+};
+
+constexpr auto kCatalogue = assemblerGroupes<std::size(kDebut) + std::size(kVlse1) + std::size(kPlain) +
+                                             std::size(kVlse2) + std::size(kEtendu)>(
+    {{kDebut, Group::Plain}, {kVlse1, Group::Vlse}, {kPlain, Group::Plain}, {kVlse2, Group::Vlse},
+     {kEtendu, Group::Plain}});
 
 // First row of `rows` that recognises the line, or nullptr.
 const Row* premiereReconnue(Context& ctx, const Text& line, std::span<const Row> rows) {
   for (const Row& r : rows)
-    if (peutReconnaitre(line, r) && r.check(ctx, line, r) != 0) return &r;
+    if ((!r.etendu || ctx.etendu) && peutReconnaitre(line, r) && r.check(ctx, line, r) != 0) return &r;
   return nullptr;
 }
 
@@ -222,7 +237,7 @@ std::vector<std::string_view> nomsDesFonctions() {
   std::vector<std::string_view> noms;
   auto ajouter = [&](std::span<const Row> rows) {
     for (const Row& r : rows)
-      if (std::find(noms.begin(), noms.end(), r.name) == noms.end()) noms.push_back(r.name);
+      if (!r.etendu && std::find(noms.begin(), noms.end(), r.name) == noms.end()) noms.push_back(r.name);
   };
   ajouter(catalogueValeurs());
   ajouter(catalogueInstructions());
@@ -239,6 +254,8 @@ int verifierDeclaration(Context& ctx, const Text& line) {
 
 int verifierInstruction(Context& ctx, const Text& line) {
   const Row* r = premiereReconnue(ctx, line, catalogueInstructions().subspan(kEnTetes + kDeclarations));
+  if (!r && ctx.etendu) r = premiereReconnue(ctx, line, fonctionsEtendues());
+  if (!r && ctx.etendu && ctx.etendu->catalogue) r = premiereReconnue(ctx, line, ctx.etendu->catalogue->rows());
   if (!r) return 0;
   if (r->group == Group::Vlse && ctx.vlse == 0)
     signalerLigne(ctx.wf, ctx.line, kDependVlse);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "functions/catalogue.hpp"
+#include "functions/personal_catalogue.hpp"
 #include "functions/shared_messages.hpp"
 
 #include "pipeline/ascii.hpp"
@@ -19,19 +20,28 @@ int produit(long long a, long long b) { return static_cast<int>(std::min(a * b, 
 bool estOperateur(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
 
 // The remainder matched against the value catalogue: 0 when no row matched.
-int essayerCatalogue(Context& ctx, std::string_view reste) {
-  const Text t(reste);
-  bool vlseSeul = false;
-  for (const Row& r : catalogueValeurs()) {
+int essayerLignes(Context& ctx, const Text& t, std::span<const Row> rows) {
+  for (const Row& r : rows) {
     if (!peutReconnaitre(t, r)) continue;
     const int res = r.check(ctx, t, r);
     if (res == 0) continue;
-    vlseSeul = r.group == Group::Vlse || r.group == Group::VlseRef;
+    const bool vlseSeul = r.group == Group::Vlse || r.group == Group::VlseRef;
     if (vlseSeul && res == 1 && ctx.vlse == 0)
       signalerLigne(ctx.wf, ctx.line, kDependVlse);
     return (r.group == Group::VlseRef || r.group == Group::Ref) ? 10 : 1;
   }
   return 0;
+}
+
+// The later functions and the declared ones come after the catalogue, which
+// keeps the rows of the names it has.
+int essayerCatalogue(Context& ctx, std::string_view reste) {
+  const Text t(reste);
+  int r = essayerLignes(ctx, t, catalogueValeurs());
+  if (r != 0 || !ctx.etendu) return r;
+  r = essayerLignes(ctx, t, fonctionsEtendues());
+  if (r != 0 || !ctx.etendu->catalogue) return r;
+  return essayerLignes(ctx, t, ctx.etendu->catalogue->rows());
 }
 
 // A token outside the catalogue: a variable, or object.variable.
@@ -147,6 +157,8 @@ int recurser(Context& ctx, std::string_view text) {
 }
 
 }  // namespace
+
+int reconnaitreFonction(Context& ctx, std::string_view texte) { return essayerCatalogue(ctx, texte); }
 
 int reconnaitreValeur(Context& ctx, std::string_view text) {
   text = jusquAuNul(text);

@@ -72,7 +72,7 @@ Diagnostic diagnosticHorsLatin1(Plage plage, std::string_view caractere, char32_
 }  // namespace
 
 std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
-                                      const Consignes& consignes) {
+                                      const OptionsVerification& options, const Consignes& consignes) {
   const TexteLatin1 latin1 = versLatin1(utf8);
   const Lignes lignes(utf8);
   const std::vector<size_t> debuts = debutsDesLignesVerifiees(utf8);
@@ -81,7 +81,7 @@ std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecor
     out.push_back({plageDuCode(utf8, lignes, debuts, 0, e), kGraviteErreur, {}, latin1VersUtf8(texteLatin1)});
   };
   try {
-    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages, consignes);
+    const VerificationMemoire v = verifierEnMemoire(latin1.texte, reglages, options, consignes);
     if (v.code != kSucces) surLaLigneUn(messageResultat(v.code));
     out.reserve(v.constats.size() + std::min(latin1.horsLatin1.size(), kHorsLatin1Max));
     for (const Constat& c : v.constats)

@@ -3,6 +3,8 @@
 // character that Latin-1 cannot hold.
 #pragma once
 
+#include "pipeline/options_verification.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +32,7 @@ struct Diagnostic {
 // utf8: the document's text. The script's directives and `consignes`
 // silence findings as in a run.
 std::vector<Diagnostic> diagnostiquer(std::string_view utf8, const SettingsRecord& reglages, Encodage e,
-                                      const Consignes& consignes = {});
+                                      const OptionsVerification& options = {}, const Consignes& consignes = {});
 
 // The messages only the server writes (characters a script cannot hold), for
 // the help.

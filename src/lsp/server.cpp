@@ -8,6 +8,9 @@
 #include "lsp/diagnostics.hpp"
 #include "lsp/protocol_json.hpp"
 #include "lsp/settings.hpp"
+#include "functions/personal_catalogue.hpp"
+#include "pipeline/findings.hpp"
+#include "pipeline/text_mode.hpp"
 #include "lsp/uri.hpp"
 #include "pipeline/directive_insertion.hpp"
 
@@ -230,7 +233,8 @@ json Serveur::initialiser(const json& params, Sortie& sortie) {
   const json capacites = params.value("capabilities", json::object());
   encodage_ = choisirEncodage(capacites);
   markdown_ = accepteMarkdown(capacites);
-  if (const auto racine = racineDuProjet(params)) reglagesFichier_ = lireReglages(*racine);
+  racine_ = racineDuProjet(params);
+  if (racine_) reglagesFichier_ = lireReglages(*racine_);
   optionsDepart_ = params.value("initializationOptions", json());
   recalculerReglages(sortie);
   etat_ = Etat::Pret;
@@ -243,10 +247,31 @@ void Serveur::recalculerReglages(Sortie& sortie) {
   const SettingsRecord avant = reglages_;
   reglages_ = appliquerOptions(appliquerOptions(reglagesFichier_, optionsDepart_, avertissements),
                                optionsConfiguration_, avertissements);
+  const ReglagesEtendus etendus = appliquerOptionsEtendues(
+      appliquerOptionsEtendues({}, optionsDepart_, avertissements), optionsConfiguration_, avertissements);
+  const bool etendusChanges = etendus != etendus_;
+  if (etendusChanges) {
+    etendus_ = etendus;
+    options_ = {};
+    options_.vlseEtendu = etendus.vlseEtendu;
+    if (etendus.vlseEtendu && !etendus.catalogue.empty()) {
+      std::filesystem::path chemin(std::u8string(etendus.catalogue.begin(), etendus.catalogue.end()));
+      if (chemin.is_relative() && racine_) chemin = *racine_ / chemin;
+      const auto texte = lireBinaire(chemin);
+      auto lu = texte ? CataloguePersonnel::lire(versModeTexteLecture(*texte), "catalogue")
+                      : CataloguePersonnel::Lecture{};
+      if (lu.catalogue)
+        options_.catalogue = std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue));
+      else if (!texte)
+        avertissements.push_back("Catalogue personnel illisible : il est ignoré.");
+      else
+        avertissements.push_back(composer("Catalogue personnel ignoré : ligne ", lu.ligne, " : ", lu.faute, "."));
+    }
+  }
   for (const std::string& a : avertissements)
     sortie.push_back(
         notification("window/logMessage", {{"type", kMessageAvertissement}, {"message", latin1VersUtf8(a)}}));
-  if (reglages_ != avant)
+  if (reglages_ != avant || etendusChanges)
     for (auto& [uri, d] : documents_) d.aVerifier = true;
 }
 
@@ -362,8 +387,14 @@ std::vector<std::string> Serveur::publier() {
       message.replace(message.find('\x01'), 1, nom);
       diagnostics.push_back({{{0, 0}, {0, 0}}, kGraviteErreur, {}, std::move(message)});
     } else {
-      diagnostics = diagnostiquer(d.texte, projet.reglages.appliquer(reglages_), encodage_,
-                                  projet.reglages.consignes());
+      // The catalogue is read at each check, as the settings file: an edit shows at the next one.
+      std::string erreur;
+      const OptionsVerification options = projet.reglages.options(erreur, options_);
+      if (erreur.empty())
+        diagnostics = diagnostiquer(d.texte, projet.reglages.appliquer(reglages_), encodage_, options,
+                                    projet.reglages.consignes());
+      else
+        diagnostics.push_back({{{0, 0}, {0, 0}}, kGraviteErreur, {}, latin1VersUtf8(erreur)});
     }
     d.codesSurLeScript.clear();
     for (const Diagnostic& x : diagnostics)

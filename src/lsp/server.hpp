@@ -7,12 +7,15 @@
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lsp/documents.hpp"
 #include "lsp/positions.hpp"
+#include "lsp/settings.hpp"
+#include "pipeline/options_verification.hpp"
 #include "pipeline/project_settings.hpp"
 #include "pipeline/records.hpp"
 
@@ -76,6 +79,9 @@ class Serveur {
   SettingsRecord reglagesFichier_;
   nlohmann::json optionsDepart_, optionsConfiguration_;
   SettingsRecord reglages_;
+  std::optional<std::filesystem::path> racine_;
+  ReglagesEtendus etendus_;
+  OptionsVerification options_;  // the later syntax and the personal catalogue, as read
   std::map<std::string, Document> documents_;
   struct ReglagesLus {
     std::string empreinte;

@@ -76,4 +76,24 @@ SettingsRecord appliquerOptions(SettingsRecord r, const nlohmann::json& options,
   return r;
 }
 
+ReglagesEtendus appliquerOptionsEtendues(ReglagesEtendus r, const nlohmann::json& options,
+                                         std::vector<std::string>& avertissements) {
+  if (!options.is_object()) return r;
+  const auto imbriquees = options.find("quillomat");
+  const nlohmann::json& o = imbriquees != options.end() && imbriquees->is_object() ? *imbriquees : options;
+  if (const auto v = o.find("vlseEtendu"); v != o.end() && !v->is_null()) {
+    if (const auto oui = ouiNon(*v))
+      r.vlseEtendu = *oui != 0;
+    else
+      avertissements.push_back("Réglage \"vlseEtendu\" ignoré : choisissez true ou false.");
+  }
+  if (const auto v = o.find("catalogue"); v != o.end() && !v->is_null()) {
+    if (v->is_string())
+      r.catalogue = v->get<std::string>();
+    else
+      avertissements.push_back("Réglage \"catalogue\" ignoré : donnez le chemin d'un fichier.");
+  }
+  return r;
+}
+
 }  // namespace quillomat::lsp

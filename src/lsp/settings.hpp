@@ -24,4 +24,15 @@ std::optional<std::filesystem::path> racineDuProjet(const nlohmann::json& parame
 SettingsRecord appliquerOptions(SettingsRecord r, const nlohmann::json& options,
                                 std::vector<std::string>& avertissements);
 
+// The settings beyond the preferences record: "vlseEtendu" (true or false)
+// and "catalogue" (the personal catalogue file, relative to the workspace
+// root), at the top of `options` or under "quillomat".
+struct ReglagesEtendus {
+  bool vlseEtendu = false;
+  std::string catalogue;
+  bool operator==(const ReglagesEtendus&) const = default;
+};
+ReglagesEtendus appliquerOptionsEtendues(ReglagesEtendus r, const nlohmann::json& options,
+                                         std::vector<std::string>& avertissements);
+
 }  // namespace quillomat::lsp

@@ -6,6 +6,7 @@
 
 #include "cli/run_listing.hpp"
 #include "functions/checkers.hpp"
+#include "logic/extended_syntax.hpp"
 #include "logic/line_checkers.hpp"
 #include "pipeline/ascii.hpp"
 
@@ -79,6 +80,12 @@ const Signature kSignatures[] = {
     {synDetectSetActorFullName, kFacultatif, kPersonne, "le nouveau nom, entre guillemets"},
     {synDetectSetCellFullName, kAucun, 0, "un ID (CELLULE), puis le nouveau nom entre guillemets"},
     {synDetectPlaceAtMe, kFacultatif, kObjet, "un ID (OBJET), un nombre d'exemplaires, une distance et une direction"},
+    {synDetectLet, kAucun, 0,
+     "une variable (ou un élément a[i], a->cle), un opérateur d'affectation (:=, +=...), puis une expression"},
+    {synDetectBeginFunction, kAucun, 0, "le mot Function, puis ses paramètres entre accolades"},
+    {synDetectEval, kAucun, 0, "le mot eval, puis une expression de la syntaxe étendue"},
+    {synDetectMotExpression, kAucun, 0, "une expression de la syntaxe étendue"},
+    {synDetectForeach, kAucun, 0, "une variable, <-, puis le tableau ou le texte parcouru"},
 };
 
 // " (QUETE)" for a kind with a type word, nothing otherwise.

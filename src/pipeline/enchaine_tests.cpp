@@ -10,6 +10,7 @@
 #include "pipeline/work_files.hpp"
 #include "syntax/block_structure.hpp"
 #include "syntax/line_scanner.hpp"
+#include "syntax/loop_structure.hpp"
 #include "syntax/script_type.hpp"
 #include "syntax/variables.hpp"
 
@@ -33,17 +34,26 @@ int compterLignes(std::string_view script) {
 }
 
 int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
-                          const std::function<void()>& progression) {
+                          const std::function<void()>& progression, const OptionsVerification& options) {
+  EtatEtendu etat;
+  etat.catalogue = options.catalogue.get();
+  EtatEtendu* etendu = options.vlseEtendu ? &etat : nullptr;
+  if (etendu) vlseDependent = 1;
   for (std::string_view type : {"short", "float", "long", "ref"}) strDetectVar(wf, script, lines, type);
+  if (etendu)
+    for (std::string_view type : {"int", "array_var", "string_var"}) strDetectVar(wf, script, lines, type);
   if (verifierBlocs(wf, script, lines + 1) != 0) return kBlocsImpossible;
-  MainSyntaxe(wf, script, lines, scriptKind, vlseDependent, progression);
-  verifierTypeScript(wf, scriptKind);
+  if (etendu) verifierBoucles(wf, script, lines + 1);
+  MainSyntaxe(wf, script, lines, scriptKind, vlseDependent, progression, etendu);
+  // A function script belongs to no kind: it runs where it is called.
+  if (!etat.fonctionVue) verifierTypeScript(wf, scriptKind);
   verifierUnderscore(wf);
   return kSucces;
 }
 
 int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
-                  const std::function<void()>& progression, BilanRun* bilan, const Consignes& consignes) {
+                  const std::function<void()>& progression, BilanRun* bilan, const OptionsVerification& options,
+                  const Consignes& consignes) {
   const std::filesystem::path rapport = dir / std::string(kFichierRapport);
   WorkFiles wf(dir);
   wf.supprimerTous();
@@ -56,7 +66,7 @@ int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind
 
   wf.creerTous();
   try {
-    if (executerVerifications(wf, *script, lines, scriptKind, vlseDependent, progression) != kSucces) {
+    if (executerVerifications(wf, *script, lines, scriptKind, vlseDependent, progression, options) != kSucces) {
       wf.ecrireSurDisque();
       return kBlocsImpossible;
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pipeline/options_verification.hpp"
 #include "pipeline/suppressions.hpp"
 #include "pipeline/work_files.hpp"
 
@@ -44,8 +45,9 @@ struct BilanRun {
 // structure, the line scan, the script-type verdict and the underscore
 // alerts. Returns kSucces, or kBlocsImpossible when the findings file cannot
 // be written. Throws ArretFatal as EnchaineTests does.
+// `options` adds what the preferences record does not hold.
 int executerVerifications(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
-                          const std::function<void()>& progression = {});
+                          const std::function<void()>& progression = {}, const OptionsVerification& options = {});
 
 // The number of lines of a script as the checks count them: line feeds + 1.
 int compterLignes(std::string_view script);
@@ -55,6 +57,6 @@ int compterLignes(std::string_view script);
 // (the work files then hold what the run had written).
 int EnchaineTests(const std::filesystem::path& dir, int showInfo, int scriptKind, int vlseDependent, int hideAlerts,
                   const std::function<void()>& progression = {}, BilanRun* bilan = nullptr,
-                  const Consignes& consignes = {});
+                  const OptionsVerification& options = {}, const Consignes& consignes = {});
 
 }  // namespace quillomat

@@ -16,7 +16,8 @@ struct SectionInventaire {
 
 // In report order.
 inline constexpr std::array<SectionInventaire, 7> kSectionsInventaire{{
-    {0, 4, -1, -1, "\n\n\n Liste des variables locales utilisées :\n-----------------------------------------\n",
+    // 70 and 71: the arrays and strings of the script extender's later syntax.
+    {0, 4, 70, 71, "\n\n\n Liste des variables locales utilisées :\n-----------------------------------------\n",
      "variables_locales"},
     {25, 29, -1, -1,
      "\n\n\n Liste des variables locales externes utilisées :\n"
@@ -30,7 +31,7 @@ inline constexpr std::array<SectionInventaire, 7> kSectionsInventaire{{
      "\n\n\n Liste des objets non physiques utilisés :\n-------------------------------------------\n",
      "objets_non_physiques"},
     {50, 59, -1, -1, "\n\n\n Liste des dialogues utilisés :\n--------------------------------\n", "dialogues"},
-    {60, 98, -1, -1, "\n\n\n Liste des autres objets utilisés :\n------------------------------------\n",
+    {60, 69, 72, 98, "\n\n\n Liste des autres objets utilisés :\n------------------------------------\n",
      "autres_objets"},
 }};
 

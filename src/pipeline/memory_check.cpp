@@ -66,7 +66,7 @@ std::vector<Constat> constatsListes(const std::vector<FindingRecord>& findings, 
 }
 
 VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages,
-                                      const Consignes& consignes) {
+                                      const OptionsVerification& options, const Consignes& consignes) {
   VerificationMemoire v;
   const std::string texte = versModeTexteLecture(script);
   v.lines = compterLignes(texte);
@@ -75,7 +75,7 @@ VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRec
     return v;
   }
   WorkFiles wf;
-  v.code = executerVerifications(wf, texte, v.lines, reglages.scriptKind, reglages.vlseDependent);
+  v.code = executerVerifications(wf, texte, v.lines, reglages.scriptKind, reglages.vlseDependent, {}, options);
   if (v.code == kSucces) v.tri = trierConstats(wf.findings, texte, consignes);
   v.constats = constatsListes(wf.findings, v.lines, reglages.hideAlerts);
   v.findings = std::move(wf.findings);

@@ -3,6 +3,8 @@
 // memory only, so that no file is read or written.
 #pragma once
 
+#include "pipeline/options_verification.hpp"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +44,6 @@ struct VerificationMemoire {
 // `reglages`. The spacing correction is not applied: the text is checked as
 // it stands. The script's directives and `consignes` silence findings as in a run.
 VerificationMemoire verifierEnMemoire(std::string_view script, const SettingsRecord& reglages,
-                                      const Consignes& consignes = {});
+                                      const OptionsVerification& options = {}, const Consignes& consignes = {});
 
 }  // namespace quillomat

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "functions/personal_catalogue.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/text_mode.hpp"
@@ -37,6 +38,17 @@ bool lireOuiNon(std::string_view v, ReglagesProjet& r, std::string&) {
 bool lireSignalerInutiles(std::string_view v, ReglagesProjet& r, std::string&) {
   r.signalerInutiles = ouiNon(v);
   return r.signalerInutiles.has_value();
+}
+
+bool lireVlseEtendu(std::string_view v, ReglagesProjet& r, std::string&) {
+  r.vlseEtendu = ouiNon(v);
+  return r.vlseEtendu.has_value();
+}
+
+// The path as written (the bytes of the file), from the settings file's folder.
+bool lireCatalogue(std::string_view v, ReglagesProjet& r, std::string&) {
+  r.catalogue = r.fichier.parent_path() / std::filesystem::path(std::string(v));
+  return true;
 }
 
 // "alertes = non" hides the alerts, as the preference "Ne pas afficher les alertes" does.
@@ -91,6 +103,8 @@ constexpr Cle kCles[] = {
     {"vlse", lireOuiNon<&ReglagesProjet::vlseDependent>, "oui ou non"},
     {"alertes", lireAlertes, "oui ou non"},
     {"signaler-inutiles", lireSignalerInutiles, "oui ou non"},
+    {"vlse-etendu", lireVlseEtendu, "oui ou non"},
+    {"catalogue", lireCatalogue, "le chemin du catalogue personnel"},
 };
 
 std::string listeDesCles() {
@@ -112,6 +126,16 @@ SettingsRecord ReglagesProjet::appliquer(SettingsRecord r) const {
 }
 
 Consignes ReglagesProjet::consignes() const { return {ignorer, signalerInutiles.value_or(false)}; }
+
+OptionsVerification ReglagesProjet::options(std::string& erreur, OptionsVerification base) const {
+  OptionsVerification o = std::move(base);
+  o.vlseEtendu = vlseEtendu.value_or(o.vlseEtendu);
+  if (!o.vlseEtendu || catalogue.empty()) return o;
+  CatalogueCharge c = chargerCatalogue(catalogue, catalogue.string());
+  if (!c.catalogue) erreur = "Erreur : " + c.erreur;
+  o.catalogue = std::move(c.catalogue);
+  return o;
+}
 
 std::vector<std::string_view> clesReglagesProjet() {
   std::vector<std::string_view> out;
@@ -204,6 +228,7 @@ ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::
   }
   r.reglages = l.reglages.appliquer(preferences);
   r.consignes = l.reglages.consignes();
+  r.options = l.reglages.options(r.erreur);
   return r;
 }
 

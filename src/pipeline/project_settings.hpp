@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pipeline/options_verification.hpp"
 #include "pipeline/records.hpp"
 #include "pipeline/suppressions.hpp"
 
@@ -24,10 +25,16 @@ struct ReglagesProjet {
   std::optional<int> vlseDependent;
   std::optional<int> hideAlerts;
   std::optional<bool> signalerInutiles;
+  std::optional<bool> vlseEtendu;
+  std::filesystem::path catalogue;  // empty: none; a relative path is taken from the file's folder
 
   // The preferences with the settings of the file in their place.
   SettingsRecord appliquer(SettingsRecord r) const;
   Consignes consignes() const;
+  // The later syntax and its catalogue as the file asks, over `base`;
+  // `erreur` (Latin-1, "Erreur : ...") when the catalogue cannot be read. The
+  // catalogue is read only with the later syntax.
+  OptionsVerification options(std::string& erreur, OptionsVerification base = {}) const;
 };
 
 struct ErreurReglages {
@@ -59,6 +66,7 @@ struct ReglagesDuScript {
   SettingsRecord reglages;
   Consignes consignes;
   std::string erreur;  // Latin-1, the message when the settings file cannot be used
+  OptionsVerification options;
 };
 ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::filesystem::path& dossierDuScript);
 

@@ -16,7 +16,9 @@ const std::vector<const Fiche*>& tousLesLibelles() {
                        libellesMiscStat(), libellesMovement(), libellesIdInt(), libellesReturnId(), libellesSexe(),
                        libellesTexteVariables(), libellesBeginLine(), libellesBlockCommands(), libellesTestLine(),
                        libellesLogicalExpression(), libellesSetAssignment(), libellesMessage(), libellesFullName(),
-                       libellesPlaceAtMe(), libellesSuppressions()})
+                       libellesPlaceAtMe(), libellesExtendedExpression(), libellesExtendedStatements(),
+                       libellesExtendedFunctions(), libellesPersonalCatalogue(), libellesLoopStructure(),
+                       libellesSuppressions()})
       v.insert(v.end(), l.begin(), l.end());
     std::stable_sort(v.begin(), v.end(), [](const Fiche* a, const Fiche* b) { return a->code < b->code; });
     return v;

@@ -42,6 +42,11 @@ Libelles libellesSetAssignment();
 Libelles libellesMessage();
 Libelles libellesFullName();
 Libelles libellesPlaceAtMe();
+Libelles libellesExtendedExpression();
+Libelles libellesExtendedStatements();
+Libelles libellesExtendedFunctions();
+Libelles libellesPersonalCatalogue();
+Libelles libellesLoopStructure();
 Libelles libellesSuppressions();
 
 }  // namespace quillomat

@@ -60,6 +60,8 @@ std::string_view suffixe(int k) {
     case 95: return " (type CELLULE)";
     case 96: return " (type SCRIPT)";
     case 97: return " (type RACE)";
+    case 70: return " (type TABLEAU)";
+    case 71: return " (type CHAÎNE)";
     default: return {};
   }
 }

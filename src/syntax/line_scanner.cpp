@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "functions/catalogue.hpp"
+#include "logic/extended_syntax.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/findings.hpp"
 #include "pipeline/registre_libelles.hpp"
@@ -98,7 +99,7 @@ void verifierTabulations(WorkFiles& wf, int lineIndex, std::string_view code) {
 }
 
 void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
-                 const Progression& progression) {
+                 const Progression& progression, EtatEtendu* etendu) {
   const std::vector<int> B = lignesDeBloc(script, lines);
   bool enTeteVu = false, codeVu = false;
   CharStream in(script);
@@ -129,7 +130,7 @@ void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKi
     verifierTabulations(wf, i, code);
     if (fait) continue;
 
-    Context ctx{wf, i, vlseDependent, scriptKind};
+    Context ctx{wf, i, vlseDependent, scriptKind, etendu};
     const Text ligne(code);
     if (verifierEnTete(ctx, ligne)) {
       if (enTeteVu) signalerLigne(wf, i, kEnTeteRepete);
@@ -140,7 +141,7 @@ void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKi
       if (codeVu) signalerLigne(wf, i, kDeclarationTardive);
       continue;
     }
-    if (!verifierInstruction(ctx, ligne)) {
+    if (!verifierInstruction(ctx, ligne) && !commandeInconnue(ctx, ligne)) {
       signalerLigne(wf, i, kSyntaxeInconnue);
       continue;
     }

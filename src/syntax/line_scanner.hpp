@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "functions/context.hpp"
 #include "pipeline/work_files.hpp"
 
 namespace quillomat {
@@ -20,7 +21,8 @@ std::string_view partieCode(std::string_view ligne);
 void verifierTabulations(WorkFiles& wf, int lineIndex, std::string_view code);
 
 // lines: line feeds + 1. `progression`, when set, is called once per line read.
+// `etendu`, when set, accepts the script extender's later syntax.
 void MainSyntaxe(WorkFiles& wf, std::string_view script, int lines, int scriptKind, int vlseDependent,
-                 const Progression& progression = {});
+                 const Progression& progression = {}, EtatEtendu* etendu = nullptr);
 
 }  // namespace quillomat

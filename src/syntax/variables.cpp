@@ -1,5 +1,7 @@
 #include "syntax/variables.hpp"
 
+#include <iterator>
+
 #include "pipeline/ascii.hpp"
 #include "pipeline/fatal_stop.hpp"
 #include "pipeline/tri_info.hpp"
@@ -50,10 +52,11 @@ void strDetectTest(std::string_view script, std::vector<int>& marks, int lineCou
 }
 
 int strDetectVar(WorkFiles& wf, std::string_view script, int lineCount, std::string_view typeWord) {
-  static const int kinds[] = {0, 1, 2, 3};
-  static const std::string_view mots[] = {"short", "float", "long", "ref"};
+  // int is a long; arrays and strings exist only in the later syntax.
+  static const int kinds[] = {0, 1, 2, 3, 2, 70, 71};
+  static const std::string_view mots[] = {"short", "float", "long", "ref", "int", "array_var", "string_var"};
   int kind = 0;
-  for (int k = 0; k < 4; ++k)
+  for (size_t k = 0; k < std::size(mots); ++k)
     if (mots[k] == typeWord) kind = kinds[k];
 
   CharStream in(script);

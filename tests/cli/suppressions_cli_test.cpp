@@ -68,5 +68,37 @@ TEST(QuillomatCheckSilences, EachScriptHasItsFoldersSettings) {
   EXPECT_NE(s.texte.find("b.txt:3"), std::string::npos) << s.texte;
 }
 
+// The later syntax and the catalogue of the settings file, its catalogue
+// found from its own folder; the options win over the file.
+TEST(QuillomatCheckSilences, LaterSyntaxAndCatalogueFromTheSettingsFile) {
+  struct Cas {
+    std::string quillomat;
+    std::string args;
+    std::vector<std::string> attendus;
+    std::vector<std::string> absents;
+  };
+  const std::vector<Cas> cas = {
+      {"", "-f json mod/s.txt", {}, {"QM615", "QM616"}},
+      {"vlse-etendu = oui\n", "-f json mod/s.txt", {"QM615"}, {"QM616"}},
+      {"vlse-etendu = oui\ncatalogue = cat/perso.txt\n", "-f json mod/s.txt", {"QM616"}, {"QM615"}},
+      {"catalogue = cat/perso.txt\n", "--vlse-etendu -f json mod/s.txt", {"QM616"}, {"QM615"}},
+      {"catalogue = cat/perso.txt\n", "-f json mod/s.txt", {}, {"QM615", "QM616"}},
+      {"vlse-etendu = oui\ncatalogue = cat/absent.txt\n", "mod/s.txt",
+       {"impossible de lire le catalogue personnel", "absent.txt"}, {"QM61"}},
+      {"vlse-etendu = oui\ncatalogue = cat/absent.txt\n", "--vlse-etendu --catalogue mod/cat/perso.txt -f json mod/s.txt",
+       {"QM616"}, {"absent.txt"}},
+  };
+  for (const Cas& c : cas) {
+    test::DossierTemporaire d;
+    std::filesystem::create_directories(d.chemin() / "mod" / "cat");
+    ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / "s.txt", "scn T\nbegin GameMode\nUpdate3D\nend\n"));
+    ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / "cat" / "perso.txt", "Update3D ref :\n"));
+    if (!c.quillomat.empty()) ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / ".quillomat", c.quillomat));
+    const test::Sortie s = lancerCheck(d.chemin(), c.args);
+    for (const std::string& a : c.attendus) EXPECT_NE(s.texte.find(a), std::string::npos) << c.quillomat << c.args << ": " << a << "\n" << s.texte;
+    for (const std::string& a : c.absents) EXPECT_EQ(s.texte.find(a), std::string::npos) << c.quillomat << c.args << ": " << a << "\n" << s.texte;
+  }
+}
+
 }  // namespace
 }  // namespace quillomat

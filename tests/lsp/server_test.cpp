@@ -244,6 +244,12 @@ TEST(Serveur, SettingsFileOfTheFolderAndQuickFixes) {
   const json erreur = publies();
   ASSERT_EQ(erreur.size(), 1u);
   EXPECT_NE(erreur[0]["message"].get<std::string>().find("ligne 2 : cl"), std::string::npos) << erreur;
+
+  // The file's later syntax reads the catalogue it names, beside it.
+  ASSERT_TRUE(ecrireBinaire(dir.chemin() / ".quillomat", "ignorer = QM240\nvlse-etendu = oui\ncatalogue = absent.txt\n"));
+  const json sansCatalogue = publies();
+  ASSERT_EQ(sansCatalogue.size(), 1u);
+  EXPECT_NE(sansCatalogue[0]["message"].get<std::string>().find("absent.txt"), std::string::npos) << sansCatalogue;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/core/help_examples.hpp"
+#include "functions/personal_catalogue.hpp"
 #include "pipeline/memory_check.hpp"
 #include "lsp/diagnostics.hpp"
 #include "pipeline/registre_libelles.hpp"
@@ -67,6 +68,16 @@ struct Ligne {
   std::string lignes;
   std::string_view code;
   bool scriptEntier = false;
+  bool etendu = false;  // checked with the script extender's later syntax
+  OptionsVerification options() const {
+    OptionsVerification o;
+    o.vlseEtendu = etendu;
+    if (etendu) {
+      auto lu = CataloguePersonnel::lire("Update3D ref :\nAddItemNS ref : id nombre\n", "perso.txt");
+      o.catalogue = std::make_shared<const CataloguePersonnel>(std::move(*lu.catalogue));
+    }
+    return o;
+  }
   std::string script() const {
     return scriptDeExemple({lignes.c_str(), nullptr, "", "", scriptEntier}, false);
   }
@@ -115,6 +126,31 @@ const std::vector<Ligne> kLignes = {
     {"PrintToConsole \"%g %g\", compteur,compteur", "QM515"},
     {"SetActorFullName Bob", "QM522"},
     {"SetCellFullName Cellule,\"Nom\"", "QM523"},
+    {"let n := a[1", "QM602", false, true},
+    {"let n := 1 +", "QM603", false, true},
+    {"let n := 1 2", "QM604", false, true},
+    {"let n :=", "QM605", false, true},
+    {"let n := 1 @ 2", "QM606", false, true},
+    {"let n := (1 + \")\"", "QM601", false, true},
+    {"let n := GetDistance", "QM607", false, true},
+    {"let n := " + std::string(120, '(') + "1" + std::string(120, ')'), "QM608", false, true},
+    {"call", "QM609", false, true},
+    {"let := 5", "QM610", false, true},
+    {"let n 5", "QM611", false, true},
+    {"foreach n objets\nloop", "QM612", false, true},
+    {"scn F\nBegin Function a\nEnd\n", "QM613", true, true},
+    {"scn F\nBegin Function { a }\nEnd\n", "QM614", true, true},
+    {"MonModFaire 1 2", "QM615", false, true},
+    {"Update3D", "QM616", false, true},
+    {"player.AddItemNS Gold001 \"dix\"", "QM617", false, true},
+    {"let n := ar_Size", "QM618", false, true},
+    {"let a := ar_Construct Liste", "QM619", false, true},
+    {"sv_Destruct n", "QM620", false, true},
+    {"loop", "QM621", false, true},
+    {"scn T\nbegin GameMode\nwhile 1\n", "QM622", true, true},
+    {"break", "QM623", false, true},
+    {"if 1\nwhile 1\nendif\nloop", "QM624", false, true},
+    {"while 1\nif 1\nloop\nendif", "QM625", false, true},
     {"Activate cible ; quillomat: ignorr QM240", "QM910"},
     {"Activate cible ; quillomat: ignorer QM999", "QM911"},
     {"Activate cible ; quillomat: ignorer", "QM912"},
@@ -125,23 +161,28 @@ const std::vector<Ligne> kLignes = {
 const Consignes kSignalerInutiles{{}, true};
 
 // Scripts that bring the messages out, with the script type they are checked as.
-std::vector<std::pair<std::string, int>> scriptsVerifies() {
-  std::vector<std::pair<std::string, int>> scripts = {
-      {*lireBinaire(std::filesystem::path(QUILLOMAT_DATA_DIR) / "exemple.txt"), 0},
-      {bench::scriptStress(600), 0},
-      {bench::scriptTypique(), 1},
+struct ScriptVerifie {
+  std::string script;
+  int type = 0;
+  OptionsVerification options;
+};
+std::vector<ScriptVerifie> scriptsVerifies() {
+  std::vector<ScriptVerifie> scripts = {
+      {*lireBinaire(std::filesystem::path(QUILLOMAT_DATA_DIR) / "exemple.txt"), 0, {}},
+      {bench::scriptStress(600), 0, {}},
+      {bench::scriptTypique(), 1, {}},
   };
-  for (const ExempleAide& e : exemplesAide()) scripts.emplace_back(scriptDeExemple(e, false), e.scriptKind);
-  for (const Ligne& l : kLignes) scripts.emplace_back(l.script(), 0);
+  for (const ExempleAide& e : exemplesAide()) scripts.push_back({scriptDeExemple(e, false), e.scriptKind, {}});
+  for (const Ligne& l : kLignes) scripts.push_back({l.script(), 0, l.options()});
   return scripts;
 }
 
 TEST(CodesDesMessages, EveryFindingHasTheCodeOfItsWording) {
   std::set<std::string_view> vus;
-  for (const auto& [script, type] : scriptsVerifies()) {
+  for (const auto& [script, type, options] : scriptsVerifies()) {
     SettingsRecord reglages;
     reglages.scriptKind = type;
-    const VerificationMemoire v = verifierEnMemoire(script, reglages, kSignalerInutiles);
+    const VerificationMemoire v = verifierEnMemoire(script, reglages, options, kSignalerInutiles);
     for (const FindingRecord& f : v.findings) {
       const Fiche* fiche = libelleDe(f.code);
       ASSERT_NE(fiche, nullptr) << "no code: " << f.text;
@@ -164,7 +205,8 @@ TEST(CodesDesMessages, EveryFindingHasTheCodeOfItsWording) {
 TEST(CodesDesMessages, EachLineOfTheTableWritesItsMessage) {
   for (const Ligne& l : kLignes) {
     std::string ecrits;
-    for (const FindingRecord& f : verifierEnMemoire(l.script(), {}, kSignalerInutiles).findings) (ecrits += f.code) += " ";
+    for (const FindingRecord& f : verifierEnMemoire(l.script(), {}, l.options(), kSignalerInutiles).findings)
+      (ecrits += f.code) += " ";
     EXPECT_NE(ecrits.find(l.code), std::string::npos) << l.lignes.substr(0, 60) << " writes " << ecrits;
   }
 }

@@ -27,6 +27,10 @@ TEST(ReglagesProjet, ReadsItsKeysOrNamesTheLineAtFault) {
       {"juste du texte", 1, "ligne illisible \"juste du texte\""},
       {"vlse = oui\nVLSE = non", 2, "la clé \"vlse\" est déjà donnée ligne 1."},
       {"ignorer = QM240\ntype = ?", 2, "écrivez inconnu"},
+      {"vlse-etendu = OUI\ncatalogue = mod/fonctions.txt", 0,
+       "ign= type- vlse- alertes- inutiles- etendu1 catalogue=mod/fonctions.txt"},
+      {"vlse-etendu = toujours", 1, "pour la clé \"vlse-etendu\" : écrivez oui ou non."},
+      {"catalogue =", 1, "valeur \"\" incorrecte pour la clé \"catalogue\""},
   };
   for (const Cas& c : cas) {
     const LectureReglagesProjet l = lireReglagesProjet(c.contenu);
@@ -45,6 +49,8 @@ TEST(ReglagesProjet, ReadsItsKeysOrNamesTheLineAtFault) {
     const auto n = [](const std::optional<int>& o) { return o ? std::to_string(*o) : std::string("-"); };
     lu += " type" + n(r.scriptKind) + " vlse" + n(r.vlseDependent) + " alertes" + n(r.hideAlerts) + " inutiles" +
           (r.signalerInutiles ? std::to_string(*r.signalerInutiles) : "-");
+    if (r.vlseEtendu) lu += " etendu" + std::to_string(*r.vlseEtendu);
+    if (!r.catalogue.empty()) lu += " catalogue=" + r.catalogue.generic_string();
     EXPECT_EQ(lu, c.attendu) << c.contenu;
   }
 }
@@ -71,6 +77,45 @@ TEST(ReglagesProjet, TheNearestFileWinsAndOverridesThePreferences) {
   EXPECT_EQ(messageErreurReglages("mod/.quillomat", e),
             "Erreur : fichier de réglages \"mod/.quillomat\", ligne 4 : clé inconnue \"x\".");
   EXPECT_TRUE(chargerReglagesProjet(d.chemin() / "absent").erreur);
+}
+
+// The catalogue is found from the settings file's folder, read only with the
+// later syntax, and the file's settings win over the ones it is given.
+TEST(ReglagesProjet, LaterSyntaxAndCatalogueOverTheGivenOnes) {
+  struct Cas {
+    std::string contenu;
+    bool etenduDonne;
+    bool etendu;
+    bool catalogue;
+    std::string erreur;  // a piece of it, or "" for none
+  };
+  const std::vector<Cas> cas = {
+      {"vlse-etendu = oui\ncatalogue = perso.txt", false, true, true, ""},
+      {"catalogue = perso.txt", false, false, false, ""},
+      {"catalogue = perso.txt", true, true, true, ""},
+      {"vlse-etendu = non\ncatalogue = perso.txt", true, false, false, ""},
+      {"vlse-etendu = oui\ncatalogue = absent.txt", false, true, false,
+       "impossible de lire le catalogue personnel"},
+      {"vlse-etendu = oui\ncatalogue = faux.txt", false, true, false, "faux.txt, ligne 2 : "},
+  };
+  test::DossierTemporaire d;
+  const auto mod = d.chemin() / "mod";
+  std::filesystem::create_directories(mod / "scripts");
+  ASSERT_TRUE(ecrireBinaire(mod / "perso.txt", "Update3D ref :\n"));
+  ASSERT_TRUE(ecrireBinaire(mod / "faux.txt", "# bon\nUpdate3D ref : ???\n"));
+  for (const Cas& c : cas) {
+    ASSERT_TRUE(ecrireBinaire(mod / ".quillomat", c.contenu));
+    const LectureReglagesProjet l = reglagesDuDossier(mod / "scripts");
+    ASSERT_FALSE(l.erreur) << c.contenu;
+    std::string erreur;
+    OptionsVerification base;
+    base.vlseEtendu = c.etenduDonne;
+    const OptionsVerification o = l.reglages.options(erreur, base);
+    EXPECT_EQ(o.vlseEtendu, c.etendu) << c.contenu;
+    EXPECT_EQ(o.catalogue != nullptr, c.catalogue) << c.contenu;
+    if (c.erreur.empty()) EXPECT_EQ(erreur, "") << c.contenu;
+    else EXPECT_NE(erreur.find(c.erreur), std::string::npos) << c.contenu << " gives " << erreur;
+  }
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST(Directives, SilenceTheirLineTheScriptOrWhatTheSettingsName) {
       {scriptAvec(a + " ; quillomat: ignorer QM240", a), {{"QM240"}, false}, {}, 2, Origine::Directive, ""},
   };
   for (const Cas& c : cas) {
-    const VerificationMemoire v = verifierEnMemoire(c.script, {}, c.consignes);
+    const VerificationMemoire v = verifierEnMemoire(c.script, {}, {}, c.consignes);
     std::vector<int> restants;
     std::string autres;
     for (const FindingRecord& f : v.findings) {

@@ -61,6 +61,8 @@ export interface OptionsServeur {
   type?: string;
   vlse?: boolean;
   sansAlertes?: boolean;
+  vlseEtendu?: boolean;
+  catalogue?: string;
 }
 
 const kTypes = ['inconnu', 'objet', 'quete', 'effet'];
@@ -68,7 +70,13 @@ const kTypes = ['inconnu', 'objet', 'quete', 'effet'];
 // The options the server reads (initializationOptions and
 // didChangeConfiguration, under "quillomat"), from the settings the user
 // chose. A value of the wrong kind is left out: the server would ignore it.
-export function optionsDuServeur(choix: { type?: unknown; vlse?: unknown; sansAlertes?: unknown }): OptionsServeur {
+export function optionsDuServeur(choix: {
+  type?: unknown;
+  vlse?: unknown;
+  sansAlertes?: unknown;
+  vlseEtendu?: unknown;
+  catalogue?: unknown;
+}): OptionsServeur {
   const options: OptionsServeur = {};
   if (typeof choix.type === 'string') {
     const type = choix.type.normalize('NFC').toLowerCase().replace('ê', 'e');
@@ -76,6 +84,8 @@ export function optionsDuServeur(choix: { type?: unknown; vlse?: unknown; sansAl
   }
   if (typeof choix.vlse === 'boolean') options.vlse = choix.vlse;
   if (typeof choix.sansAlertes === 'boolean') options.sansAlertes = choix.sansAlertes;
+  if (typeof choix.vlseEtendu === 'boolean') options.vlseEtendu = choix.vlseEtendu;
+  if (typeof choix.catalogue === 'string') options.catalogue = choix.catalogue;
   return options;
 }
 

@@ -58,6 +58,8 @@ function optionsChoisies(): OptionsServeur {
     type: valeurChoisie(c.inspect<string>('type')),
     vlse: valeurChoisie(c.inspect<boolean>('vlse')),
     sansAlertes: valeurChoisie(c.inspect<boolean>('sansAlertes')),
+    vlseEtendu: valeurChoisie(c.inspect<boolean>('vlseEtendu')),
+    catalogue: valeurChoisie(c.inspect<string>('catalogue')),
   });
 }
 

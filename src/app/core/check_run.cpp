@@ -28,7 +28,7 @@ ResultatVerification verifierScript(const std::filesystem::path& dossier, std::s
 
   try {
     resultat.code = EnchaineTests(dossier, r.showInfo, r.scriptKind, r.vlseDependent, r.hideAlerts, progression, nullptr,
-                                  duScript.consignes);
+                                  duScript.options, duScript.consignes);
   } catch (const ArretFatal& arret) {
     resultat.code = kArretFatalRun;
     std::string message = arret.message();

@@ -15,9 +15,11 @@ struct NouvelleLigne {
 
 // After Enter: `texte` already holds the line break, `position` is where
 // Enter was pressed, `selection` the caret after the break.
-NouvelleLigne IndentForNewLine(std::string_view texte, int position, Selection selection);
+// `etendu`: the script extender's later syntax, where while and foreach open
+// a level as if does, and loop closes it as endif does.
+NouvelleLigne IndentForNewLine(std::string_view texte, int position, Selection selection, bool etendu = false);
 
-Retouches FormatScript(std::string_view texte, Selection selection);
+Retouches FormatScript(std::string_view texte, Selection selection, bool etendu = false);
 
 Retouches CorrectSpacing(std::string_view texte, Selection selection);
 

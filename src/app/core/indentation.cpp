@@ -19,18 +19,20 @@ struct Niveaux {
 };
 
 // Marks for lines 0 to `derniere`: a line's mark depends on that line alone.
-Niveaux niveaux(std::string_view texte, int derniere) {
-  std::vector<int> marques[6];
-  const char* mots[6] = {"begin", "if", "end", "endif", "else", "elseif"};
-  for (int k = 0; k < 6; ++k) strDetectTest(texte, marques[k], derniere, mots[k]);
+Niveaux niveaux(std::string_view texte, int derniere, bool etendu) {
+  std::vector<int> marques[9];
+  const char* mots[9] = {"begin", "if", "end", "endif", "else", "elseif", "while", "foreach", "loop"};
+  for (int k = 0; k < (etendu ? 9 : 6); ++k) strDetectTest(texte, marques[k], derniere, mots[k]);
+  if (!etendu)
+    for (int k = 6; k < 9; ++k) marques[k].assign(static_cast<size_t>(derniere) + 1, 0);
   Niveaux n;
   const size_t taille = static_cast<size_t>(derniere) + 1;
   n.ouvre.resize(taille);
   n.ferme.resize(taille);
   n.milieu.resize(taille);
   for (size_t i = 0; i < taille; ++i) {
-    n.ouvre[i] = marques[0][i] + marques[1][i];
-    n.ferme[i] = marques[2][i] + marques[3][i];
+    n.ouvre[i] = marques[0][i] + marques[1][i] + marques[6][i] + marques[7][i];
+    n.ferme[i] = marques[2][i] + marques[3][i] + marques[8][i];
     n.milieu[i] = marques[4][i] + marques[5][i];
   }
   return n;
@@ -49,13 +51,13 @@ void reindenter(ListeRetouches& liste, std::string_view ligne, int debut, int ci
 
 }  // namespace
 
-NouvelleLigne IndentForNewLine(std::string_view texte, int position, Selection selection) {
+NouvelleLigne IndentForNewLine(std::string_view texte, int position, Selection selection, bool etendu) {
   NouvelleLigne resultat;
   resultat.retouches.selection = selection;
   if (position < 0) return resultat;
   const LineIndex lignes(texte);
   const int L = lignes.ligneDe(position);
-  const Niveaux n = niveaux(texte, L);
+  const Niveaux n = niveaux(texte, L, etendu);
   int D = 0;
   for (int i = 0; i <= L; ++i) D += n.ouvre[i] - n.ferme[i];
   ListeRetouches liste(selection);
@@ -65,9 +67,9 @@ NouvelleLigne IndentForNewLine(std::string_view texte, int position, Selection s
   return resultat;
 }
 
-Retouches FormatScript(std::string_view texte, Selection selection) {
+Retouches FormatScript(std::string_view texte, Selection selection, bool etendu) {
   const LineIndex lignes(texte);
-  const Niveaux n = niveaux(texte, lignes.nombre() - 1);
+  const Niveaux n = niveaux(texte, lignes.nombre() - 1, etendu);
   ListeRetouches liste(selection);
   int D = 0;
   for (int i = 0; i < lignes.nombre(); ++i) {

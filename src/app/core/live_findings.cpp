@@ -9,8 +9,8 @@
 namespace quillomat {
 
 std::vector<Constat> verifierPendantLaFrappe(std::string_view script, const SettingsRecord& reglages,
-                                             const Consignes& consignes) {
-  VerificationMemoire v = verifierEnMemoire(script, reglages, consignes);
+                                             const Consignes& consignes, const OptionsVerification& options) {
+  VerificationMemoire v = verifierEnMemoire(script, reglages, options, consignes);
   if (v.code == kScriptTropLong) return {Constat{0, false, std::string(messageResultat(kScriptTropLong))}};
   return std::move(v.constats);
 }

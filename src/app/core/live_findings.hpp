@@ -21,7 +21,8 @@ namespace quillomat {
 // error saying so.
 // The script's directives and `consignes` silence findings as in a run.
 std::vector<Constat> verifierPendantLaFrappe(std::string_view script, const SettingsRecord& reglages,
-                                             const Consignes& consignes = {});
+                                             const Consignes& consignes = {},
+                                             const OptionsVerification& options = {});
 
 // The finding of a line that holds a character Latin-1 cannot hold (the
 // check cannot run while it is there); `colonne` is 1-based.

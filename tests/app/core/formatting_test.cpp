@@ -166,3 +166,22 @@ TEST(CorrectionEspacement, LongLines) {
 
 }  // namespace
 }  // namespace quillomat
+
+namespace quillomat {
+namespace {
+
+// With the later syntax, while and foreach open a level and loop closes it;
+// without it they are plain lines.
+TEST(MiseEnForme, LoopsOfTheLaterSyntax) {
+  const std::string texte = "begin GameMode\nwhile x\nforeach e <- a\nif e\nbreak\nendif\nloop\nloop\nend";
+  EXPECT_EQ(appliquer(texte, FormatScript(texte, {}, true).modifications),
+            "begin GameMode\n\twhile x\n\t\tforeach e <- a\n\t\t\tif e\n\t\t\t\tbreak\n\t\t\tendif\n\t\tloop\n\tloop\nend");
+  EXPECT_EQ(miseEnForme(texte), "begin GameMode\n\twhile x\n\tforeach e <- a\n\tif e\n\t\tbreak\n\tendif\n\tloop\n\tloop\nend");
+  const std::string avant = "begin GameMode\n\twhile x\n\t\tloop";
+  const NouvelleLigne n = IndentForNewLine(avant + "\n", static_cast<int>(avant.size()), {}, true);
+  EXPECT_EQ(appliquer(avant + "\n", n.retouches.modifications), "begin GameMode\n\twhile x\n\tloop\n");
+  EXPECT_EQ(n.tabulations, 1);
+}
+
+}  // namespace
+}  // namespace quillomat
