@@ -14,6 +14,7 @@
 #include "command_table.hpp"
 #include "document.hpp"
 #include "encoding_status.hpp"
+#include "extended_syntax.hpp"
 #include "file_drop.hpp"
 #include "file_watch.hpp"
 #include "find_dlg.hpp"
@@ -74,6 +75,7 @@ bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   new SurveillanceFichiers(*this);  // files changed by other programs
   m_pDisposition = new DispositionFenetres(*this);
   new CVerificationContinue(*this);  // the check while typing
+  new CSyntaxeEtendue(*this);        // the script extender's later syntax
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);

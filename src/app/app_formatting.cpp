@@ -10,6 +10,7 @@
 #include "app/core/formatting.hpp"
 #include "app/core/statistics.hpp"
 #include "document.hpp"
+#include "extended_syntax.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
 #include "view.hpp"
@@ -54,7 +55,8 @@ void CQuillomatApp::corrigerEspacement(CQuillomatView& vue) {
 }
 
 void CQuillomatApp::indenterNouvelleLigne(CQuillomatView& vue, int position) {
-  const quillomat::NouvelleLigne n = quillomat::IndentForNewLine(texteLatin1(vue), position, selectionDe(vue));
+  const quillomat::NouvelleLigne n = quillomat::IndentForNewLine(texteLatin1(vue), position, selectionDe(vue),
+                                                                 CSyntaxeEtendue::active(profil()));
   if (n.retouches.modifications.empty() && n.tabulations == 0) return;
   // Joined to the line break just inserted: one undo takes back the whole Enter.
   QTextCursor c(vue.document());
@@ -67,7 +69,8 @@ void CQuillomatApp::indenterNouvelleLigne(CQuillomatView& vue, int position) {
 }
 
 void CQuillomatApp::OnFormat() {
-  if (CQuillomatView* vue = vueActive()) retoucher(*vue, quillomat::FormatScript(texteLatin1(*vue), selectionDe(*vue)));
+  if (CQuillomatView* vue = vueActive())
+    retoucher(*vue, quillomat::FormatScript(texteLatin1(*vue), selectionDe(*vue), CSyntaxeEtendue::active(profil())));
 }
 
 void CQuillomatApp::OnStatistics() {

@@ -7,6 +7,7 @@
 #include "app/core/check_run.hpp"
 #include "child_frame.hpp"
 #include "document.hpp"
+#include "extended_syntax.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
 #include "report_jump.hpp"
@@ -58,7 +59,8 @@ void CQuillomatApp::lancerVerification() {
   const QString dossierDuScript = document.chemin().isEmpty() ? QString() : QFileInfo(document.chemin()).absolutePath();
   const quillomat::ResultatVerification resultat =
       quillomat::verifierScript(std::filesystem::path(dossier.toStdU16String()), versLatin1(texte), avancer,
-                                std::filesystem::path(dossierDuScript.toStdU16String()));
+                                std::filesystem::path(dossierDuScript.toStdU16String()),
+                                quillomat::OptionsVerification{CSyntaxeEtendue::active(profil())});
 
   if (resultat.code == quillomat::kCopieImpossible) {
     cadre.SetPaneText(0, kImpossible);

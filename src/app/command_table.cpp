@@ -58,6 +58,8 @@ const Commande kTable[] = {
     {32784, kDebuguage, 2, ND, "Remettre par défaut", nullptr, "Remet l'espace de travail par défaut", &A::OnResetDefaults, Etat::Toujours},
     // The check while typing: a switch kept in the profile settings, wired by its own class.
     {32820, kDebuguage, 3, ND, "Vérifier pendant la frappe", nullptr, "Vérifie le script actif à chaque pause de la frappe\nVérifier pendant la frappe", nullptr, Etat::Toujours, true},
+    // The script extender's later syntax: a switch kept in the profile settings, wired by its own class.
+    {32823, kDebuguage, 3, ND, "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions)", nullptr, "Accepte let, les tableaux, les chaînes, les boucles et les fonctions des versions récentes de VLSE\nSyntaxe étendue de VLSE", nullptr, Etat::Toujours, true},
     // Enter: the accelerator takes the key before the text window sees it,
     // but only there: Enter in a box is that box's.
     {32786, nullptr, 0, 0, nullptr, "Return;Enter", nullptr, &A::OnNewLine, Etat::AvecVue, false, -1, true},

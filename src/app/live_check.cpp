@@ -16,6 +16,7 @@
 #include "app/core/live_findings.hpp"
 #include "child_frame.hpp"
 #include "document.hpp"
+#include "extended_syntax.hpp"
 #include "findings_panel.hpp"
 #include "latin1.hpp"
 #include "main_frame.hpp"
@@ -194,11 +195,12 @@ void CVerificationContinue::lancer(CConstatsVue& suivi) {
   veilleur->setFuture(promesse->future());
   QThreadPool::globalInstance()->start(
       [promesse, script = versLatin1(texte), reglages = quillomat::lireReglages(dossierCourant()),
-       dossierDuScript = dossierDe(suivi)] {
+       dossierDuScript = dossierDe(suivi),
+       options = quillomat::OptionsVerification{CSyntaxeEtendue::active(m_espace.profil())}] {
         promesse->start();
         try {
           // The settings file is read on each check: an edit of it shows at the next keystroke.
-          const quillomat::ReglagesDuScript r = quillomat::reglagesDuScript(reglages, dossierDuScript);
+          const quillomat::ReglagesDuScript r = quillomat::reglagesDuScript(reglages, dossierDuScript, options);
           if (!r.erreur.empty())
             promesse->addResult(Constats{quillomat::Constat{0, false, r.erreur}});
           else

@@ -4,6 +4,7 @@
 
 #include "cli/encoding.hpp"
 #include "functions/catalogue.hpp"
+#include "functions/personal_catalogue.hpp"
 #include "functions/vocabulary.hpp"
 #include "lsp/signature_words.hpp"
 #include "pipeline/ascii.hpp"
@@ -15,6 +16,34 @@ namespace {
 bool estDuMot(char c) { return estLettre(c) || estChiffre(c) || c == '_'; }
 
 std::string detailDe(const FicheFonction& f) { return latin1VersUtf8("Paramètres : " + motsParametres(f)); }
+
+// A declared function's parameters as its catalogue line writes them ("texte id?").
+std::string motsParametres(const FonctionDeclaree& f) {
+  static constexpr const char* kMots[] = {"nombre", "texte", "id", "variable", "expression"};
+  std::string out;
+  for (const ParametreDeclare& p : f.parametres) {
+    if (!out.empty()) out += ' ';
+    out += kMots[static_cast<int>(p.genre)];
+    if (p.facultatif) out += '?';
+    if (p.suite) out += "...";
+  }
+  return out.empty() ? "aucun" : out;
+}
+
+std::string motsAppelant(const FonctionDeclaree& f) {
+  switch (f.appelant) {
+    case quillomat::Appelant::Aucun: return "aucun";
+    case quillomat::Appelant::Facultatif: return "facultatif (ref)";
+    case quillomat::Appelant::Requis: return "obligatoire (ref)";
+  }
+  return {};
+}
+
+std::string texteSurvol(const std::string& nom, const std::string (&lignes)[3], bool markdown) {
+  std::string texte = markdown ? "**" + nom + "**" : nom;
+  for (const std::string& l : lignes) texte += (markdown ? "\n\n" : "\n") + l;
+  return latin1VersUtf8(texte);
+}
 
 const std::vector<Proposition>& propositionsFonctions() {
   static const std::vector<Proposition> out = [] {
@@ -55,22 +84,28 @@ std::optional<Etendue> motA(std::string_view ligne, size_t octet) {
   return Etendue{debut, fin};
 }
 
-std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdown) {
+std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdown,
+                               const CataloguePersonnel* personnel) {
   if (octet > partieCode(ligne).size()) return std::nullopt;
   const auto mot = motA(ligne, octet);
   if (!mot) return std::nullopt;
-  const auto f = ficheDe(ligne.substr(mot->debut, mot->fin - mot->debut));
-  if (!f) return std::nullopt;
-  const std::string nom = markdown ? "**" + std::string(f->nom) + "**" : std::string(f->nom);
+  const std::string_view texteMot = ligne.substr(mot->debut, mot->fin - mot->debut);
+  if (const auto f = ficheDe(texteMot)) {
+    const std::string lignes[] = {
+        "Appelant : " + motsAppelant(*f),
+        "Paramètres : " + motsParametres(*f),
+        std::string(f->vlse ? "Nécessite" : "Ne nécessite pas") + " Vaelmoor Script Extender (VLSE).",
+    };
+    return Survol{texteSurvol(std::string(f->nom), lignes, markdown), *mot};
+  }
+  const FonctionDeclaree* d = personnel ? personnel->trouver(texteMot) : nullptr;
+  if (!d) return std::nullopt;
   const std::string lignes[] = {
-      nom,
-      "Appelant : " + motsAppelant(*f),
-      "Paramètres : " + motsParametres(*f),
-      std::string(f->vlse ? "Nécessite" : "Ne nécessite pas") + " Vaelmoor Script Extender (VLSE).",
+      "Appelant : " + motsAppelant(*d),
+      "Paramètres : " + motsParametres(*d) + (d->renvoieRef ? " ; renvoie une référence" : ""),
+      "Déclarée dans le catalogue personnel.",
   };
-  std::string texte;
-  for (const std::string& l : lignes) texte += (texte.empty() ? "" : markdown ? "\n\n" : "\n") + l;
-  return Survol{latin1VersUtf8(texte), *mot};
+  return Survol{texteSurvol(d->nom, lignes, markdown), *mot};
 }
 
 Etendue motTape(std::string_view ligne, size_t octet) {
@@ -80,7 +115,7 @@ Etendue motTape(std::string_view ligne, size_t octet) {
   return {debut, octet};
 }
 
-std::vector<Proposition> completer(std::string_view ligne, size_t octet) {
+std::vector<Proposition> completer(std::string_view ligne, size_t octet, const CataloguePersonnel* personnel) {
   std::vector<Proposition> out;
   const std::string_view code = partieCode(ligne);
   if (octet > code.size()) return out;
@@ -95,6 +130,11 @@ std::vector<Proposition> completer(std::string_view ligne, size_t octet) {
   }
   for (const Proposition& p : propositionsFonctions())
     if (commencePar(p.etiquette, tape)) out.push_back(p);
+  if (personnel) {
+    for (const FonctionDeclaree& f : personnel->fonctions())
+      if (commencePar(f.nom, tape))
+        out.push_back({latin1VersUtf8(f.nom), Genre::Fonction, latin1VersUtf8("Paramètres : " + motsParametres(f))});
+  }
   return out;
 }
 

@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace quillomat {
+class CataloguePersonnel;
+}
+
 namespace quillomat::lsp {
 
 // Bytes of a line.
@@ -23,8 +27,10 @@ struct Survol {
   Etendue mot;
 };
 
-// The hover of a catalogued function name; markdown or plain text.
-std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdown);
+// The hover of a catalogued function name, or of one a personal catalogue
+// declares; markdown or plain text.
+std::optional<Survol> survoler(std::string_view ligne, size_t octet, bool markdown,
+                               const CataloguePersonnel* personnel = nullptr);
 
 enum class Genre { Fonction = 3, Valeur = 20 };  // the protocol's completion item kinds
 
@@ -41,7 +47,8 @@ Etendue motTape(std::string_view ligne, size_t octet);
 // What may be typed at byte `octet` of a line (UTF-8): the actor values
 // after a function that takes one, the function names elsewhere in code;
 // nothing in a comment or between double quotes. Only the entries that begin
-// with the word already typed (any letter case) are given.
-std::vector<Proposition> completer(std::string_view ligne, size_t octet);
+// with the word already typed (any letter case) are given; the functions of
+// a personal catalogue come after the others.
+std::vector<Proposition> completer(std::string_view ligne, size_t octet, const CataloguePersonnel* personnel = nullptr);
 
 }  // namespace quillomat::lsp

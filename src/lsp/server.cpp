@@ -275,13 +275,23 @@ void Serveur::recalculerReglages(Sortie& sortie) {
     for (auto& [uri, d] : documents_) d.aVerifier = true;
 }
 
+std::shared_ptr<const CataloguePersonnel> Serveur::cataloguePour(const std::string& uri) {
+  std::string empreinte;
+  const LectureReglagesProjet& projet = reglagesProjet(uri, empreinte);
+  if (projet.erreur) return options_.catalogue;
+  std::string erreur;
+  return projet.reglages.options(erreur, options_).catalogue;
+}
+
 json Serveur::survol(const json& params, Sortie&) {
-  const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+  const std::string& uri = texteDe(params.at("textDocument"), "uri");
+  const auto it = documents_.find(uri);
   if (it == documents_.end()) return nullptr;
   const Position p = positionDe(params.at("position"));
   const Lignes lignes(it->second.texte);
   const std::string_view ligne = lignes.ligne(p.ligne);
-  const auto s = survoler(ligne, octetsDe(ligne, p.colonne, encodage_), markdown_);
+  const auto catalogue = cataloguePour(uri);
+  const auto s = survoler(ligne, octetsDe(ligne, p.colonne, encodage_), markdown_, catalogue.get());
   if (!s) return nullptr;
   const Plage plage{{p.ligne, unites(ligne.substr(0, s->mot.debut), encodage_)},
                     {p.ligne, unites(ligne.substr(0, s->mot.fin), encodage_)}};
@@ -291,7 +301,8 @@ json Serveur::survol(const json& params, Sortie&) {
 
 json Serveur::completion(const json& params, Sortie&) {
   json items = json::array();
-  const auto it = documents_.find(texteDe(params.at("textDocument"), "uri"));
+  const std::string& uri = texteDe(params.at("textDocument"), "uri");
+  const auto it = documents_.find(uri);
   if (it != documents_.end()) {
     const Position p = positionDe(params.at("position"));
     const Lignes lignes(it->second.texte);
@@ -305,7 +316,8 @@ json Serveur::completion(const json& params, Sortie&) {
     const std::string tape(ligne.substr(mot.debut, mot.fin - mot.debut));
     const json plage = enJson(Plage{{p.ligne, unites(ligne.substr(0, mot.debut), encodage_)},
                                     {p.ligne, unites(ligne.substr(0, mot.fin), encodage_)}});
-    for (const Proposition& prop : completer(ligne, octet)) {
+    const auto catalogue = cataloguePour(uri);
+    for (const Proposition& prop : completer(ligne, octet, catalogue.get())) {
       json item = {{"label", prop.etiquette},
                    {"kind", static_cast<int>(prop.genre)},
                    {"filterText", tape + prop.etiquette.substr(std::min(tape.size(), prop.etiquette.size()))},

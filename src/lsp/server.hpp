@@ -63,6 +63,8 @@ class Serveur {
   void fichiersChanges(const nlohmann::json& params, Sortie& sortie);
   // The settings file of a document's folder, read again when it changed.
   const LectureReglagesProjet& reglagesProjet(const std::string& uri, std::string& empreinte);
+  // The personal catalogue a document is checked with (its folder's settings file, else the client's).
+  std::shared_ptr<const CataloguePersonnel> cataloguePour(const std::string& uri);
   void notifier(std::string_view methode, const nlohmann::json& params, Sortie& sortie);
   void ouvrir(const nlohmann::json& params, Sortie& sortie);
   void changer(const nlohmann::json& params, Sortie& sortie);

@@ -218,8 +218,9 @@ LectureReglagesProjet reglagesDuDossier(const std::filesystem::path& dossier) {
   return f ? chargerReglagesProjet(*f) : LectureReglagesProjet{};
 }
 
-ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::filesystem::path& dossierDuScript) {
-  ReglagesDuScript r{preferences, {}, {}};
+ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::filesystem::path& dossierDuScript,
+                                  const OptionsVerification& base) {
+  ReglagesDuScript r{preferences, {}, {}, base};
   if (dossierDuScript.empty()) return r;
   const LectureReglagesProjet l = reglagesDuDossier(dossierDuScript);
   if (l.erreur) {
@@ -228,7 +229,7 @@ ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::
   }
   r.reglages = l.reglages.appliquer(preferences);
   r.consignes = l.reglages.consignes();
-  r.options = l.reglages.options(r.erreur);
+  r.options = l.reglages.options(r.erreur, base);
   return r;
 }
 

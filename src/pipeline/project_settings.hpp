@@ -61,14 +61,16 @@ std::optional<std::filesystem::path> trouverReglagesProjet(const std::filesystem
 LectureReglagesProjet reglagesDuDossier(const std::filesystem::path& dossier);
 
 // The settings a script is checked with in the editor: the preferences, then
-// the settings file of the script's folder (none for a script never saved).
+// the settings file of the script's folder (none for a script never saved);
+// the file's options override `base`.
 struct ReglagesDuScript {
   SettingsRecord reglages;
   Consignes consignes;
   std::string erreur;  // Latin-1, the message when the settings file cannot be used
   OptionsVerification options;
 };
-ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::filesystem::path& dossierDuScript);
+ReglagesDuScript reglagesDuScript(const SettingsRecord& preferences, const std::filesystem::path& dossierDuScript,
+                                  const OptionsVerification& base = {});
 
 // "Erreur : fichier de réglages "NOM", ligne N : ..." (Latin-1 but for `nom`,
 // given as the caller shows file names), without a line end.

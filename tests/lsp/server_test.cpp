@@ -252,5 +252,41 @@ TEST(Serveur, SettingsFileOfTheFolderAndQuickFixes) {
   EXPECT_NE(sansCatalogue[0]["message"].get<std::string>().find("absent.txt"), std::string::npos) << sansCatalogue;
 }
 
+// The functions a personal catalogue declares are described and completed
+// where that catalogue applies: the settings file of the script's folder.
+TEST(Serveur, PersonalCatalogueHoverAndCompletion) {
+  test::DossierTemporaire dir;
+  ASSERT_TRUE(ecrireBinaire(dir.chemin() / ".quillomat", "vlse-etendu = oui\ncatalogue = perso.txt\n"));
+  ASSERT_TRUE(ecrireBinaire(dir.chemin() / "perso.txt", "Update3D ref :\nAddItemNS ref : id nombre?\n"));
+  const std::string texte = "scn T\nbegin GameMode\nplayer.AddItemNS Or 1\nupd\nend\n";
+  struct Cas {
+    std::string uri;
+    bool declarees;
+  };
+  for (const Cas& c : {Cas{"file://" + dir.chemin().generic_string() + "/a.txt", true}, Cas{std::string(kUri), false}}) {
+    Session s;
+    s.initialiser();
+    s.envoyer(ouvrir(c.uri, texte));
+    const auto demander = [&](std::string_view methode, size_t ligne, size_t colonne) {
+      return s.envoyer(requete(9, methode, {{"textDocument", {{"uri", c.uri}}},
+                                            {"position", {{"line", ligne}, {"character", colonne}}}}))
+          .at(0)["result"];
+    };
+    const json survol = demander("textDocument/hover", 2, 10);
+    const json items = demander("textDocument/completion", 3, 3)["items"];
+    if (!c.declarees) {
+      EXPECT_TRUE(survol.is_null()) << survol;
+      for (const json& item : items) EXPECT_NE(item["label"], "Update3D");
+      continue;
+    }
+    const std::string valeur = survol["contents"]["value"];
+    EXPECT_NE(valeur.find("AddItemNS"), std::string::npos) << valeur;
+    EXPECT_NE(valeur.find("id nombre?"), std::string::npos) << valeur;
+    ASSERT_EQ(items.size(), 1u) << items;
+    EXPECT_EQ(items[0]["label"], "Update3D");
+    EXPECT_EQ(items[0]["kind"], 3);
+  }
+}
+
 }  // namespace
 }  // namespace quillomat::lsp

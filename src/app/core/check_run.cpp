@@ -9,9 +9,10 @@ namespace quillomat {
 
 ResultatVerification verifierScript(const std::filesystem::path& dossier, std::string_view texte,
                                     const std::function<void()>& progression,
-                                    const std::filesystem::path& dossierDuScript) {
+                                    const std::filesystem::path& dossierDuScript,
+                                    const OptionsVerification& options) {
   ResultatVerification resultat;
-  const ReglagesDuScript duScript = reglagesDuScript(lireReglages(dossier), dossierDuScript);
+  const ReglagesDuScript duScript = reglagesDuScript(lireReglages(dossier), dossierDuScript, options);
   resultat.reglages = duScript.reglages;
   const SettingsRecord& r = resultat.reglages;
   if (!duScript.erreur.empty()) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "pipeline/options_verification.hpp"
 #include "pipeline/records.hpp"
 
 namespace quillomat {
@@ -24,9 +25,11 @@ struct ResultatVerification {
 // Reads the settings of `dossier`, writes `texte` (Latin-1, '\n' line ends)
 // to ScriptVaelmoor.txt with CR LF line ends, and runs the check. Never ends
 // the process: a fatal stop comes back as kArretFatalRun with its message.
-// `dossierDuScript`, when given, is where the script's settings file is looked for.
+// `dossierDuScript`, when given, is where the script's settings file is looked for;
+// `options` are the editor's, which that file may override.
 ResultatVerification verifierScript(const std::filesystem::path& dossier, std::string_view texte,
                                     const std::function<void()>& progression = {},
-                                    const std::filesystem::path& dossierDuScript = {});
+                                    const std::filesystem::path& dossierDuScript = {},
+                                    const OptionsVerification& options = {});
 
 }  // namespace quillomat

@@ -77,7 +77,11 @@ const Rubrique kMenus[] = {
      "mêmes préférences, mais sans rien écrire sur le disque et sans corriger l'espacement. Chaque ligne "
      "fautive est soulignée d'une vague rouge (erreur) ou orange (alerte) ; laissez la souris sur la ligne "
      "pour lire ses messages. Un caractère qui n'existe pas en Latin-1 empêche la vérification : sa ligne "
-     "est signalée."},
+     "est signalée.|"
+     "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions) (décochée au départ) : la "
+     "vérification pendant la frappe et \"Débuguer\" acceptent la syntaxe des versions récentes du script "
+     "extender ; Entrée et \"Mettre en forme\" indentent while et foreach comme if, loop comme endif. Un "
+     "fichier .quillomat (vlse-etendu = oui) l'active aussi pour son dossier."},
     {"Menu Affichage",
      "Barre d'outils, Barre d'état : affichent ou masquent ces barres.|"
      "Numéros de ligne : affiche ou masque les numéros à gauche des scripts ; un point rouge ou orange "

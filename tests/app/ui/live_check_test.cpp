@@ -2,12 +2,15 @@
 // and how they are shown, the checks that must never be shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 
 #include "app/core/finding_line.hpp"
+#include "app/extended_syntax.hpp"
 #include "live_check_support.hpp"
 #include "pipeline/memory_check.hpp"
 #include "pipeline/records.hpp"
@@ -223,4 +226,32 @@ TEST(VerificationEnDirect, IgnorerUnConstatEtFichierDeReglages) {
   ASSERT_TRUE(verifie(b));
   ASSERT_EQ(rangees(b).size(), 1);
   EXPECT_TRUE(rangees(b)[0].texte.contains(QStringLiteral("ligne 1 : valeur \"peut-etre\" incorrecte")));
+}
+
+TEST(VerificationEnDirect, SyntaxeEtendueDuMenuGardeeDansLeProfil) {
+  const QByteArray script = "scn Essai\r\nshort a\r\nbegin GameMode\r\n\tlet a := 1\r\n\twhile a < 3\r\n\t\tlet a += 1\r\n"
+                            "\tloop\r\nend\r\n";
+  struct Cas {
+    bool etendue;
+    bool syntaxeInconnue;  // some line gets "impossible de détecter la syntaxe !"
+    QString apresEntree;
+  };
+  for (const Cas& c : {Cas{false, true, "begin GameMode\n\twhile x\n\t"},
+                       Cas{true, false, "begin GameMode\n\twhile x\n\t\t"}}) {
+    Banc b;
+    if (c.etendue) b.declencher(CSyntaxeEtendue::kCommande);
+    b.redemarrer();
+    EXPECT_EQ(b.cadre().action(CSyntaxeEtendue::kCommande)->isChecked(), c.etendue);
+    b.ouvrir("etendu.txt", script);
+    ASSERT_TRUE(verifie(b));
+    const QList<Rangee> r = rangees(b);
+    EXPECT_EQ(std::any_of(r.begin(), r.end(), [](const Rangee& x) { return x.texte == kSyntaxe; }), c.syntaxeInconnue)
+        << c.etendue;
+
+    CQuillomatView& v = b.vue();
+    v.setPlainText(QStringLiteral("begin GameMode\n\twhile x"));
+    v.moveCursor(QTextCursor::End);
+    QTest::keyClick(&v, Qt::Key_Return);
+    EXPECT_EQ(v.toPlainText(), c.apresEntree) << c.etendue;
+  }
 }

@@ -30,7 +30,8 @@ TEST(TableDesCommandes, MenusEtEtatsSansPuisAvecDocument) {
   const QStringList sans = menus(b);
   ASSERT_EQ(sans.size(), 4);
   EXPECT_EQ(sans[1], "Débuguage: Débuguer | Préférences Mettre en forme | Statistiques du script Nettoyer l'espace "
-                     "Remettre par défaut | Vérifier pendant la frappe");
+                     "Remettre par défaut | Vérifier pendant la frappe "
+                     "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions)");
   for (int id : {32770, 32799, 32800, 32797, 32798, 32771, 57602}) EXPECT_FALSE(b.cadre().action(id)->isEnabled()) << id;
   for (int id : {32773, 32783, 32784, 57600, 57601, 57665, 32775}) EXPECT_TRUE(b.cadre().action(id)->isEnabled()) << id;
 
