@@ -28,10 +28,14 @@ constexpr Libelle<1> kInutile{
 constexpr const Fiche* kLibelles[] = {&kDirectiveIllisible, &kCodeInconnu, &kSansCode, &kInutile};
 
 // A piece of the comment quoted in a message: short enough to leave the
-// message readable within the 199 bytes of a finding.
+// message readable within the 199 bytes of a finding. Control bytes (a NUL
+// would cut the finding's fixed-size text) are shown as '?'.
 std::string extrait(std::string_view s) {
   constexpr size_t kMax = 40;
-  return s.size() <= kMax ? std::string(s) : std::string(s.substr(0, kMax)) + "...";
+  std::string e(s.substr(0, kMax));
+  for (char& c : e)
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  return s.size() <= kMax ? e : e + "...";
 }
 
 template <size_t N, typename... Morceaux>

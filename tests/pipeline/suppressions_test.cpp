@@ -63,11 +63,14 @@ TEST(Directives, HostileCommentsGiveShortFindings) {
       "x ; quillomat: ignorer " + std::string(5000, 'Q') + ", \xE9\xE9",
       std::string(3000, ';') + "quillomat: ignorer QM240" + std::string(3000, ';'),
       "; quillomat: ignorer-fichier" + std::string(20000, ','),
+      std::string("x ; quillomat : une qu\0\0te", 26),
+      std::string("x ; quillomat: ignorer QM\0\x01", 27),
   };
   for (const std::string& s : scripts) {
     const DirectivesDuScript d = lireDirectives(s);
     for (const FindingRecord& f : d.constats) {
       EXPECT_LE(f.text.size(), kTexteMax);
+      EXPECT_EQ(f.text.find('\0'), std::string::npos) << "a NUL would cut the finding's text";
       EXPECT_EQ(f.line, 0);
     }
   }
