@@ -12,6 +12,7 @@
 #include "app/core/word_list.hpp"
 #include "child_frame.hpp"
 #include "command_table.hpp"
+#include "declared_colouring.hpp"
 #include "document.hpp"
 #include "encoding_status.hpp"
 #include "extended_syntax.hpp"
@@ -76,6 +77,7 @@ bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   m_pDisposition = new DispositionFenetres(*this);
   new CVerificationContinue(*this);  // the check while typing
   new CSyntaxeEtendue(*this);        // the script extender's later syntax
+  new CColorationDeclarees(*this);   // the functions a personal catalogue declares, coloured
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);

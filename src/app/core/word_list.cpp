@@ -76,6 +76,16 @@ ListeMots ListeMots::charger(const std::filesystem::path& fichier) {
   return lire(contenu);
 }
 
+ListeMots ListeMots::fonctions(const std::vector<std::string_view>& noms) {
+  ListeMots liste;
+  for (std::string_view nom : noms) {
+    std::string mot = enMinuscules(nom);
+    liste.index_.try_emplace(mot, kMotFonction);
+    liste.entrees_.push_back(Entree{kMotFonction, std::move(mot)});
+  }
+  return liste;
+}
+
 int ListeMots::genre(std::string_view mot) const {
   const auto it = index_.find(mot);
   return it == index_.end() ? -1 : it->second;

@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "app/extended_syntax.hpp"
 #include "app/pref_dlg.hpp"
 #include "app/view_colouring.hpp"
 #include "bench.hpp"
@@ -189,4 +190,25 @@ TEST(Coloration, PreferencesEteignentEtRallumentTout) {
   EXPECT_EQ(formatA(vb, 2, 8), "statistique");
   for (CQuillomatDoc* doc : {a, d}) EXPECT_FALSE(doc->estModifie() || doc->texte()->isUndoAvailable());
   dlg->close();
+}
+
+// The functions a personal catalogue declares are coloured while the later
+// syntax applies to the script's folder: the Débuguage item turns it on, the
+// folder's settings file, once saved, turns it off again.
+TEST(Coloration, FonctionsDuCataloguePersonnel) {
+  Banc b(ecrireMots);
+  b.ecrire(QStringLiteral(".quillomat"), "catalogue = perso.txt\n");
+  b.ecrire(QStringLiteral("perso.txt"), "Update3D ref :\n");
+  b.ouvrir(QStringLiteral("s.txt"), "x.Update3D GetStage");
+  CQuillomatView& script = b.vue();
+  EXPECT_EQ(formatA(script, 0, 2), "normal");
+  b.declencher(CSyntaxeEtendue::kCommande);
+  EXPECT_EQ(formatA(script, 0, 2), "fonction");
+  EXPECT_EQ(formatA(script, 0, 11), "fonction");
+  ASSERT_NE(b.ouvrir(QStringLiteral(".quillomat"), "vlse-etendu = non\ncatalogue = perso.txt\n"), nullptr);
+  EXPECT_EQ(formatA(script, 0, 2), "fonction");  // read when saved, not when merely opened
+  b.declencher(57603);
+  EXPECT_EQ(formatA(script, 0, 2), "normal");
+  EXPECT_EQ(formatA(script, 0, 11), "fonction");
+  EXPECT_FALSE(script.GetDocument().estModifie() || script.document()->isUndoAvailable());
 }
