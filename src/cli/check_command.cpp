@@ -109,6 +109,12 @@ class Reglages {
     // The command line's later syntax and catalogue before the file's.
     p.options.vlseEtendu = o_.vlseEtendu || projet.vlseEtendu.value_or(false);
     p.options.catalogue = ov_.catalogue;
+    if (p.options.catalogue && !p.options.vlseEtendu) {
+      p.erreur = latin1VersUtf8(
+          "Erreur : le catalogue personnel (--catalogue) ne sert qu'avec la syntaxe étendue : ajoutez --vlse-etendu, "
+          "ou \"vlse-etendu = oui\" au fichier de réglages du script.\n");
+      return p;
+    }
     if (p.options.vlseEtendu && !p.options.catalogue && !projet.catalogue.empty()) {
       auto it = catalogues_.find(projet.catalogue);
       if (it == catalogues_.end()) {

@@ -150,7 +150,8 @@ LectureOptions lireOptions(int argc, char** argv) {
                "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions) ; implique --vlse.");
   app.add_option("--catalogue", o.catalogue,
                  "Catalogue personnel : un fichier qui déclare des fonctions, une par ligne (\"nom [ref|ref?] : "
-                 "paramètres [-> ref]\") ; lu avec --vlse-etendu.")
+                 "paramètres [-> ref]\") ; lu avec la syntaxe étendue (--vlse-etendu, ou vlse-etendu = oui "
+                 "dans le fichier de réglages du script).")
       ->type_name("FICHIER");
   app.add_option("--config", o.config,
                  "Le fichier de réglages à appliquer à tous les scripts, au lieu du fichier .quillomat de leur "
@@ -192,7 +193,9 @@ LectureOptions lireOptions(int argc, char** argv) {
       return erreur("Erreur : les options --vlse-etendu et --sans-vlse sont contraires : choisissez-en une.\n");
     o.vlseDependent = 1;
   }
-  if (!o.catalogue.empty() && !o.vlseEtendu)
+  // Without --vlse-etendu, the settings file of each script may still turn the
+  // later syntax on; with --sans-config, nothing can.
+  if (!o.catalogue.empty() && !o.vlseEtendu && o.sansConfig)
     return erreur(latin1VersUtf8("Erreur : le catalogue personnel ne sert qu'avec la syntaxe étendue : ajoutez "
                                  "--vlse-etendu.\n"));
   if (o.entrees.empty()) return erreur(latin1VersUtf8("Erreur : indiquez le script à vérifier.\n"));

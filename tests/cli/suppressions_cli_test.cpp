@@ -87,6 +87,13 @@ TEST(QuillomatCheckSilences, LaterSyntaxAndCatalogueFromTheSettingsFile) {
        {"impossible de lire le catalogue personnel", "absent.txt"}, {"QM61"}},
       {"vlse-etendu = oui\ncatalogue = cat/absent.txt\n", "--vlse-etendu --catalogue mod/cat/perso.txt -f json mod/s.txt",
        {"QM616"}, {"absent.txt"}},
+      // --catalogue needs the later syntax from the command line or from the script's settings file.
+      {"vlse-etendu = oui\n", "--catalogue mod/cat/perso.txt -f json mod/s.txt", {"QM616"}, {"QM615", "Erreur"}},
+      {"vlse-etendu = non\n", "--vlse-etendu --catalogue mod/cat/perso.txt -f json mod/s.txt", {"QM616"}, {"QM615"}},
+      {"", "--catalogue mod/cat/perso.txt -f lignes mod/s.txt",
+       {"s.txt: erreur: le catalogue personnel (--catalogue) ne sert qu'avec", "vlse-etendu = oui"}, {"QM61"}},
+      {"vlse-etendu = oui\n", "--sans-config --catalogue mod/cat/perso.txt mod/s.txt",
+       {"ajoutez --vlse-etendu.\n"}, {"QM61", "s.txt"}},
   };
   for (const Cas& c : cas) {
     test::DossierTemporaire d;
