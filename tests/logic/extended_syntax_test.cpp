@@ -72,6 +72,9 @@ Begin GameMode
 		let cible := GetSelf
 		let cible.fait := 1
 		let compte := (sv_Length nom) * 2 ^ 3 % 7 << 1
+		PrintToConsole "%z : %.1f", nom, poids
+		MessageBox "%n a %3.0f objets", cible, compte, "Oui", "Non"
+		Message "50 %% de %z", texte
 		sv_Destruct nom texte
 		set fait to 1
 	endif
@@ -137,6 +140,11 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"let a->x 5", {"QM611@6"}},
       {"let a-> := 5", {"QM603@6"}},
       {"foreach n objets\nloop", {"QM612@6"}},
+      {"foreach a[0] <- a\nloop", {"QM612@6"}},
+      {"let a[0 := 1", {"QM602@6"}},  // the index ends at the assignment, not inside it
+      {"let a[\":=\"] := 1\nlet a[a[0] += 2", {"QM602@7"}},
+      {"Message \"%z\", s +", {"QM603@6"}},  // the values of a later format field are expressions
+      {"MessageBox \"%n %z\", n s, \"Oui\" ]", {"QM604@6"}},
       {"while\nloop", {"QM605@6"}},
       {"if eval\nendif", {"QM605@6"}},
       {"SetFunctionValue", {"QM605@6"}},
