@@ -184,13 +184,15 @@ TEST(SyntaxeEtendue, DeclaredFunctionsAreCheckedByTheSharedReader) {
       "Somme : nombre ...\n";
   const Cas cas[] = {
       {"SetModelPath \"a\\b.nif\"\nplayer.SetModelPath \"c.nif\" Objet\nplayer.Update3D\nplayer.AddItemNS Gold001 n\n"
-       "let n := Somme 1 2 n\nlet r := GetFormFromMod \"Mod.esp\" \"0001\"",
+       "let n := Somme 1 2 n\nlet r := GetFormFromMod \"Mod.esp\" \"0001\"\n"
+       "player.AddItemNS Gold001 (n + 1)\nplayer.AddItemNS Gold001 a[n - 1]",
        {}},
       {"Update3D", {"QM616@6"}},
       {"player.AddItemNS Gold001", {"QM213@6"}},
       {"player.AddItemNS Gold001 \"dix\"", {"QM617@6"}},
       {"SetModelPath 5", {"QM617@6"}},
       {"player.Update3D 1", {"QM217@6"}},
+      {"player.AddItemNS Gold001 (n + 1) 2", {"QM217@6"}},
       {"Somme", {"QM218@6"}},
   };
   for (const Cas& c : cas) {
