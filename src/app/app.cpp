@@ -12,9 +12,9 @@
 #include "app/core/word_list.hpp"
 #include "child_frame.hpp"
 #include "command_table.hpp"
-#include "declared_colouring.hpp"
 #include "document.hpp"
 #include "encoding_status.hpp"
+#include "extended_colouring.hpp"
 #include "extended_syntax.hpp"
 #include "file_drop.hpp"
 #include "file_watch.hpp"
@@ -77,7 +77,7 @@ bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   m_pDisposition = new DispositionFenetres(*this);
   new CVerificationContinue(*this);  // the check while typing
   new CSyntaxeEtendue(*this);        // the script extender's later syntax
-  new CColorationDeclarees(*this);   // the functions a personal catalogue declares, coloured
+  new CColorationEtendue(*this);     // the words of the later syntax and of a personal catalogue, coloured
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);

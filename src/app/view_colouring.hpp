@@ -13,14 +13,15 @@
 
 class QTextDocument;
 
-// The functions a personal catalogue declares for a text, kept beside it (a
-// child of the text) so that its highlighter finds them whenever it is made.
-class CMotsDeclares : public QObject {
+// The words of the later syntax for a text (its keywords, its functions, those
+// a personal catalogue declares), kept beside it (a child of the text) so that
+// its highlighter finds them whenever it is made.
+class CMotsEtendus : public QObject {
   Q_OBJECT
 
  public:
   // The names of a text, made empty on first use.
-  static CMotsDeclares& de(QTextDocument& texte);
+  static CMotsEtendus& de(QTextDocument& texte);
 
   const quillomat::ListeMots& mots() const { return m_mots; }
   // Other names than before are announced, so that the text is coloured again.
@@ -30,7 +31,7 @@ class CMotsDeclares : public QObject {
   void changes();
 
  private:
-  explicit CMotsDeclares(QTextDocument& texte);
+  explicit CMotsEtendus(QTextDocument& texte);
   quillomat::ListeMots m_mots;
 };
 
@@ -57,7 +58,7 @@ class CSurligneurScript : public QSyntaxHighlighter {
 
  private:
   const quillomat::ListeMots& m_mots;
-  QPointer<CMotsDeclares> m_pDeclares;
+  QPointer<CMotsEtendus> m_pEtendus;
   const bool& m_actif;
   bool m_suspendu = false;
   std::function<void()> m_apresLigne;

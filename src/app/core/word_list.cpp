@@ -62,8 +62,7 @@ ListeMots ListeMots::lire(std::string_view contenu) {
     } else if (mot == "statistique") {
       genre = kMotStatistique;
     } else {
-      liste.index_.try_emplace(mot, genre);  // the first occurrence wins
-      liste.entrees_.push_back(Entree{genre, std::move(mot)});
+      liste.ajouter(mot, genre);  // the first occurrence wins
     }
   }
   return liste;
@@ -76,14 +75,10 @@ ListeMots ListeMots::charger(const std::filesystem::path& fichier) {
   return lire(contenu);
 }
 
-ListeMots ListeMots::fonctions(const std::vector<std::string_view>& noms) {
-  ListeMots liste;
-  for (std::string_view nom : noms) {
-    std::string mot = enMinuscules(nom);
-    liste.index_.try_emplace(mot, kMotFonction);
-    liste.entrees_.push_back(Entree{kMotFonction, std::move(mot)});
-  }
-  return liste;
+void ListeMots::ajouter(std::string_view mot, int genre) {
+  std::string nom = enMinuscules(mot);
+  index_.try_emplace(nom, genre);
+  entrees_.push_back(Entree{genre, std::move(nom)});
 }
 
 int ListeMots::genre(std::string_view mot) const {

@@ -25,8 +25,8 @@ class ListeMots {
   static ListeMots lire(std::string_view contenu);
   // The list of a file; empty when it cannot be read.
   static ListeMots charger(const std::filesystem::path& fichier);
-  // Function names only (a personal catalogue's), in that order.
-  static ListeMots fonctions(const std::vector<std::string_view>& noms);
+  // One more word of that category; a word already listed keeps its first one.
+  void ajouter(std::string_view mot, int genre);
 
   // The category of the first entry equal to `mot` (ASCII case ignored), -1 if none.
   int genre(std::string_view mot) const;
