@@ -66,6 +66,9 @@ Begin GameMode
 		loop
 		let poids := call MonModPoids objets 2
 		call MonModAfficher nom
+		call MonModAfficher Gold001 Apple
+		SetEventHandler "OnHit" MonModSurCoup "ref"::player
+		let objets := ar_List Gold001 Apple 3
 		let entree := ar_Map "cle"::1 "autre"::2
 		let entree["cle"] := 5
 		let entree->autre *= -2
@@ -161,6 +164,7 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"MonModFaire 1 2\nMonModFaire", {"QM615@6"}},  // once per name
       {"player.Update3D", {"QM615@6"}},
       {"let n := Inconnue a 2", {"QM615@6"}},
+      {"ar_Append a (Inconnue 1)", {"QM615@6"}},  // in parentheses, a call is meant
   };
   for (const Cas& c : cas) {
     const std::string script = std::string(kEntete) + c.lignes + "\nEnd\n";
