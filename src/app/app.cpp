@@ -14,6 +14,7 @@
 #include "command_table.hpp"
 #include "document.hpp"
 #include "encoding_status.hpp"
+#include "extended_colouring.hpp"
 #include "extended_syntax.hpp"
 #include "file_drop.hpp"
 #include "file_watch.hpp"
@@ -76,6 +77,7 @@ bool CQuillomatApp::InitInstance(const QStringList& fichiers) {
   m_pDisposition = new DispositionFenetres(*this);
   new CVerificationContinue(*this);  // the check while typing
   new CSyntaxeEtendue(*this);        // the script extender's later syntax
+  new CColorationEtendue(*this);     // the words of the later syntax and of a personal catalogue, coloured
   m_pMainFrame->mettreAJourRecents(fichiersRecents());
   if (fichiers.isEmpty()) OnFileNew();
   for (const QString& f : fichiers) OpenDocumentFile(f);

@@ -33,8 +33,25 @@ const QTextCharFormat& formatQt(FormatCouleur format) {
 
 }  // namespace
 
+CMotsEtendus::CMotsEtendus(QTextDocument& texte) : QObject(&texte) {}
+
+CMotsEtendus& CMotsEtendus::de(QTextDocument& texte) {
+  auto* mots = texte.findChild<CMotsEtendus*>(QString(), Qt::FindDirectChildrenOnly);
+  return mots ? *mots : *new CMotsEtendus(texte);
+}
+
+void CMotsEtendus::definir(quillomat::ListeMots mots) {
+  if (mots.entrees() == m_mots.entrees()) return;
+  m_mots = std::move(mots);
+  Q_EMIT changes();
+}
+
 CSurligneurScript::CSurligneurScript(QTextDocument& texte, const quillomat::ListeMots& mots, const bool& actif)
-    : QSyntaxHighlighter(&texte), m_mots(mots), m_actif(actif) {}
+    : QSyntaxHighlighter(&texte), m_mots(mots), m_pEtendus(&CMotsEtendus::de(texte)), m_actif(actif) {
+  connect(m_pEtendus, &CMotsEtendus::changes, this, [this] {
+    if (m_actif) rehighlight();
+  });
+}
 
 CSurligneurScript* CSurligneurScript::de(const QTextDocument& texte) {
   return texte.findChild<CSurligneurScript*>(QString(), Qt::FindDirectChildrenOnly);
@@ -45,7 +62,8 @@ void CSurligneurScript::highlightBlock(const QString& texte) {
     // One Latin-1 byte per UTF-16 unit, so that indices stay those of the block.
     const QByteArray octets = texte.toLatin1();
     const std::string_view ligne(octets.constData(), static_cast<size_t>(octets.size()));
-    for (const quillomat::PlageCouleur& p : quillomat::colorerLigne(ligne, m_mots)) {
+    const quillomat::ListeMots* etendus = m_pEtendus ? &m_pEtendus->mots() : nullptr;
+    for (const quillomat::PlageCouleur& p : quillomat::colorerLigne(ligne, m_mots, etendus)) {
       setFormat(p.debut, p.longueur, formatQt(p.format));
     }
   }

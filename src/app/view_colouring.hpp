@@ -9,11 +9,31 @@
 #include <QPointer>
 #include <QSyntaxHighlighter>
 
+#include "app/core/word_list.hpp"
+
 class QTextDocument;
 
-namespace quillomat {
-class ListeMots;
-}
+// The words of the later syntax for a text (its keywords, its functions, those
+// a personal catalogue declares), kept beside it (a child of the text) so that
+// its highlighter finds them whenever it is made.
+class CMotsEtendus : public QObject {
+  Q_OBJECT
+
+ public:
+  // The names of a text, made empty on first use.
+  static CMotsEtendus& de(QTextDocument& texte);
+
+  const quillomat::ListeMots& mots() const { return m_mots; }
+  // Other names than before are announced, so that the text is coloured again.
+  void definir(quillomat::ListeMots mots);
+
+ Q_SIGNALS:
+  void changes();
+
+ private:
+  explicit CMotsEtendus(QTextDocument& texte);
+  quillomat::ListeMots m_mots;
+};
 
 class CSurligneurScript : public QSyntaxHighlighter {
   Q_OBJECT
@@ -38,6 +58,7 @@ class CSurligneurScript : public QSyntaxHighlighter {
 
  private:
   const quillomat::ListeMots& m_mots;
+  QPointer<CMotsEtendus> m_pEtendus;
   const bool& m_actif;
   bool m_suspendu = false;
   std::function<void()> m_apresLigne;

@@ -1,5 +1,6 @@
 #include "cli/check_command.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -83,6 +84,7 @@ class Reglages {
     OptionsVerification options;
     Consignes consignes;
     std::string erreur;  // UTF-8, "Erreur : ...\n" when the settings file cannot be used
+    std::vector<fs::path> catalogues;  // the personal catalogues named for it: files that are not scripts
   };
 
   PourUnScript pour(const std::string& script) {
@@ -105,10 +107,18 @@ class Reglages {
       return p;
     }
     const ReglagesProjet projet = l ? l->reglages : ReglagesProjet{};
+    if (!o_.catalogue.empty()) p.catalogues.push_back(versChemin(o_.catalogue));
+    if (!projet.catalogue.empty()) p.catalogues.push_back(projet.catalogue);
     p.reglages = o_.appliquer(projet.appliquer(preferences_));
     // The command line's later syntax and catalogue before the file's.
     p.options.vlseEtendu = o_.vlseEtendu || projet.vlseEtendu.value_or(false);
     p.options.catalogue = ov_.catalogue;
+    if (p.options.catalogue && !p.options.vlseEtendu) {
+      p.erreur = latin1VersUtf8(
+          "Erreur : le catalogue personnel (--catalogue) ne sert qu'avec la syntaxe étendue : ajoutez --vlse-etendu, "
+          "ou \"vlse-etendu = oui\" au fichier de réglages du script.\n");
+      return p;
+    }
     if (p.options.vlseEtendu && !p.options.catalogue && !projet.catalogue.empty()) {
       auto it = catalogues_.find(projet.catalogue);
       if (it == catalogues_.end()) {
@@ -193,6 +203,15 @@ std::vector<Cible> cibles(const std::vector<std::string>& entrees) {
   return out;
 }
 
+// A file found in a folder beside the scripts may be the personal catalogue
+// that declares their functions.
+bool estUnCatalogue(const std::string& fichier, const std::vector<fs::path>& catalogues) {
+  return std::any_of(catalogues.begin(), catalogues.end(), [&](const fs::path& c) {
+    std::error_code ec;
+    return fs::equivalent(versChemin(fichier), c, ec);
+  });
+}
+
 // One script of a many-script run, in a private directory of its own.
 // Nothing when a file found in a folder turns out not to be a script.
 std::optional<Resultat> verifierCible(const Cible& c, Reglages& tous) {
@@ -205,7 +224,8 @@ std::optional<Resultat> verifierCible(const Cible& c, Reglages& tous) {
     return echec(fichier, latin1VersUtf8("Erreur : le texte lu sur l'entrée standard dépasse 16 Mo : ce n'est pas "
                                          "un script.\n"));
   if (!contenu) return echec(fichier, messageIllisible(fichier));
-  if (c.trouveeDansDossier && !ressembleAUnScript(*contenu)) return std::nullopt;
+  if (c.trouveeDansDossier && (!ressembleAUnScript(*contenu) || estUnCatalogue(c.argument, reglages.catalogues)))
+    return std::nullopt;
   if (!reglages.erreur.empty()) return echec(fichier, reglages.erreur);
   auto dossier = DossierPrive::creer();
   if (!dossier)

@@ -22,7 +22,8 @@ constexpr std::string_view kDescription =
     "Dossiers : ils sont parcourus avec leurs sous-dossiers, dans l'ordre alphabétique des chemins. Un script y est "
     "un fichier .txt (ou .TXT) qui ne contient aucun octet nul ; les fichiers et dossiers cachés (nom commençant "
     "par un point) et les fichiers du quillomat lui-même (\"ScriptVaelmoor.txt\", \"Correction de "
-    "ScriptVaelmoor.txt\", \"fonctions.txt\", \"AideDebug.txt\") sont laissés de côté, comme tous les autres "
+    "ScriptVaelmoor.txt\", \"fonctions.txt\", \"AideDebug.txt\") sont laissés de côté, comme le catalogue "
+    "personnel des scripts (--catalogue, ou la clé catalogue de leur fichier de réglages) et tous les autres "
     "fichiers. Un fichier nommé sur la ligne de commande est vérifié quelle que soit son extension.\n\n"
     "Préférences : lues dans le fichier DebugKVR4.dat du dossier courant (valeurs par défaut s'il manque). Les "
     "options ci-dessous les remplacent pour cette vérification seulement, sans modifier le fichier. La correction "
@@ -150,7 +151,8 @@ LectureOptions lireOptions(int argc, char** argv) {
                "Syntaxe étendue de VLSE (let, tableaux, chaînes, boucles, fonctions) ; implique --vlse.");
   app.add_option("--catalogue", o.catalogue,
                  "Catalogue personnel : un fichier qui déclare des fonctions, une par ligne (\"nom [ref|ref?] : "
-                 "paramètres [-> ref]\") ; lu avec --vlse-etendu.")
+                 "paramètres [-> ref]\") ; lu avec la syntaxe étendue (--vlse-etendu, ou vlse-etendu = oui "
+                 "dans le fichier de réglages du script).")
       ->type_name("FICHIER");
   app.add_option("--config", o.config,
                  "Le fichier de réglages à appliquer à tous les scripts, au lieu du fichier .quillomat de leur "
@@ -192,7 +194,9 @@ LectureOptions lireOptions(int argc, char** argv) {
       return erreur("Erreur : les options --vlse-etendu et --sans-vlse sont contraires : choisissez-en une.\n");
     o.vlseDependent = 1;
   }
-  if (!o.catalogue.empty() && !o.vlseEtendu)
+  // Without --vlse-etendu, the settings file of each script may still turn the
+  // later syntax on; with --sans-config, nothing can.
+  if (!o.catalogue.empty() && !o.vlseEtendu && o.sansConfig)
     return erreur(latin1VersUtf8("Erreur : le catalogue personnel ne sert qu'avec la syntaxe étendue : ajoutez "
                                  "--vlse-etendu.\n"));
   if (o.entrees.empty()) return erreur(latin1VersUtf8("Erreur : indiquez le script à vérifier.\n"));

@@ -165,6 +165,21 @@ size_t finJeton(const Text& t, size_t from) {
   return i;
 }
 
+size_t finArgumentEtendu(const Text& t, size_t from) {
+  size_t i = from;
+  bool guillemets = false;
+  int profondeur = 0;
+  for (; i < t.size(); ++i) {
+    const char c = t.at(i);
+    if (c == '"') guillemets = !guillemets;
+    if (guillemets) continue;
+    if (c == '(' || c == '[') ++profondeur;
+    if ((c == ')' || c == ']') && profondeur > 0) --profondeur;
+    if (estEspaceOuTab(c) && profondeur == 0) break;
+  }
+  return i;
+}
+
 bool lireExpressionFinale(Call& c, bool moinsPermis) {
   const Text& t = c.text();
   size_t p = c.pos();

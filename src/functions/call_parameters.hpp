@@ -104,5 +104,9 @@ bool lireStatistique(Call& c, std::string& stat);
 
 // End of an expression parameter: the first space or tab outside double quotes.
 size_t finJeton(const Text& t, size_t from);
+// The same for an argument of the later syntax, whose parentheses and
+// brackets may hold blanks: the first blank outside quotes and outside them
+// (the end of the line when one is left open).
+size_t finArgumentEtendu(const Text& t, size_t from);
 
 }  // namespace quillomat

@@ -210,7 +210,7 @@ int strFoncDeclaree(Context& ctx, const Text& t, const Row& row) {
     if (d.genre == Parametre::Id) {
       if (!c.lireId(19)) return 1;
     } else {
-      const size_t fin = finJeton(t, c.pos());
+      const size_t fin = d.genre == Parametre::Variable ? finJeton(t, c.pos()) : finArgumentEtendu(t, c.pos());
       std::string_view jeton = t.src().substr(c.pos(), fin - c.pos());
       if (!jeton.empty() && jeton.back() == ',') jeton.remove_suffix(1);
       if (jeton.empty()) {

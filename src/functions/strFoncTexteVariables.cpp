@@ -86,6 +86,8 @@ int strFoncTexteVariables(Context& ctx, const Text& t, const Row& row) {
       else
         call.signaler(kPasDEspaceApresVariable, lu.rang, call.nom());
       break;
+    case Faute::Signalee:
+      break;
     case Faute::Aucune:
       lireChoix(call, lu.fin);
       break;

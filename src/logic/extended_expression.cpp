@@ -95,6 +95,7 @@ class Lecteur {
   }
 
   int arguments(std::vector<std::string_view>* args) {
+    const EnArgument enArgument(*this, true);
     int n = 0;
     for (;;) {
       Jeton j = voir();
@@ -202,6 +203,16 @@ class Lecteur {
     }
   }
 
+  // Whether a name is read among the arguments of a call, for its lifetime.
+  struct EnArgument {
+    Lecteur& l;
+    bool avant;
+    EnArgument(Lecteur& lecteur, bool oui) : l(lecteur), avant(lecteur.enArgument_) { l.enArgument_ = oui; }
+    ~EnArgument() { l.enArgument_ = avant; }
+    EnArgument(const EnArgument&) = delete;
+    EnArgument& operator=(const EnArgument&) = delete;
+  };
+
   // One level deeper; false (reported) past the limit.
   struct Niveau {
     Lecteur& l;
@@ -260,6 +271,7 @@ class Lecteur {
     for (;;) {
       const Jeton t = voir();
       if (t.genre == Genre::CroO) {
+        const EnArgument horsArgument(*this, false);
         p_ = t.fin;
         if (voir().genre == Genre::Fin) {
           echec(kCrochetOuvert);
@@ -297,6 +309,7 @@ class Lecteur {
         p_ = t.fin;
         return 1;
       case Genre::ParO: {
+        const EnArgument horsArgument(*this, false);  // a call in parentheses is written on purpose
         p_ = t.fin;
         if (voir().genre == Genre::Fin) return echec(kParentheseOuverte);
         const int r = expression(1);
@@ -323,7 +336,9 @@ class Lecteur {
     const bool variable = !pointe && estVariableDeclaree(ctx_, mot);
     if (!variable && estFonctionConnue(ctx_, fonction, false)) return appelConnu(j, fonction);
     p_ = j.fin;
-    if (!variable && operandeSuit(p_)) {
+    // Among the arguments of a call, a name followed by another argument is an
+    // object (an editor ID, a function script), not a call of an unknown function.
+    if (!variable && !enArgument_ && operandeSuit(p_)) {
       signalerFonctionInconnue(ctx_, fonction);
       return argumentsLibres();
     }
@@ -340,6 +355,7 @@ class Lecteur {
 
   // Operands written after a call whose signature is not known.
   int argumentsLibres() {
+    const EnArgument enArgument(*this, true);
     while (operandeSuit(p_))
       if (unaire() == 0) return 0;
     return 1;
@@ -389,6 +405,7 @@ class Lecteur {
   size_t p_ = 0;
   int profondeur_ = 0;
   bool faute_ = false;
+  bool enArgument_ = false;
 };
 
 }  // namespace

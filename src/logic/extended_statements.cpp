@@ -44,6 +44,19 @@ constexpr const Fiche* kLibelles[] = {&kLetCible, &kLetSansOperateur, &kForeachS
 constexpr std::string_view kAffectations[] = {":=", "+=", "-=", "*=", "/=", "^=", "|=", "&=", "%="};
 
 bool debutNom(char c) { return estLettre(c) || c == '_'; }
+
+// Where the target of let ends: at its first assignment operator outside
+// quotes, so that an index left open before it is named as such.
+size_t finDeCible(std::string_view s) {
+  bool guillemets = false;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '"') guillemets = !guillemets;
+    if (guillemets) continue;
+    for (std::string_view a : kAffectations)
+      if (s.substr(i, a.size()) == a) return i;
+  }
+  return s.size();
+}
 bool suiteNom(char c) { return estLettre(c) || estChiffre(c) || c == '_'; }
 
 size_t sauterBlancs(const Text& t, size_t p) {
@@ -109,7 +122,8 @@ int synDetectLet(Context& ctx, const Text& t, const Row&) {
   if (!nomEn(t, b, "let") || t.at(b + 3) != ' ') return 0;
   const size_t p = sauterBlancs(t, b + 4);
   std::string nom, objet;
-  const int n = lireCibleEtendue(ctx, t.src().substr(p), nom, objet);
+  const std::string_view cible = t.src().substr(p);
+  const int n = lireCibleEtendue(ctx, cible.substr(0, finDeCible(cible)), nom, objet);
   if (n < 0) return 1;
   if (n == 0) {
     signalerLigne(ctx.wf, ctx.line, kLetCible);
@@ -157,7 +171,8 @@ int synDetectForeach(Context& ctx, const Text& t, const Row& row) {
   const size_t v = variable.find_first_not_of(" \t");
   const int n = v == std::string_view::npos ? 0 : lireCibleEtendue(ctx, variable.substr(v), nom, objet);
   if (n < 0) return 1;
-  if (fleche == std::string_view::npos || n == 0 || !objet.empty() ||
+  // The loop's variable is a variable of the script, not an element of an array.
+  if (fleche == std::string_view::npos || n == 0 || !objet.empty() || static_cast<size_t>(n) != nom.size() ||
       !toutBlanc(variable.substr(v + static_cast<size_t>(n)))) {
     signalerLigne(ctx.wf, ctx.line, kForeachSansFleche);
     return 1;

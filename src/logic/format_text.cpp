@@ -1,5 +1,8 @@
 #include "logic/format_text.hpp"
 
+#include <algorithm>
+
+#include "logic/extended_expression.hpp"
 #include "pipeline/ascii.hpp"
 #include "pipeline/records.hpp"
 
@@ -15,6 +18,21 @@ int champEn(std::string_view s, size_t i) {
   if (s[i + 1] == 'g') return 2;
   if (i + 3 < s.size() && s[i + 1] == '.' && estChiffre(s[i + 2]) && s[i + 3] == 'f') return 3;
   return 0;
+}
+
+// A field the later versions added (a string, a name, a key, a width...):
+// a '%' then a letter, digit or brace that does not start a field above.
+bool champUlterieur(std::string_view s) {
+  for (size_t i = 0; i + 1 < s.size(); ++i) {
+    if (s[i] != '%') continue;
+    const char c = s[i + 1];
+    if (c == '%') {
+      ++i;
+      continue;
+    }
+    if ((estLettre(c) || estChiffre(c) || c == '{' || c == '}') && champEn(s, i) == 0) return true;
+  }
+  return false;
 }
 
 using Faute = TexteEtVariables::Faute;
@@ -75,6 +93,14 @@ TexteEtVariables lireTexteEtVariables(Context& ctx, const Text& t, size_t from) 
   r.fin = texte.fin;
   if (texte.texte.empty()) {
     r.faute = Faute::TexteVide;
+    return r;
+  }
+  if (ctx.etendu && champUlterieur(texte.texte)) {
+    std::string_view reste = t.src().substr(std::min(r.fin, t.size()));
+    while (!reste.empty() && estEspaceOuTab(reste.front())) reste.remove_prefix(1);
+    if (!reste.empty() && reste.front() == ',') reste.remove_prefix(1);  // the ',' after the text
+    if (lireArgumentsEtendus(ctx, reste, nullptr) < 0) r.faute = Faute::Signalee;
+    r.fin = t.size();
     return r;
   }
   const ChampsDeFormat champs = champsDeFormat(texte.texte);

@@ -39,13 +39,17 @@ struct TexteEtVariables {
     TropDeChamps,         // more than nine format fields
     VariableIntrouvable,  // variable `rang` missing or not a value
     PasDEspace,           // no blank before variable `rang` (1: right after the text)
+    Signalee,             // a malformed argument of the later syntax, its finding written
   };
   Faute faute = Faute::Aucune;
   int rang = 0;    // 1-based rank of the variable at fault
   size_t fin = 0;  // where reading stopped: after the last variable when there is no fault
 };
 // Reads from `from` (just after the function's name and separator). Each
-// variable of a numeric field goes to the value recogniser.
+// variable of a numeric field goes to the value recogniser. With the later
+// syntax, a text holding a field of the later versions ("%z", "%n", "%3.1f"...),
+// whose number of values is not certain, takes the rest of the line as
+// arguments, each a well-formed expression.
 TexteEtVariables lireTexteEtVariables(Context& ctx, const Text& t, size_t from);
 
 }  // namespace quillomat

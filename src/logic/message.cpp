@@ -65,6 +65,8 @@ int synDetectMessage(Context& ctx, const Text& t, const Row& row) {
       else
         call.signaler(kPasDEspaceApresVariable, lu.rang);
       break;
+    case Faute::Signalee:
+      break;
     case Faute::Aucune:
       if (!dernierParametreCorrect(t, lu.fin))
         call.signaler(kDernierVariable, "Message");

@@ -87,13 +87,25 @@ TEST(QuillomatCheckSilences, LaterSyntaxAndCatalogueFromTheSettingsFile) {
        {"impossible de lire le catalogue personnel", "absent.txt"}, {"QM61"}},
       {"vlse-etendu = oui\ncatalogue = cat/absent.txt\n", "--vlse-etendu --catalogue mod/cat/perso.txt -f json mod/s.txt",
        {"QM616"}, {"absent.txt"}},
+      // A folder's catalogue is not taken for a script.
+      {"vlse-etendu = oui\ncatalogue = cat/perso.txt\n", "-f json mod", {"QM616", "s.txt"}, {"perso.txt"}},
+      {"", "--vlse-etendu --catalogue mod/cat/perso.txt -f json mod", {"QM616", "s.txt"}, {"perso.txt"}},
+      // --catalogue needs the later syntax from the command line or from the script's settings file.
+      {"vlse-etendu = oui\n", "--catalogue mod/cat/perso.txt -f json mod/s.txt", {"QM616"}, {"QM615", "Erreur"}},
+      {"vlse-etendu = non\n", "--vlse-etendu --catalogue mod/cat/perso.txt -f json mod/s.txt", {"QM616"}, {"QM615"}},
+      {"", "--catalogue mod/cat/perso.txt -f lignes mod/s.txt",
+       {"s.txt: erreur: le catalogue personnel (--catalogue) ne sert qu'avec", "vlse-etendu = oui"}, {"QM61"}},
+      {"vlse-etendu = oui\n", "--sans-config --catalogue mod/cat/perso.txt mod/s.txt",
+       {"ajoutez --vlse-etendu.\n"}, {"QM61", "s.txt"}},
   };
   for (const Cas& c : cas) {
     test::DossierTemporaire d;
     std::filesystem::create_directories(d.chemin() / "mod" / "cat");
     ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / "s.txt", "scn T\nbegin GameMode\nUpdate3D\nend\n"));
     ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / "cat" / "perso.txt", "Update3D ref :\n"));
-    if (!c.quillomat.empty()) ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / ".quillomat", c.quillomat));
+    if (!c.quillomat.empty()) {
+      ASSERT_TRUE(ecrireBinaire(d.chemin() / "mod" / ".quillomat", c.quillomat));
+    }
     const test::Sortie s = lancerCheck(d.chemin(), c.args);
     for (const std::string& a : c.attendus) EXPECT_NE(s.texte.find(a), std::string::npos) << c.quillomat << c.args << ": " << a << "\n" << s.texte;
     for (const std::string& a : c.absents) EXPECT_EQ(s.texte.find(a), std::string::npos) << c.quillomat << c.args << ": " << a << "\n" << s.texte;

@@ -66,12 +66,18 @@ Begin GameMode
 		loop
 		let poids := call MonModPoids objets 2
 		call MonModAfficher nom
+		call MonModAfficher Gold001 Apple
+		SetEventHandler "OnHit" MonModSurCoup "ref"::player
+		let objets := ar_List Gold001 Apple 3
 		let entree := ar_Map "cle"::1 "autre"::2
 		let entree["cle"] := 5
 		let entree->autre *= -2
 		let cible := GetSelf
 		let cible.fait := 1
 		let compte := (sv_Length nom) * 2 ^ 3 % 7 << 1
+		PrintToConsole "%z : %.1f", nom, poids
+		MessageBox "%n a %3.0f objets", cible, compte, "Oui", "Non"
+		Message "50 %% de %z", texte
 		sv_Destruct nom texte
 		set fait to 1
 	endif
@@ -137,6 +143,11 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"let a->x 5", {"QM611@6"}},
       {"let a-> := 5", {"QM603@6"}},
       {"foreach n objets\nloop", {"QM612@6"}},
+      {"foreach a[0] <- a\nloop", {"QM612@6"}},
+      {"let a[0 := 1", {"QM602@6"}},  // the index ends at the assignment, not inside it
+      {"let a[\":=\"] := 1\nlet a[a[0] += 2", {"QM602@7"}},
+      {"Message \"%z\", s +", {"QM603@6"}},  // the values of a later format field are expressions
+      {"MessageBox \"%n %z\", n s, \"Oui\" ]", {"QM604@6"}},
       {"while\nloop", {"QM605@6"}},
       {"if eval\nendif", {"QM605@6"}},
       {"SetFunctionValue", {"QM605@6"}},
@@ -153,6 +164,7 @@ TEST(SyntaxeEtendue, EachMalformedConstructGetsItsFinding) {
       {"MonModFaire 1 2\nMonModFaire", {"QM615@6"}},  // once per name
       {"player.Update3D", {"QM615@6"}},
       {"let n := Inconnue a 2", {"QM615@6"}},
+      {"ar_Append a (Inconnue 1)", {"QM615@6"}},  // in parentheses, a call is meant
   };
   for (const Cas& c : cas) {
     const std::string script = std::string(kEntete) + c.lignes + "\nEnd\n";
@@ -176,13 +188,15 @@ TEST(SyntaxeEtendue, DeclaredFunctionsAreCheckedByTheSharedReader) {
       "Somme : nombre ...\n";
   const Cas cas[] = {
       {"SetModelPath \"a\\b.nif\"\nplayer.SetModelPath \"c.nif\" Objet\nplayer.Update3D\nplayer.AddItemNS Gold001 n\n"
-       "let n := Somme 1 2 n\nlet r := GetFormFromMod \"Mod.esp\" \"0001\"",
+       "let n := Somme 1 2 n\nlet r := GetFormFromMod \"Mod.esp\" \"0001\"\n"
+       "player.AddItemNS Gold001 (n + 1)\nplayer.AddItemNS Gold001 a[n - 1]",
        {}},
       {"Update3D", {"QM616@6"}},
       {"player.AddItemNS Gold001", {"QM213@6"}},
       {"player.AddItemNS Gold001 \"dix\"", {"QM617@6"}},
       {"SetModelPath 5", {"QM617@6"}},
       {"player.Update3D 1", {"QM217@6"}},
+      {"player.AddItemNS Gold001 (n + 1) 2", {"QM217@6"}},
       {"Somme", {"QM218@6"}},
   };
   for (const Cas& c : cas) {

@@ -42,7 +42,7 @@ StyleCouleur styleDe(FormatCouleur format) {
   return {0, 0, 0, false, false};
 }
 
-std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& mots) {
+std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& mots, const ListeMots* etendus) {
   std::vector<PlageCouleur> plages;
   if (ligne.empty()) return plages;
   const int n = static_cast<int>(ligne.size());
@@ -57,7 +57,9 @@ std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& 
     const int debut = i;
     if (fin == debut) break;
     if (debut == 0 && fin == 1) continue;  // a single character opening the line is never a name
-    const int genre = mots.genre(ligne.substr(debut, fin - debut));
+    const std::string_view mot = ligne.substr(debut, fin - debut);
+    int genre = mots.genre(mot);
+    if (genre < 0 && etendus) genre = etendus->genre(mot);
     if (genre >= 0) plages.push_back({debut, fin - debut, formatDuGenre(genre)});
   }
 

@@ -32,7 +32,9 @@ int debutCommentaire(std::string_view ligne);
 
 // The formats to apply to a line (Latin-1, without its line break), in the
 // order they must be applied: a later range overrides an earlier one. The
-// first range resets the whole line to the plain format.
-std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& mots);
+// first range resets the whole line to the plain format. A word `mots` lacks
+// is looked up in `etendus`, the words of the later syntax for this script.
+std::vector<PlageCouleur> colorerLigne(std::string_view ligne, const ListeMots& mots,
+                                       const ListeMots* etendus = nullptr);
 
 }  // namespace quillomat

@@ -62,8 +62,7 @@ ListeMots ListeMots::lire(std::string_view contenu) {
     } else if (mot == "statistique") {
       genre = kMotStatistique;
     } else {
-      liste.index_.try_emplace(mot, genre);  // the first occurrence wins
-      liste.entrees_.push_back(Entree{genre, std::move(mot)});
+      liste.ajouter(mot, genre);  // the first occurrence wins
     }
   }
   return liste;
@@ -74,6 +73,12 @@ ListeMots ListeMots::charger(const std::filesystem::path& fichier) {
   if (!in) return {};
   const std::string contenu{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   return lire(contenu);
+}
+
+void ListeMots::ajouter(std::string_view mot, int genre) {
+  std::string nom = enMinuscules(mot);
+  index_.try_emplace(nom, genre);
+  entrees_.push_back(Entree{genre, std::move(nom)});
 }
 
 int ListeMots::genre(std::string_view mot) const {

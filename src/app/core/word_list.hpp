@@ -18,12 +18,15 @@ class ListeMots {
   struct Entree {
     int genre = kMotFonction;
     std::string nom;  // lower case
+    bool operator==(const Entree&) const = default;
   };
 
   // The list read from the content of a "fonctions.txt" file (Latin-1).
   static ListeMots lire(std::string_view contenu);
   // The list of a file; empty when it cannot be read.
   static ListeMots charger(const std::filesystem::path& fichier);
+  // One more word of that category; a word already listed keeps its first one.
+  void ajouter(std::string_view mot, int genre);
 
   // The category of the first entry equal to `mot` (ASCII case ignored), -1 if none.
   int genre(std::string_view mot) const;

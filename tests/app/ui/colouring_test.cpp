@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "app/extended_syntax.hpp"
 #include "app/pref_dlg.hpp"
 #include "app/view_colouring.hpp"
 #include "bench.hpp"
@@ -189,4 +190,29 @@ TEST(Coloration, PreferencesEteignentEtRallumentTout) {
   EXPECT_EQ(formatA(vb, 2, 8), "statistique");
   for (CQuillomatDoc* doc : {a, d}) EXPECT_FALSE(doc->estModifie() || doc->texte()->isUndoAvailable());
   dlg->close();
+}
+
+// The words of the later syntax, and the functions a personal catalogue
+// declares, are coloured while the later syntax applies to the script's
+// folder: the Débuguage item turns it on, the folder's settings file, once
+// saved, turns it off again.
+TEST(Coloration, SyntaxeEtendueEtCataloguePersonnel) {
+  Banc b(ecrireMots);
+  b.ecrire(QStringLiteral(".quillomat"), "catalogue = perso.txt\n");
+  b.ecrire(QStringLiteral("perso.txt"), "Update3D ref :\n");
+  b.ouvrir(QStringLiteral("s.txt"), "x.Update3D GetStage\nlet n := ar_Size n");
+  CQuillomatView& script = b.vue();
+  const struct {
+    int ligne, colonne;
+    const char *avant, *etendue;
+  } mots[] = {{0, 2, "normal", "fonction"}, {0, 11, "fonction", "fonction"}, {1, 0, "normal", "systeme"},
+              {1, 9, "normal", "fonction"}};
+  for (const auto& m : mots) EXPECT_EQ(formatA(script, m.ligne, m.colonne), m.avant) << m.ligne << ":" << m.colonne;
+  b.declencher(CSyntaxeEtendue::kCommande);
+  for (const auto& m : mots) EXPECT_EQ(formatA(script, m.ligne, m.colonne), m.etendue) << m.ligne << ":" << m.colonne;
+  ASSERT_NE(b.ouvrir(QStringLiteral(".quillomat"), "vlse-etendu = non\ncatalogue = perso.txt\n"), nullptr);
+  EXPECT_EQ(formatA(script, 0, 2), "fonction");  // read when saved, not when merely opened
+  b.declencher(57603);
+  for (const auto& m : mots) EXPECT_EQ(formatA(script, m.ligne, m.colonne), m.avant) << m.ligne << ":" << m.colonne;
+  EXPECT_FALSE(script.GetDocument().estModifie() || script.document()->isUndoAvailable());
 }
