@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release artefacts into dist/ (or $QUILLOMAT_DIST):
 #   quillomat_3.02_amd64.deb             the Debian package (editor and checker)
-#   quillomat-3.02-windows-x64.zip       quillomat-check.exe, quillomat-lsp.exe and the help files
+#   quillomat-3.02-windows-x64.zip       quillomat.exe, quillomat-check.exe, quillomat-lsp.exe and their files
+#   quillomat-3.02-installation.exe      the same for Windows, installed for the user (NSIS)
 #   quillomat-3.02.vsix                  the VS Code extension, with the servers for Linux and Windows
 # in build directories of their own (build-release, build-release-windows),
 # so that the working builds are left as they are. Runs no test: that is
@@ -21,18 +22,13 @@ QUILLOMAT_BUILD_DIR=$linux "$racine/scripts/build.sh" -DQUILLOMAT_BUILD_TESTS=OF
 (cd "$linux" && cpack -G DEB >/dev/null)
 cp "$linux"/quillomat_*.deb "$dist/"
 
-echo "== Windows : construction croisée et archive"
+echo "== Windows : construction croisée, archive et installateur"
 QUILLOMAT_BUILD_DIR=$linux QUILLOMAT_BUILD_DIR_WINDOWS=$windows "$racine/scripts/windows.sh" --sans-tests
+# The folder the Windows build prepares: the three programs stripped, the
+# files they read, the notice.
 dossier=$windows/quillomat-$version-windows-x64
-rm -rf "$dossier"
-mkdir -p "$dossier"
-for programme in quillomat-check quillomat-lsp; do
-  x86_64-w64-mingw32-strip -o "$dossier/$programme.exe" "$windows/$programme.exe"
-done
-cp "$linux/AideDebug.txt" "$linux/AideDebug.htm" "$dossier/"
-# Windows line ends, so that any editor shows the lines.
-sed 's/$/\r/' "$racine/packaging/LISEZMOI-windows.txt" >"$dossier/LISEZMOI.txt"
 (cd "$windows" && cmake -E tar cf "$dist/quillomat-$version-windows-x64.zip" --format=zip "$(basename "$dossier")")
+cp "$windows/quillomat-$version-installation.exe" "$dist/"
 
 echo "== Extension VS Code"
 strip -o "$linux/quillomat-lsp.strip" "$linux/quillomat-lsp"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows programs with MinGW-w64 into build-windows/ (or
+# Cross-builds the Windows programs (the editor with a Qt for Windows that
+# scripts/qt-windows.sh builds once) with MinGW-w64 into build-windows/ (or
 # $QUILLOMAT_BUILD_DIR_WINDOWS), then runs their tests under Wine, which
 # compare them with the Linux programs of build/ (or $QUILLOMAT_BUILD_DIR,
 # built here when needed). With --sans-tests, only builds.
@@ -9,14 +10,20 @@ QUILLOMAT_WINDOWS=1 "$racine/scripts/install-deps.sh"
 linux=${QUILLOMAT_BUILD_DIR:-$racine/build}
 build=${QUILLOMAT_BUILD_DIR_WINDOWS:-$racine/build-windows}
 
-cmake -S "$racine" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$racine/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
-  -DQUILLOMAT_BUILD_TESTS=OFF -DQUILLOMAT_LINUX_BUILD="$linux" >/dev/null
-cmake --build "$build" -j"$(nproc)"
-[[ "${1:-}" == --sans-tests ]] && exit 0
-
-# The Linux programs the tests compare with.
+# The Linux build first: the tests compare with its programs, and the
+# Windows editor ships the files it writes (word list, help).
 if [[ ! -f "$linux/CMakeCache.txt" ]]; then
   cmake -S "$racine" -B "$linux" -DCMAKE_BUILD_TYPE=Release -DQUILLOMAT_BUILD_TESTS=ON >/dev/null
 fi
-cmake --build "$linux" -j"$(nproc)" --target quillomat-check quillomat-lsp quillomat-gen
+cibles=(quillomat-check quillomat-lsp quillomat_fonctions quillomat_aide_fichiers)
+[[ "${1:-}" == --sans-tests ]] || cibles+=(quillomat-gen quillomat quillomat_app_tests)
+cmake --build "$linux" -j"$(nproc)" --target "${cibles[@]}"
+
+# Qt for Windows, built once into a cache (the first time, the longest step).
+qt=$("$racine/scripts/qt-windows.sh")
+cmake -S "$racine" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$racine/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DQUILLOMAT_BUILD_TESTS=OFF -DQUILLOMAT_LINUX_BUILD="$linux" -DQUILLOMAT_QT_WINDOWS="$qt" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+[[ "${1:-}" == --sans-tests ]] && exit 0
+
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -22,3 +22,22 @@ foreach(cas exemple scripts dossier accents entree ligne_de_commande console ver
     FIXTURES_REQUIRED wine TIMEOUT 300
     ENVIRONMENT "${QUILLOMAT_WINE_ENV};QUILLOMAT_EXE=$<TARGET_FILE:quillomat-check>;QUILLOMAT_LSP_EXE=$<TARGET_FILE:quillomat-lsp>")
 endforeach()
+
+# The editor under Wine on a real X display of its own, driven with xdotool
+# by the Linux widget-test program, which compares its files with the Linux
+# editor's. Its screenshots go into captures/ of this build.
+if(TARGET quillomat)
+  add_test(NAME windows_editeur
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/x-session.sh ${QUILLOMAT_LINUX_BUILD}/quillomat_app_tests --gtest_filter=SurWine.*)
+  set_tests_properties(windows_editeur PROPERTIES
+    FIXTURES_REQUIRED wine TIMEOUT 600
+    ENVIRONMENT "${QUILLOMAT_WINE_ENV};QUILLOMAT_EDITEUR_WINDOWS=$<TARGET_FILE:quillomat>;QUILLOMAT_CAPTURES=${CMAKE_BINARY_DIR}/captures")
+endif()
+
+# The installer: installed, started, uninstalled under Wine.
+if(TARGET quillomat_installeur)
+  add_test(NAME windows_installateur
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/x-session.sh ${CMAKE_SOURCE_DIR}/tests/windows/installer.sh ${QUILLOMAT_INSTALLEUR})
+  set_tests_properties(windows_installateur PROPERTIES
+    FIXTURES_REQUIRED wine TIMEOUT 400 ENVIRONMENT "${QUILLOMAT_WINE_ENV}")
+endif()

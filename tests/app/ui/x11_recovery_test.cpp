@@ -7,16 +7,13 @@
 #include <QTemporaryDir>
 
 #include "app/core/recovery_copy.hpp"
-#include "x11.hpp"
+#include "x11_editor.hpp"
 
 namespace {
 
-const QString kBoite = QStringLiteral("Récupération de documents");
+using x11::lire;
 
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
-}
+const QString kBoite = QStringLiteral("Récupération de documents");
 
 struct Dossiers {
   QTemporaryDir scripts, donnees;
@@ -40,70 +37,28 @@ struct Dossiers {
   bool vide() const { return !QDirIterator(recuperation(), QDir::Files, QDirIterator::Subdirectories).hasNext(); }
 };
 
-class Editeur {
+// The Linux editor with its data folders in the test's temporary one.
+class Editeur : public x11::Editeur {
  public:
-  explicit Editeur(const Dossiers& d, const QStringList& fichiers = {}) {
+  explicit Editeur(const Dossiers& d, const QStringList& fichiers = {})
+      : x11::Editeur({QStringLiteral(QUILLOMAT_EDITOR)}, d.scripts.path(), environnement(d), fichiers) {}
+
+ private:
+  static QProcessEnvironment environnement(const Dossiers& d) {
     const QString donnees = d.donnees.path();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), donnees);
     env.insert(QStringLiteral("XDG_DATA_HOME"), donnees + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), donnees + QStringLiteral("/config"));
-    m_processus.setProcessEnvironment(env);
-    m_processus.setWorkingDirectory(d.scripts.path());
-    m_processus.start(QStringLiteral(QUILLOMAT_EDITOR), fichiers);
-    m_processus.waitForStarted();
+    return env;
   }
-  ~Editeur() { tuer(); }
-
-  // A window of this editor whose name matches, made the active one; empty when none shows.
-  QString activer(const QString& nom, int ms = 10000) {
-    QString id;
-    const QStringList recherche = {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                   QStringLiteral("--pid"), QString::number(m_processus.processId()),
-                                   QStringLiteral("--name"), nom};
-    x11::attendre([&] { return !(id = x11::xdotool(recherche).section(u'\n', 0, 0)).isEmpty(); }, ms);
-    if (!id.isEmpty()) x11::xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
-    return id;
-  }
-  // Goes through the document windows (F6) until `nom` is the active one.
-  bool montrer(const QString& nom) {
-    const QStringList active = {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")};
-    for (int i = 0; i < 6; ++i) {
-      if (x11::attendre([&] { return x11::xdotool(active) == QStringLiteral("Quillomat - ") + nom; }, 600)) return true;
-      x11::touches(QStringLiteral("F6"));
-    }
-    return false;
-  }
-  void tuer() {
-    m_processus.kill();  // SIGKILL: nothing of the program runs any more
-    m_processus.waitForFinished();
-  }
-  // Closed as a user closes it; ended by itself, without a crash.
-  bool quitter(int ms = 10000) {
-    if (activer(QStringLiteral("^Quillomat - ")).isEmpty()) return false;
-    x11::touches(QStringLiteral("alt+F4"));
-    m_processus.waitForFinished(ms);
-    return m_processus.state() == QProcess::NotRunning && m_processus.exitStatus() == QProcess::NormalExit &&
-           m_processus.exitCode() == 0;
-  }
-
- private:
-  QProcess m_processus;
-};
-
-// A keyboard with é, è, à, ç and ù on keys of their own: xdotool then types
-// them without rebinding a spare key, which a loaded machine can read after
-// the key is rebound again (a character lost or changed).
-struct ClavierFrancais {
-  ClavierFrancais() { x11::executer(QStringLiteral("setxkbmap"), {QStringLiteral("fr")}); }
-  ~ClavierFrancais() { x11::executer(QStringLiteral("setxkbmap"), {QStringLiteral("us")}); }
 };
 
 }  // namespace
 
 TEST(SurX11Recuperation, ApresUnKillLesTextesTapesSontRendusOctetPourOctet) {
   if (!x11::disponible()) GTEST_SKIP() << "pas d'affichage X (scripts/x-session.sh)";
-  const ClavierFrancais clavier;
+  const x11::ClavierFrancais clavier;
   Dossiers d;
   d.ecrire(QStringLiteral("latin1.txt"), "scn Latin\r\n; caf\xE9\r\n");
   d.ecrire(QStringLiteral("utf8.txt"), "scn Utf\n; caf\xC3\xA9 \xE2\x98\xBA\n");
