@@ -1,6 +1,7 @@
 #include "extended_colouring.hpp"
 
 #include <filesystem>
+#include <map>
 
 #include <QFileInfo>
 
@@ -23,15 +24,31 @@ CColorationEtendue::CColorationEtendue(EspaceTravail& espace) : QObject(espace.c
   connect(&espace, &EspaceTravail::reglagesAppliques, this, &CColorationEtendue::lireTout);
 }
 
-void CColorationEtendue::lire(CQuillomatDoc& document) {
-  quillomat::ListeMots mots;
-  if (document.contientCode && !document.chemin().isEmpty()) {
-    const std::filesystem::path dossier(QFileInfo(document.chemin()).absolutePath().toStdU16String());
-    mots = quillomat::motsEtendus(CSyntaxeEtendue::active(m_espace.profil()), dossier);
-  }
-  CMotsEtendus::de(*document.texte()).definir(std::move(mots));
+namespace {
+// The folder whose settings file applies to a document; empty when none does.
+QString dossierDe(const CQuillomatDoc& document) {
+  if (!document.contientCode || document.chemin().isEmpty()) return {};
+  return QFileInfo(document.chemin()).absolutePath();
+}
+}  // namespace
+
+quillomat::ListeMots CColorationEtendue::motsDu(const QString& dossier) const {
+  if (dossier.isEmpty()) return {};
+  return quillomat::motsEtendus(CSyntaxeEtendue::active(m_espace.profil()), std::filesystem::path(dossier.toStdU16String()));
 }
 
+void CColorationEtendue::lire(CQuillomatDoc& document) {
+  CMotsEtendus::de(*document.texte()).definir(motsDu(dossierDe(document)));
+}
+
+// Every document, the files of each folder read once.
 void CColorationEtendue::lireTout() {
-  for (CChildFrame* enfant : m_espace.enfants()) lire(enfant->GetActiveDocument());
+  std::map<QString, quillomat::ListeMots> parDossier;
+  for (CChildFrame* enfant : m_espace.enfants()) {
+    CQuillomatDoc& document = enfant->GetActiveDocument();
+    const QString dossier = dossierDe(document);
+    auto it = parDossier.find(dossier);
+    if (it == parDossier.end()) it = parDossier.emplace(dossier, motsDu(dossier)).first;
+    CMotsEtendus::de(*document.texte()).definir(it->second);
+  }
 }

@@ -9,6 +9,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include "app/core/word_list.hpp"
 
 class CQuillomatDoc;
 class EspaceTravail;
@@ -21,6 +24,7 @@ class CColorationEtendue : public QObject {
   explicit CColorationEtendue(EspaceTravail& espace);
 
  private:
+  quillomat::ListeMots motsDu(const QString& dossier) const;
   void lire(CQuillomatDoc& document);
   void lireTout();
 

@@ -15,16 +15,13 @@ trap 'rm -f "$journal"' EXIT
 rates=0
 echouer() { echo "ÉCHEC : $1"; rates=$((rates + 1)); }
 
-# appeler SECONDES COMMANDE...: within its time limit, its output in $journal.
+source "$(dirname "$0")/limite.sh"
+
+# appeler SECONDES COMMANDE...: its status; one that does not answer ends the test.
 appeler() {
-  local secondes=$1
-  shift
-  timeout -k 5 "$secondes" "$@" >"$journal" 2>&1
+  dans_le_temps "$@"
   local statut=$?
-  if [[ $statut == 124 || $statut == 137 ]]; then
-    echo "ÉCHEC : « $* » n'a pas répondu en $secondes s. Il a écrit : $(head -c 1500 "$journal")"
-    exit 1
-  fi
+  [[ $statut == 124 ]] && exit 1
   return $statut
 }
 # attendre SECONDES CONDITION...: true once the condition holds, false at the limit.

@@ -11,18 +11,17 @@ set -uo pipefail
 journal=$(mktemp)
 trap 'rm -f "$journal"' EXIT
 
-# appeler SECONDES COMMANDE...: the command within its time limit, or the reason it failed.
+source "$(dirname "$0")/limite.sh"
+
+# appeler SECONDES COMMANDE...: the command within its time limit, or the run
+# ends with the reason it failed.
 appeler() {
-  local secondes=$1
-  shift
-  timeout -k 5 "$secondes" "$@" >"$journal" 2>&1
+  dans_le_temps "$@"
   local statut=$?
-  if [[ $statut == 124 || $statut == 137 ]]; then
-    echo "Échec : « $* » n'a pas répondu en $secondes s. Il a écrit :" >&2
-  elif [[ $statut != 0 ]]; then
-    echo "Échec : « $* » a fini avec le statut $statut. Il a écrit :" >&2
-  fi
-  [[ $statut == 0 ]] || { head -c 4000 "$journal" >&2; exit 1; }
+  [[ $statut == 0 ]] && return 0
+  [[ $statut == 124 ]] ||
+    echo "Échec : « ${*:2} » a fini avec le statut $statut. Il a écrit : $(head -c 4000 "$journal")" >&2
+  exit 1
 }
 
 case ${1:-} in
