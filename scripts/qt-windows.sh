@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Qt 6 for Windows (MinGW-w64, static) from the source of the Qt base
 # Debian ships, with Debian's own Qt as the host tools, and prints the folder
-# it is installed in. Only what the editor needs: Core, Gui, Widgets,
-# PrintSupport and the Windows platform plugin.
+# it is installed in. Only what the editor and its widget tests need: Core,
+# Gui, Widgets, PrintSupport, Test, the Windows and offscreen platform plugins.
 #
 # The result goes into a cache outside the clone, keyed by the Qt version and
 # by this script and the MinGW toolchain file, so that later runs (and CI, when
@@ -74,7 +74,7 @@ cmake -S "$source_qt" -B "$construction" -G Ninja \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_network=OFF \
-  -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+  -DFEATURE_testlib=ON -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
   -DFEATURE_opengl=ON -DFEATURE_direct2d=ON -DFEATURE_tabletevent=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
   -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
