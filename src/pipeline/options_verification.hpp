@@ -12,7 +12,7 @@ struct OptionsVerification {
   // let, arrays, strings, loops and user functions; implies vlseDependent.
   bool vlseEtendu = false;
   // Functions declared in a personal catalogue file; read only with vlseEtendu.
-  std::shared_ptr<const CataloguePersonnel> catalogue;
+  std::shared_ptr<const CataloguePersonnel> catalogue{};
 };
 
 }  // namespace quillomat
