@@ -72,3 +72,5 @@ add_custom_command(OUTPUT ${QUILLOMAT_INSTALLEUR}
           ${CMAKE_SOURCE_DIR}/packaging/windows/quillomat.ico
   COMMENT "Installateur Windows")
 add_custom_target(quillomat_installeur ALL DEPENDS ${QUILLOMAT_INSTALLEUR})
+
+include(${CMAKE_SOURCE_DIR}/cmake/windows_widget_tests.cmake)

@@ -25,5 +25,6 @@ cmake -S "$racine" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$racine/cmake/mingw-w64.c
   -DQUILLOMAT_BUILD_TESTS=OFF -DQUILLOMAT_LINUX_BUILD="$linux" -DQUILLOMAT_QT_WINDOWS="$qt" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 [[ "${1:-}" == --sans-tests ]] && exit 0
+cmake --build "$build" -j"$(nproc)" --target quillomat_app_tests
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -41,3 +41,11 @@ if(TARGET quillomat_installeur)
   set_tests_properties(windows_installateur PROPERTIES
     FIXTURES_REQUIRED wine TIMEOUT 400 ENVIRONMENT "${QUILLOMAT_WINE_ENV}")
 endif()
+
+# The widget tests, built for Windows, on the offscreen platform.
+if(TARGET quillomat_app_tests)
+  add_test(NAME windows_editeur_hors_ecran
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/widgets.sh $<TARGET_FILE:quillomat_app_tests>)
+  set_tests_properties(windows_editeur_hors_ecran PROPERTIES
+    FIXTURES_REQUIRED wine TIMEOUT 600 ENVIRONMENT "${QUILLOMAT_WINE_ENV}")
+endif()

@@ -94,7 +94,13 @@ TEST(Bureau, FenetresAssezGrandesPourLireEtRetenuesDUnLancementALAutre) {
   ASSERT_NE(rapport, script);
   EXPECT_GE(rapport->GetActiveView().viewport()->width(), lignePlusLongue(rapport->GetActiveView()));
   EXPECT_TRUE(zone(b).contains(rapport->geometry()));
-  EXPECT_FALSE(rapport->geometry().intersects(script->geometry()));
+  // The script beside it, when the zone has room for both; a wide fixed
+  // font on a small screen (Wine's) leaves none: the report then keeps its
+  // width at the right of the zone.
+  if (zone(b).width() - rapport->width() >= zone(b).width() / 4)
+    EXPECT_FALSE(rapport->geometry().intersects(script->geometry())) << rapport->geometry() << script->geometry();
+  else
+    EXPECT_EQ(rapport->geometry().right(), zone(b).right()) << rapport->geometry() << zone(b);
 
   // Cascade: every window stays large.
   b.declencher(57600);
